@@ -1,0 +1,85 @@
+#include "console/console.h"
+
+#include <deque>
+#include <iostream>
+#include <string>
+
+#include "console/key_decoder.h"
+#include "console/terminal.h"
+
+namespace console {
+namespace {
+
+constexpr const char* kCursorHome = "\x1b[H";
+constexpr const char* kEraseScreen = "\x1b[2J";
+
+struct ConsoleState {
+  Terminal* terminal = nullptr;
+  KeyDecoder decoder;
+  std::deque<int> pendingCodes;
+  bool fullScreen = false;
+};
+
+ConsoleState& state() {
+  static ConsoleState instance;
+  return instance;
+}
+
+Terminal& terminal() { return *state().terminal; }
+
+}  // namespace
+
+Terminal* install(Terminal* newTerminal) {
+  ConsoleState& s = state();
+  Terminal* previous = s.terminal;
+  s.terminal = newTerminal;
+  s.decoder = KeyDecoder{};
+  s.pendingCodes.clear();
+  s.fullScreen = false;
+  return previous;
+}
+
+void moveCursor(uint16_t x, uint16_t y) {
+  std::cout << "\x1b[" << (y + 1) << ';' << (x + 1) << 'H';
+}
+
+void clearScreen() {
+  ConsoleState& s = state();
+  if (!s.fullScreen) {
+    s.fullScreen = true;
+    std::cout.flush();
+    terminal().beginFullScreen();
+  }
+  std::cout << kCursorHome << kEraseScreen;
+}
+
+void lineEnd() { std::cout << '\r' << std::endl; }
+
+int readKey() {
+  ConsoleState& s = state();
+  if (s.pendingCodes.empty()) {
+    terminal().flushOutput();
+    std::vector<int> codes = s.decoder.nextKey(terminal());
+    if (codes.empty()) throw InputEnded{};
+    s.pendingCodes.assign(codes.begin(), codes.end());
+  }
+  int code = s.pendingCodes.front();
+  s.pendingCodes.pop_front();
+  return code;
+}
+
+bool keyWaiting() {
+  ConsoleState& s = state();
+  if (!s.pendingCodes.empty() || s.decoder.hasPending()) return true;
+  terminal().flushOutput();
+  return terminal().byteWaiting();
+}
+
+uint32_t elapsedMs() { return terminal().nowMs(); }
+
+void sleepMs(uint32_t ms) {
+  terminal().flushOutput();
+  terminal().sleepMs(ms);
+}
+
+}  // namespace console

@@ -1,0 +1,57 @@
+#pragma once
+// The program's one door to the terminal, the keyboard and the clock.
+// Text is written to std::cout; these calls place it, clear the screen,
+// read keys and tell the time. What stands behind them is a Terminal
+// (terminal.h): the real one in the program, a scripted one in tests.
+
+#include <cstdint>
+
+namespace console {
+
+// Key codes as every caller sees them. An extended key arrives as two codes
+// in two reads: kExtendedKey, then one of the codes below it.
+constexpr int kExtendedKey = 224;
+constexpr int kUp = 72;
+constexpr int kDown = 80;
+constexpr int kLeft = 75;
+constexpr int kRight = 77;
+constexpr int kPageUp = 73;
+constexpr int kPageDown = 81;
+constexpr int kHome = 71;
+constexpr int kEnd = 79;
+constexpr int kInsert = 82;
+constexpr int kDelete = 83;
+
+constexpr int kBackspace = 8;
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+constexpr int kSpace = 32;
+
+/// Thrown by readKey when the key input has ended (end of file, or the
+/// terminal is gone). The entry point catches it and ends the run quietly.
+struct InputEnded {};
+
+/// The next character written lands at column x of row y (both from 0).
+void moveCursor(uint16_t x, uint16_t y);
+
+/// Blanks the whole screen and puts the cursor at column 0 of row 0. The
+/// first call switches the program to full-screen drawing.
+void clearScreen();
+
+/// Ends a message line: a carriage return, then a newline, then a flush.
+void lineEnd();
+
+/// Waits for one key and returns its code; throws InputEnded at the end of
+/// the input.
+int readKey();
+
+/// True when readKey would return at once (the end of input counts).
+bool keyWaiting();
+
+/// A monotonic millisecond clock; only differences of its values mean anything.
+uint32_t elapsedMs();
+
+/// Waits until the clock has advanced by at least ms, without spinning.
+void sleepMs(uint32_t ms);
+
+}  // namespace console

@@ -1,0 +1,117 @@
+#include "console/key_decoder.h"
+
+#include "console/console.h"
+
+namespace console {
+namespace {
+
+constexpr int kDeleteByte = 127;
+constexpr int kLineFeed = 10;
+constexpr int kCsiIntroducer = '[';
+constexpr int kSs3Introducer = 'O';
+
+// The codes of the keys that end in a letter: ESC [ A and ESC O A alike.
+int letterKeyCode(int finalByte) {
+  switch (finalByte) {
+    case 'A': return kUp;
+    case 'B': return kDown;
+    case 'C': return kRight;
+    case 'D': return kLeft;
+    case 'H': return kHome;
+    case 'F': return kEnd;
+    default: return kNoByte;
+  }
+}
+
+// The codes of the keys sent as ESC [ number ~ (xterm, VT220, the Linux
+// console, screen and tmux all agree on these numbers).
+int tildeKeyCode(int number) {
+  switch (number) {
+    case 1: case 7: return kHome;
+    case 2: return kInsert;
+    case 3: return kDelete;
+    case 4: case 8: return kEnd;
+    case 5: return kPageUp;
+    case 6: return kPageDown;
+    default: return kNoByte;
+  }
+}
+
+std::vector<int> extended(int code) {
+  if (code == kNoByte) return {};
+  return {kExtendedKey, code};
+}
+
+int plainKeyCode(int byte) {
+  if (byte == kDeleteByte) return kBackspace;
+  if (byte == kLineFeed) return kEnter;
+  return byte;
+}
+
+}  // namespace
+
+int KeyDecoder::nextByte(Terminal& terminal) {
+  if (pushedBack_ != kNoByte) {
+    int byte = pushedBack_;
+    pushedBack_ = kNoByte;
+    return byte;
+  }
+  return terminal.readByte();
+}
+
+std::vector<int> KeyDecoder::nextKey(Terminal& terminal) {
+  for (;;) {
+    int byte = nextByte(terminal);
+    if (byte == kEndOfInput) return {};
+    if (byte != kEscape) return {plainKeyCode(byte)};
+    std::vector<int> codes = decodeEscape(terminal);
+    if (!codes.empty()) return codes;
+  }
+}
+
+std::vector<int> KeyDecoder::decodeEscape(Terminal& terminal) {
+  int byte = terminal.readByteWithin(kSequenceGapMs);
+  if (byte == kCsiIntroducer) return decodeCsi(terminal);
+  if (byte == kSs3Introducer) return decodeSs3(terminal);
+  // A lone Escape: whatever came after it is the next key.
+  pushedBack_ = byte;
+  return {kEscape};
+}
+
+// ESC [ then parameter bytes (0x30-0x3F), intermediate bytes (0x20-0x2F) and
+// one final byte (0x40-0x7E). A sequence cut short is dropped.
+std::vector<int> KeyDecoder::decodeCsi(Terminal& terminal) {
+  int number = 0;
+  bool inFirstParameter = true;
+  for (;;) {
+    int byte = terminal.readByteWithin(kSequenceGapMs);
+    if (byte < 0) {
+      pushedBack_ = byte == kEndOfInput ? kEndOfInput : kNoByte;
+      return {};
+    }
+    if (byte >= '0' && byte <= '9') {
+      if (inFirstParameter && number < 1000) number = number * 10 + (byte - '0');
+    } else if (byte >= 0x20 && byte <= 0x3F) {
+      inFirstParameter = false;
+    } else if (byte == '[') {
+      // The Linux console's function keys: ESC [ [ A to ESC [ [ E.
+      terminal.readByteWithin(kSequenceGapMs);
+      return {};
+    } else if (byte == '~') {
+      return extended(tildeKeyCode(number));
+    } else if (byte >= 0x40 && byte <= 0x7E) {
+      return extended(letterKeyCode(byte));
+    } else {
+      return {};  // not a sequence byte: drop what was read
+    }
+  }
+}
+
+std::vector<int> KeyDecoder::decodeSs3(Terminal& terminal) {
+  int byte = terminal.readByteWithin(kSequenceGapMs);
+  if (byte == kEndOfInput) pushedBack_ = kEndOfInput;
+  if (byte < 0) return {};
+  return extended(letterKeyCode(byte));
+}
+
+}  // namespace console

@@ -1,0 +1,36 @@
+#pragma once
+// Turns the bytes a terminal sends into the key codes the game reads:
+// escape sequences for arrows, page and editing keys become kExtendedKey
+// followed by the key's code; 127 becomes Backspace (8); a line feed
+// becomes Enter (13). A pure function of the bytes, so it is tested
+// without a terminal.
+
+#include <vector>
+
+#include "console/terminal.h"
+
+namespace console {
+
+class KeyDecoder {
+ public:
+  /// Reads from the terminal until one key press is complete and returns its
+  /// codes (one code, or kExtendedKey and a second). Unknown escape sequences
+  /// are read whole and dropped. Empty at the end of the input.
+  std::vector<int> nextKey(Terminal& terminal);
+
+  /// True when a byte already read belongs to the next key.
+  bool hasPending() const { return pushedBack_ != kNoByte; }
+
+  /// How long the bytes of one escape sequence may trail its Escape.
+  static constexpr uint32_t kSequenceGapMs = 30;
+
+ private:
+  int nextByte(Terminal& terminal);
+  std::vector<int> decodeEscape(Terminal& terminal);
+  std::vector<int> decodeCsi(Terminal& terminal);
+  std::vector<int> decodeSs3(Terminal& terminal);
+
+  int pushedBack_ = kNoByte;
+};
+
+}  // namespace console

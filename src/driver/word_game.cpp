@@ -1,0 +1,12 @@
+#include "driver/word_game.h"
+
+WordGame::WordGame()
+    : dictionary(std::make_unique<containers::HTable<std::string>>()),
+      foundWords(std::make_unique<containers::BST<std::string>[]>(kFoundWordTrees)) {
+  for (size_t i = 0; i < kFoundWordTrees; ++i) foundWords[i].clear();
+}
+
+WordGame::~WordGame() {
+  dictionary.reset();
+  foundWords.reset();
+}
