@@ -1,0 +1,97 @@
+# Helpers for driving the real binary in a real terminal under tmux, as a
+# person would: start a shell in an 80x24 pane, type, read the screen.
+# Source this file; every session gets a unique name and only that session
+# is killed when the script exits.
+
+: "${TERM:=xterm-256color}"
+export TERM
+
+TMUX_SESSION="quillop-e2e-$$-$RANDOM"
+TMUX_WORKDIR=$(mktemp -d)
+# A private tmux server, so tests never touch a user's sessions.
+TMUX_SOCKET="$TMUX_WORKDIR/tmux.sock"
+
+tmux_cleanup() {
+  tmux -S "$TMUX_SOCKET" kill-session -t "$TMUX_SESSION" 2>/dev/null
+  tmux -S "$TMUX_SOCKET" kill-server 2>/dev/null
+  rm -rf "$TMUX_WORKDIR"
+}
+trap tmux_cleanup EXIT
+
+t() { tmux -S "$TMUX_SOCKET" "$@"; }
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "--- pane ---" >&2
+  t capture-pane -p -t "$TMUX_SESSION" >&2 2>/dev/null
+  exit 1
+}
+
+# Starts a plain shell in an 80x24 pane, in directory $1 (default: here).
+tmux_start_shell() {
+  local dir=${1:-$PWD}
+  t -f /dev/null new-session -d -s "$TMUX_SESSION" -x 80 -y 24 -c "$dir" \
+    "env -i PATH=$PATH TERM=$TERM HOME=$TMUX_WORKDIR LANG=${LANG:-C.UTF-8} PS1='$ ' bash --norc --noprofile"
+  t set-option -t "$TMUX_SESSION" status off >/dev/null
+  tmux_wait_for '$' 10
+}
+
+tmux_capture() { t capture-pane -p -t "$TMUX_SESSION"; }
+
+# Row N (0-based) of the visible pane.
+tmux_row() { tmux_capture | sed -n "$(($1 + 1))p"; }
+
+# Types literal text.
+tmux_type() { t send-keys -t "$TMUX_SESSION" -l -- "$1"; }
+
+# Presses named keys (Enter, Down, PageUp, C-c, ...).
+tmux_keys() { t send-keys -t "$TMUX_SESSION" "$@"; }
+
+# Waits until the pane shows the fixed text $1, for up to $2 seconds (default 10).
+tmux_wait_for() {
+  local text=$1 limit=${2:-10} i
+  for ((i = 0; i < limit * 20; i++)); do
+    tmux_capture | grep -qF -- "$text" && return 0
+    sleep 0.05
+  done
+  fail "the pane never showed: $text"
+}
+
+# Waits until the pane no longer shows the fixed text $1.
+tmux_wait_gone() {
+  local text=$1 limit=${2:-10} i
+  for ((i = 0; i < limit * 20; i++)); do
+    tmux_capture | grep -qF -- "$text" || return 0
+    sleep 0.05
+  done
+  fail "the pane still shows: $text"
+}
+
+# Runs a command line in the pane's shell and waits for the shell to return,
+# then leaves the settings it saw in $TMUX_WORKDIR/stty.$2.
+tmux_save_stty() {
+  rm -f "$TMUX_WORKDIR/stty.$1"
+  tmux_type "stty -g > $TMUX_WORKDIR/stty.$1.tmp && mv $TMUX_WORKDIR/stty.$1.tmp $TMUX_WORKDIR/stty.$1"
+  tmux_keys Enter
+  local i
+  for ((i = 0; i < 200; i++)); do
+    [ -s "$TMUX_WORKDIR/stty.$1" ] && return 0
+    sleep 0.05
+  done
+  fail "the shell did not answer stty"
+}
+
+# Fails unless the terminal's settings now equal those saved under $1.
+tmux_expect_stty_as() {
+  tmux_save_stty after
+  cmp -s "$TMUX_WORKDIR/stty.$1" "$TMUX_WORKDIR/stty.after" ||
+    fail "terminal settings changed: $(cat "$TMUX_WORKDIR/stty.$1") -> $(cat "$TMUX_WORKDIR/stty.after")"
+  rm -f "$TMUX_WORKDIR/stty.after"
+}
+
+# Fails unless row $1 of the pane is exactly $2 (trailing blanks ignored).
+expect_row() {
+  local actual
+  actual=$(tmux_row "$1" | sed 's/ *$//')
+  [ "$actual" = "$2" ] || fail "row $1 is [$actual], expected [$2]"
+}
