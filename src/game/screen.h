@@ -1,0 +1,32 @@
+#pragma once
+// The fixed layout of the title and round screens: the framed banners at the
+// top (rows 0 to 4) and bottom (rows 21 to 23), the score lines, the input
+// panel and the found-words panel. Each routine writes at fixed positions,
+// leaves the cursor where its last write ended, and only reads the game.
+
+#include <cstdint>
+#include <string>
+
+#include "driver/word_game.h"
+
+/// The column at which a text of length bytes starts when centred on an
+/// 80-column row: (79 - length) / 2, and 0 for texts too long to centre.
+uint16_t centringColumn(size_t length);
+
+/// Rows 0 to 4: a frame with text centred on row 2.
+void drawTopBanner(const std::string& text);
+/// Rows 21 to 23: a frame with text centred on row 22; row 23 gets no line
+/// end, so a 24-row screen never scrolls.
+void drawBottomBanner(const std::string& text);
+/// Row 6: "Your Score: " and the score, centred.
+void drawScoreLine(const WordGame& game);
+/// The title screen's banner, score line and high-score line (row 5).
+void drawTitleScreen(const WordGame& game, uint32_t highScore);
+/// Rows 6 to 8: the typed input (as given) and the letters on show.
+void drawInputPanel(const WordGame& game, const std::string& input);
+/// Rows 10 to 19: the words found this round by length, then the score line.
+void drawFoundWords(const WordGame& game);
+
+/// Appends one blank and n in decimal to text.
+void appendNumber(std::string& text, int32_t n);
+void appendNumber(std::string& text, uint32_t n);
