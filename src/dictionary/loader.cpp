@@ -1,6 +1,5 @@
 #include "dictionary/loader.h"
 
-#include <cassert>
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "dictionary/insertion_batch.h"
 #include "dictionary/line_splitter.h"
 #include "dictionary/word_filter.h"
 
@@ -79,6 +79,7 @@ class WordLoader {
   void insert();
 
   Table& table_;
+  dictionary::InsertionBatch batch_;
   bool verbose_;
   std::string word_;
   uint32_t usableWords_ = 0;
@@ -88,14 +89,15 @@ class WordLoader {
 std::error_code WordLoader::readAll(std::FILE& file) {
   std::vector<char> chunk(kChunkBytes);
   dictionary::LineSplitter splitter;
-  for (;;) {
-    size_t received = std::fread(chunk.data(), 1, chunk.size(), &file);
-    int readError = std::ferror(&file) ? errno : 0;
+  std::error_code error;
+  for (size_t received = kChunkBytes; received == kChunkBytes && !error;) {
+    received = std::fread(chunk.data(), 1, chunk.size(), &file);
+    if (std::ferror(&file)) error = std::error_code(errno, std::generic_category());
     splitter.setChunk(std::string_view(chunk.data(), received));
     for (dictionary::Line line; splitter.nextLine(line);) take(line);
-    if (readError != 0) return std::error_code(readError, std::generic_category());
-    if (received < chunk.size()) return {};
   }
+  batch_.insertInto(table_);
+  return error;
 }
 
 void WordLoader::take(const dictionary::Line& line) {
@@ -118,9 +120,8 @@ void WordLoader::writeProgress() const {
 }
 
 void WordLoader::insert() {
-  int32_t index = table_.hash(word_);
-  assert(index >= 0 && static_cast<uint32_t>(index) < table_.size);
-  table_.buckets[static_cast<size_t>(index)].insert(word_);
+  batch_.add(table_.hash(word_), word_);
+  if (batch_.full()) batch_.insertInto(table_);
 }
 
 void WordLoader::writeTotals() const {
