@@ -28,6 +28,7 @@ bool LineSplitter::nextLine(Line& line) {
 }
 
 void LineSplitter::keep(std::string_view piece) {
+  if (piece.empty()) return;
   if (startedTooLong_ || startedLength_ + piece.size() > kLongestKept) {
     startedTooLong_ = true;
     return;
