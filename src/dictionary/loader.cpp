@@ -35,16 +35,14 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-std::string describe(std::error_code error) { return error.message(); }
-
 void reportOpenFailure(std::error_code error) {
-  std::cout << "Error: File not found (" << describe(error) << ")";
+  std::cout << "Error: File not found (" << error.message() << ")";
   console::lineEnd();
 }
 
 void reportReadFailure(std::error_code error) {
   console::lineEnd();
-  std::cout << "Error: Could not read the dictionary (" << describe(error) << ")";
+  std::cout << "Error: Could not read the dictionary (" << error.message() << ")";
   console::lineEnd();
 }
 
