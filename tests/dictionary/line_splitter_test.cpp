@@ -32,11 +32,6 @@ TEST(LineSplitter, SameLinesWhereverTheChunksEnd) {
   }
 }
 
-TEST(LineSplitter, LongLinesAreSkippedWithoutKeepingThem) {
-  std::string text = "cat\n" + std::string(5'000'000, 'x') + "\r\ndog\n";
-  EXPECT_EQ(splitInChunks(text, 64 * 1024), (std::vector<std::string>{"cat", kTooLong, "dog"}));
-}
-
 TEST(LineSplitter, AnEmptyChunkGivesNothing) {
   LineSplitter splitter;
   dictionary::Line line;

@@ -9,20 +9,6 @@ namespace {
 using dictionary::isUsableWord;
 using dictionary::withoutCarriageReturn;
 
-TEST(WordFilter, LengthsThreeToSixOnly) {
-  EXPECT_FALSE(isUsableWord(""));
-  EXPECT_FALSE(isUsableWord("ab"));
-  EXPECT_TRUE(isUsableWord("abc"));
-  EXPECT_TRUE(isUsableWord("abcdef"));
-  EXPECT_FALSE(isUsableWord("abcdefg"));
-}
-
-TEST(WordFilter, BlanksDigitsCapitalsAndHighBytesAreKept) {
-  for (const char* word : {"ad hoc", "Paris", " 12 ", "caf\xc3\xa9", "\xff\xff\xff"}) {
-    EXPECT_TRUE(isUsableWord(word)) << word;
-  }
-}
-
 TEST(WordFilter, ApostrophesAndEveryControlByteAreRefused) {
   EXPECT_FALSE(isUsableWord("don't"));
   EXPECT_FALSE(isUsableWord("'tis"));

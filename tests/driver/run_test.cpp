@@ -66,17 +66,6 @@ TEST_F(RunTest, UsageAloneAfterTheBanner) {
   EXPECT_EQ(recorder.viewerOpened, 0);
 }
 
-TEST_F(RunTest, CommandLineErrorsEndWithStatusTwo) {
-  EXPECT_EQ(run({"-f", playable(), "-x"}), driver::kExitUsageError);
-  EXPECT_TRUE(output().starts_with(kBanner + "UNRECOGNISED OPTION: -x\r\n\r\nUsage:\n"));
-  EXPECT_TRUE(recorder.menuHighScores.empty());
-}
-
-TEST_F(RunTest, MissingFileNameAfterTheLastOption) {
-  EXPECT_EQ(run({"-v", "-f"}), driver::kExitUsageError);
-  EXPECT_TRUE(output().starts_with(kBanner + "MISSING FILE NAME AFTER OPTION: -f\r\n\r\nUsage:\n"));
-}
-
 TEST_F(RunTest, UnreadableDictionaryEndsWithTheErrorBlock) {
   std::string missing = folder.path() + "/absent.txt";
   terminal.type("s");
