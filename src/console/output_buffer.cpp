@@ -5,6 +5,7 @@
 namespace console {
 
 void OutputBuffer::send(bool redrawFirst) {
+  if (pending_.empty() && !redrawFirst) return;
   if (keepScreenCopy_) {
     // The copy starts with a clear, so remembering it again together with
     // the new bytes leaves the copy followed by them, as on the screen.

@@ -97,6 +97,7 @@ PosixTerminal::InputState PosixTerminal::pollInput(int timeoutMs) {
   return InputState::kEnded;
 }
 
+// An interrupted wait goes on for the time that is left.
 PosixTerminal::InputState PosixTerminal::waitForInput(uint32_t ms) {
   uint32_t start = nowMs();
   for (;;) {
@@ -110,8 +111,9 @@ PosixTerminal::InputState PosixTerminal::waitForInput(uint32_t ms) {
 uint32_t PosixTerminal::nowMs() {
   timespec now{};
   ::clock_gettime(CLOCK_MONOTONIC, &now);
-  uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u;
-  return static_cast<uint32_t>(ms);
+  uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u;
+  ms += static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+  return static_cast<uint32_t>(ms);  // wraps after 49 days; differences stay right
 }
 
 void PosixTerminal::sleepMs(uint32_t ms) {

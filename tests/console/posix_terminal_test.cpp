@@ -6,7 +6,9 @@
 
 #include <iostream>
 #include <optional>
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "console/console.h"
@@ -102,6 +104,16 @@ TEST_F(PosixTerminalTest, WaitingForAByteOnAnEmptyOpenInputTimesOut) {
   EXPECT_LT(waited, 1000u);
   type("z");
   EXPECT_EQ(terminal->readByteWithin(20), 'z');
+}
+
+TEST_F(PosixTerminalTest, ANonBlockingInputIsWaitedForNotTakenForItsEnd) {
+  ASSERT_EQ(::fcntl(keys.readEnd(), F_SETFL, O_NONBLOCK), 0);
+  std::thread typist([this] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    type("k");
+  });
+  EXPECT_EQ(terminal->readByte(), 'k');
+  typist.join();
 }
 
 TEST_F(PosixTerminalTest, SleepingWaitsAtLeastTheTimeAsked) {
