@@ -1,6 +1,7 @@
 #include "console/posix_terminal.h"
 
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -19,7 +20,7 @@ PosixTerminal* activeTerminal = nullptr;
 }  // namespace
 
 PosixTerminal::PosixTerminal(int inputFd, int outputFd)
-    : guard_(inputFd, outputFd), output_(outputFd), inputFd_(inputFd) {
+    : guard_(inputFd, outputFd), output_(outputFd), inputFd_(inputFd), outputFd_(outputFd) {
   previousCoutBuffer_ = std::cout.rdbuf(&output_);
   coutTaken_ = true;
   static bool exitHookRegistered = false;
@@ -123,6 +124,17 @@ void PosixTerminal::sleepMs(uint32_t ms) {
     timespec pause{static_cast<time_t>(left / 1000), static_cast<long>(left % 1000) * 1000000L};
     if (::nanosleep(&pause, nullptr) != 0) afterInterruption();
   }
+}
+
+bool PosixTerminal::windowSize(uint16_t& columns, uint16_t& rows) {
+  winsize size{};
+  if (!guard_.outputIsTerminal() || ::ioctl(outputFd_, TIOCGWINSZ, &size) != 0) return false;
+  // Some terminals (a serial line, an emulator that never says) report 0:
+  // nothing is known then, so nothing is refused.
+  if (size.ws_col == 0 || size.ws_row == 0) return false;
+  columns = size.ws_col;
+  rows = size.ws_row;
+  return true;
 }
 
 void PosixTerminal::beginFullScreen() {

@@ -30,6 +30,7 @@ class PosixTerminal : public Terminal {
   bool byteWaiting() override;
   uint32_t nowMs() override;
   void sleepMs(uint32_t ms) override;
+  bool windowSize(uint16_t& columns, uint16_t& rows) override;
   void beginFullScreen() override;
   void flushOutput() override;
 
@@ -45,6 +46,7 @@ class PosixTerminal : public Terminal {
   TerminalGuard guard_;
   OutputBuffer output_;
   int inputFd_;
+  int outputFd_;
   bool inputEnded_ = false;
   std::streambuf* previousCoutBuffer_ = nullptr;
   bool coutTaken_ = false;
