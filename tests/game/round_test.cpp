@@ -88,11 +88,11 @@ TEST_F(RoundTest, LostRoundRevealsTheWordAndEndsTheGame) {
 }
 
 TEST_F(RoundTest, SameWordScoresAgainInALaterRoundOnEmptyPanels) {
-  playRoundsThenStop({"ant\rplanet\r", ""});
-  EXPECT_EQ(game.score, 11u);
-  EXPECT_EQ(terminal.row(13), "");
+  playRoundsThenStop({"ant\rplanet\r", "ant\r"});
+  EXPECT_EQ(game.score, 1u + 10u + 2u);
+  EXPECT_EQ(terminal.row(13), "  ant");
   EXPECT_EQ(terminal.row(19), "");
-  EXPECT_EQ(game.foundWords[0].count, 0);
+  EXPECT_EQ(game.foundWords[0].count, 1);
 }
 
 TEST_F(RoundTest, EveryRoundEmptiesTheFoundWordsAtItsEnd) {
