@@ -1,9 +1,14 @@
+#include <string>
+#include <vector>
+
 #include "console/console.h"
 #include "console/posix_terminal.h"
+#include "driver/run.h"
 
-// PLACEHOLDER: replaced by the real driver.
-int main() {
+int main(int argc, char* argv[]) {
+  // Declared first, so it is destroyed last: the terminal is restored after
+  // everything the run owns is gone, on every way out of main.
   console::PosixTerminal terminal;
   console::install(&terminal);
-  return 0;
+  return driver::runQuillop(std::vector<std::string>(argv, argv + argc));
 }

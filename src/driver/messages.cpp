@@ -1,0 +1,74 @@
+#include "driver/messages.h"
+
+#include <iostream>
+
+#include "console/console.h"
+
+namespace driver {
+namespace {
+
+constexpr const char* kErrorRule =
+    "ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR!";
+
+void writeLine(const std::string& text) {
+  std::cout << text;
+  console::lineEnd();
+}
+
+}  // namespace
+
+void writeBanner() {
+  std::cout << "Quillop - a timed anagram word game\n"
+            << "Version " << QUILLOP_VERSION << "\n"
+            << "\n";
+}
+
+void writeUsage(const std::string& programName) {
+  std::cout << "Usage:\n"
+            << "   " << programName << " [arguments]\n\n"
+            << "Options:\n"
+            << "   -h             Prints argument list\n"
+            << "   -m             Shows hash bucket status after loading\n"
+            << "   -f filename    Use a user-specified dictionary file\n"
+            << "   -n             Does not start the game\n"
+            << "                  (useful with --memory-statistics flag)\n"
+            << "   -v             Output loading statistics";
+  console::lineEnd();
+}
+
+void writeCommandLineError(const Command& command, const std::string& programName) {
+  bool missingName = command.outcome == CommandOutcome::kMissingFileName;
+  writeLine((missingName ? "MISSING FILE NAME AFTER OPTION: " : "UNRECOGNISED OPTION: ") +
+            command.offendingArgument);
+  console::lineEnd();
+  writeUsage(programName);
+}
+
+void writeLoadingLine(const Settings& settings) {
+  writeLine(std::string("Loading ") + (settings.alternateDictionary ? "alternate " : "default ") +
+            "dictionary: " + settings.dictionaryFile);
+}
+
+void writeErrorBlock() {
+  console::lineEnd();
+  writeLine(kErrorRule);
+  writeLine("An error has occured, please check the above error for what whent wrong.    ");
+  writeLine("If you believe that this is a bug, please contact the program's creator.    ");
+  writeLine(kErrorRule);
+  console::lineEnd();
+}
+
+void writeNoPlayableWord() { writeLine("Error: The dictionary holds no six-letter word to play with"); }
+
+void writeStatisticsPrompt() {
+  writeLine("Press 'S' to view memory statistics, or any other key to continue...");
+}
+
+void writeGoodbye() {
+  console::clearScreen();
+  writeLine("Thank you for playing Quillop!");
+  console::lineEnd();
+  std::cout << "Press any key to continue...";
+}
+
+}  // namespace driver

@@ -1,0 +1,26 @@
+#pragma once
+// The driver's own texts: banner, usage, the ERROR block, the prompts and
+// the goodbye. Each writes to std::cout; "line end" below means
+// console::lineEnd().
+
+#include <string>
+
+#include "driver/options.h"
+
+namespace driver {
+
+/// The credit line, the version line and an empty line, with bare newlines.
+void writeBanner();
+/// The options, introduced by the name the program was invoked by.
+void writeUsage(const std::string& programName);
+/// What ended parsing early, an empty line and the usage text.
+void writeCommandLineError(const Command& command, const std::string& programName);
+void writeLoadingLine(const Settings& settings);
+/// Six lines that point the user at the error message above them.
+void writeErrorBlock();
+void writeNoPlayableWord();
+void writeStatisticsPrompt();
+/// Clears the screen and writes the farewell and the closing key prompt.
+void writeGoodbye();
+
+}  // namespace driver

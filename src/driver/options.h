@@ -1,0 +1,40 @@
+#pragma once
+// The command line: which dictionary to load, how to report loading, and
+// what follows it.
+
+#include <string>
+#include <vector>
+
+namespace driver {
+
+constexpr const char* kDefaultDictionary = "engldict.txt";
+
+struct Settings {
+  std::string dictionaryFile = kDefaultDictionary;  ///< a path used exactly as typed
+  bool alternateDictionary = false;                 ///< -f gave the file
+  bool showStatistics = false;                      ///< -m: the statistics view without asking
+  bool noPlay = false;                              ///< -n: end after the statistics step
+  bool verboseLoading = false;                      ///< -v: word-by-word progress
+};
+
+enum class CommandOutcome {
+  kRun,
+  kShowUsage,            ///< -h
+  kUnrecognisedOption,
+  kMissingFileName,      ///< -f was the last argument
+};
+
+struct Command {
+  CommandOutcome outcome = CommandOutcome::kRun;
+  Settings settings;
+  /// The argument that ended parsing early, exactly as typed.
+  std::string offendingArgument;
+};
+
+/// Reads arguments 1 onwards, left to right. An argument that does not
+/// begin with '-' is ignored; of one that does, only the second character
+/// counts, so -verbose acts as -v. The first option that ends the run ends
+/// parsing, and the arguments after it are never looked at.
+Command parseCommandLine(const std::vector<std::string>& arguments);
+
+}  // namespace driver

@@ -1,0 +1,89 @@
+#include "driver/run.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "console/console.h"
+#include "dictionary/contents.h"
+#include "dictionary/loader.h"
+#include "driver/messages.h"
+#include "driver/options.h"
+#include "game/menu.h"
+#include "game/round.h"
+#include "stats/statistics_viewer.h"
+
+namespace driver {
+namespace {
+
+constexpr int kOpenStatisticsKey = 's';
+
+int endAtCommandLine(const Command& command, const std::string& programName) {
+  if (command.outcome == CommandOutcome::kShowUsage) {
+    writeUsage(programName);
+    return kExitSuccess;
+  }
+  writeCommandLineError(command, programName);
+  return kExitUsageError;
+}
+
+void statisticsStep(const Settings& settings, const WordGame& game, const GameParts& parts) {
+  if (!settings.showStatistics) {
+    writeStatisticsPrompt();
+    if (console::readKey() != kOpenStatisticsKey) return;
+  }
+  parts.showBucketStatistics(game);
+}
+
+// Seeded once per run, so every run deals different words.
+void seedRandomGenerator() {
+  auto seconds = static_cast<uint64_t>(std::time(nullptr));
+  std::srand(static_cast<unsigned>(seconds & 0xffffffffU));
+}
+
+void playUntilExit(WordGame& game, const GameParts& parts) {
+  uint32_t highScore = 0;
+  while (parts.runMainMenu(game, highScore)) {
+    uint32_t score = parts.playGame(game);
+    if (score > highScore) highScore = score;
+  }
+}
+
+int runWithSettings(const Settings& settings, WordGame& game, const GameParts& parts) {
+  writeLoadingLine(settings);
+  if (!loadDictionary(settings.dictionaryFile, game, settings.verboseLoading)) {
+    writeErrorBlock();
+    return kExitDictionaryError;
+  }
+  statisticsStep(settings, game, parts);
+  if (settings.noPlay) return kExitSuccess;
+  if (!dictionary::holdsWordOfLength(*game.dictionary, kLongestWord)) {
+    writeNoPlayableWord();
+    writeErrorBlock();
+    return kExitDictionaryError;
+  }
+  seedRandomGenerator();
+  playUntilExit(game, parts);
+  writeGoodbye();
+  console::readKey();
+  return kExitSuccess;
+}
+
+}  // namespace
+
+GameParts::GameParts()
+    : showBucketStatistics(::showBucketStatistics), runMainMenu(::runMainMenu), playGame(::playGame) {}
+
+int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts) {
+  WordGame game;
+  writeBanner();
+  std::string programName = arguments.empty() ? std::string() : arguments[0];
+  Command command = parseCommandLine(arguments);
+  if (command.outcome != CommandOutcome::kRun) return endAtCommandLine(command, programName);
+  try {
+    return runWithSettings(command.settings, game, parts);
+  } catch (const console::InputEnded&) {
+    return kExitSuccess;
+  }
+}
+
+}  // namespace driver

@@ -1,0 +1,32 @@
+#pragma once
+// One run of Quillop from the command line to the goodbye: banner, options,
+// loading, the statistics step, then menu and games until the player exits.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "driver/word_game.h"
+
+namespace driver {
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitDictionaryError = 1;  ///< unreadable or unplayable dictionary
+constexpr int kExitUsageError = 2;       ///< an option that is not understood
+
+/// The interactive parts a run hands control to. A default GameParts holds
+/// the real ones; tests put recorders in their place.
+struct GameParts {
+  GameParts();
+  std::function<void(const WordGame&)> showBucketStatistics;
+  std::function<bool(WordGame&, uint32_t highScore)> runMainMenu;  ///< true: play
+  std::function<uint32_t(WordGame&)> playGame;                     ///< the game's score
+};
+
+/// Runs the program with its command line (argument 0 is the name it was
+/// invoked by) and returns the exit status. The end of the key input ends
+/// the run at once, quietly and with success.
+int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts = GameParts());
+
+}  // namespace driver

@@ -1,0 +1,145 @@
+#include "dictionary/loader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "dictionary/temp_folder.h"
+#include "support/fake_terminal.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+const std::string kQuietDone = "DONE!" + std::string(38, ' ') + "\r\n";
+const std::string kBackspaces(31, '\b');
+
+// Every word in the table, each bucket walked from its head, buckets in order.
+std::vector<std::string> tableWords(const WordGame& game) {
+  std::vector<std::string> words;
+  for (uint32_t i = 0; i < game.dictionary->size; ++i) {
+    for (const auto* node = game.dictionary->buckets[i].head; node != nullptr; node = node->next) {
+      words.push_back(node->element);
+    }
+  }
+  return words;
+}
+
+std::vector<std::string> sorted(std::vector<std::string> words) {
+  std::sort(words.begin(), words.end());
+  return words;
+}
+
+class LoaderTest : public ::testing::Test {
+ protected:
+  bool load(std::string_view contents, bool verbose = false) {
+    return loadDictionary(folder.write("words.txt", contents), game, verbose);
+  }
+
+  support::TempFolder folder;
+  support::FakeTerminal terminal;
+  WordGame game;
+};
+
+TEST_F(LoaderTest, QuietModeWritesOneLine) {
+  ASSERT_TRUE(load("cat\ndogs\na\ndon't\nelephant\n"));
+  EXPECT_EQ(terminal.output(), "Loading and hashing... " + kQuietDone);
+  EXPECT_EQ(sorted(tableWords(game)), (std::vector<std::string>{"cat", "dogs"}));
+}
+
+TEST_F(LoaderTest, VerboseModeOverwritesOneProgressTextPerWord) {
+  ASSERT_TRUE(load("cat\ndogs\na\ndon't\nelephant\n", true));
+  EXPECT_EQ(terminal.output(), "Loading and hashing"
+                               ": Word # 1      - cat    (338 )" + kBackspaces +
+                               ": Word # 2      - dogs   (378 )" + kBackspaces +
+                               ": DONE! (Total usable words: 2 of 5)\r\n");
+  EXPECT_EQ(terminal.row(0), "Loading and hashing: DONE! (Total usable words: 2 of 5)");
+}
+
+TEST_F(LoaderTest, EmptyFile) {
+  ASSERT_TRUE(load(""));
+  EXPECT_EQ(terminal.output(), "Loading and hashing... " + kQuietDone);
+  ASSERT_TRUE(load("", true));
+  EXPECT_EQ(terminal.row(1), "Loading and hashing: DONE! (Total usable words: 0 of 0)");
+  EXPECT_TRUE(tableWords(game).empty());
+}
+
+TEST_F(LoaderTest, WhichLinesBecomeWords) {
+  struct Case {
+    const char* name;
+    std::string contents;
+    std::vector<std::string> words;
+    const char* totals;
+  };
+  const std::vector<Case> cases{
+      {"no final line feed", "cat\ndogs\na\ndon't\nelephant", {"cat", "dogs"}, "2 of 4"},
+      {"CR LF line ends", "cat\r\ndogs\r\na\r\ndon't\r\nelephant\r\n", {"cat", "dogs"}, "2 of 5"},
+      {"lengths 2, 3, 6 and 7", "ab\nabc\nabcdef\nabcdefg\n", {"abc", "abcdef"}, "2 of 4"},
+      {"six letters and a CR", "abcdef\r\nabcdefg\r\n", {"abcdef"}, "1 of 2"},
+      {"apostrophes", "don't\nit's\n'em\n", {}, "0 of 3"},
+      {"control bytes", "ca\tt\n\x1b[2J\nab\x7f\na\0b\nc\rat\ncat\r\r\n"s, {}, "0 of 6"},
+      {"blanks and capitals", "ad hoc\nParis\n 12 \n", {" 12 ", "Paris", "ad hoc"}, "3 of 3"},
+      {"duplicates", "cat\ncat\n", {"cat", "cat"}, "2 of 2"},
+      {"empty lines", "\n\n\r\n", {}, "0 of 3"},
+      {"bytes above 127", "caf\xc3\xa9\n", {"caf\xc3\xa9"}, "1 of 1"},
+      {"a carriage return last", "cat\r", {}, "0 of 0"},
+  };
+  for (const Case& c : cases) {
+    support::FakeTerminal captured;
+    WordGame fresh;
+    ASSERT_TRUE(loadDictionary(folder.write("case.txt", c.contents), fresh, true)) << c.name;
+    EXPECT_EQ(sorted(tableWords(fresh)), c.words) << c.name;
+    std::string totals = ": DONE! (Total usable words: " + std::string(c.totals) + ")\r\n";
+    EXPECT_TRUE(captured.output().ends_with(totals)) << c.name << ": " << captured.output();
+  }
+}
+
+TEST_F(LoaderTest, EachWordGoesToTheHeadOfItsBucket) {
+  ASSERT_TRUE(load("act\ncat\nplan\ntac\n"));
+  const auto& bucket = game.dictionary->buckets[338];
+  EXPECT_EQ(bucket.count, 3U);
+  EXPECT_EQ(bucket.head->element, "tac");
+  EXPECT_EQ(bucket.head->next->element, "cat");
+  EXPECT_EQ(bucket.head->next->next->element, "act");
+  EXPECT_EQ(game.dictionary->find("plan"), 381);
+}
+
+TEST_F(LoaderTest, AVeryLongLineIsPassedOver) {
+  ASSERT_TRUE(load("cat\n" + std::string(3'000'000, 'x') + "\ndog\n", true));
+  EXPECT_EQ(sorted(tableWords(game)), (std::vector<std::string>{"cat", "dog"}));
+  EXPECT_EQ(terminal.row(0), "Loading and hashing: DONE! (Total usable words: 2 of 3)");
+}
+
+TEST_F(LoaderTest, MissingFile) {
+  EXPECT_FALSE(loadDictionary(folder.path() + "/absent.txt", game, false));
+  EXPECT_EQ(terminal.output(), "Error: File not found (No such file or directory)\r\n");
+  EXPECT_TRUE(tableWords(game).empty());
+}
+
+TEST_F(LoaderTest, DirectoryIsNoReadableFile) {
+  EXPECT_FALSE(loadDictionary(folder.path(), game, true));
+  EXPECT_EQ(terminal.output(), "Error: File not found (Is a directory)\r\n");
+}
+
+// Reading a process's own memory at address 0 fails with an I/O error once
+// the file is open: a read error that is not the end of the file.
+TEST_F(LoaderTest, ReadErrorIsNoSuccess) {
+  if (!std::filesystem::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc on this system";
+  EXPECT_FALSE(loadDictionary("/proc/self/mem", game, false));
+  EXPECT_EQ(terminal.output(),
+            "Loading and hashing... \r\nError: Could not read the dictionary (Input/output error)\r\n");
+}
+
+int32_t hashThatRunsOutOfMemory(const std::string&) { throw std::bad_alloc(); }
+
+TEST_F(LoaderTest, RunningOutOfMemoryWhileReadingIsReported) {
+  game.dictionary->hash = hashThatRunsOutOfMemory;
+  EXPECT_FALSE(load("cat\n"));
+  EXPECT_EQ(terminal.output(), "Loading and hashing... \r\nUnknown Error in File Read\r\n");
+}
+
+}  // namespace

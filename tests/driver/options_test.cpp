@@ -1,0 +1,78 @@
+#include "driver/options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using driver::CommandOutcome;
+using driver::parseCommandLine;
+
+driver::Command parse(std::vector<std::string> options) {
+  options.insert(options.begin(), "quillop");
+  return parseCommandLine(options);
+}
+
+TEST(Options, NoArgumentsLoadTheDefaultDictionaryAndPlay) {
+  driver::Command command = parse({});
+  EXPECT_EQ(command.outcome, CommandOutcome::kRun);
+  EXPECT_EQ(command.settings.dictionaryFile, "engldict.txt");
+  EXPECT_FALSE(command.settings.alternateDictionary);
+  EXPECT_FALSE(command.settings.showStatistics);
+  EXPECT_FALSE(command.settings.noPlay);
+  EXPECT_FALSE(command.settings.verboseLoading);
+}
+
+TEST(Options, FlagsByTheirSecondCharacter) {
+  driver::Command command = parse({"-verbose", "words.txt", "", "-mem", "-n"});
+  EXPECT_EQ(command.outcome, CommandOutcome::kRun);
+  EXPECT_TRUE(command.settings.verboseLoading);
+  EXPECT_TRUE(command.settings.showStatistics);
+  EXPECT_TRUE(command.settings.noPlay);
+  EXPECT_EQ(command.settings.dictionaryFile, "engldict.txt");
+}
+
+TEST(Options, FileNameIsTheNextArgumentWhateverItIs) {
+  struct Case {
+    std::vector<std::string> options;
+    const char* file;
+    bool verbose;
+  };
+  for (const Case& c : {Case{{"-f", "words.txt"}, "words.txt", false},
+                        Case{{"-f", "a.txt", "-f", "b.txt"}, "b.txt", false},
+                        Case{{"-f", "-v"}, "-v", false},
+                        Case{{"-file", "-h", "-v"}, "-h", true},
+                        Case{{"-f", ""}, "", false}}) {
+    driver::Command command = parse(c.options);
+    EXPECT_EQ(command.outcome, CommandOutcome::kRun) << c.file;
+    EXPECT_EQ(command.settings.dictionaryFile, c.file);
+    EXPECT_TRUE(command.settings.alternateDictionary) << c.file;
+    EXPECT_EQ(command.settings.verboseLoading, c.verbose) << c.file;
+  }
+}
+
+TEST(Options, WhatEndsParsingEarly) {
+  struct Case {
+    std::vector<std::string> options;
+    CommandOutcome outcome;
+    const char* offending;
+  };
+  for (const Case& c : {Case{{"-h"}, CommandOutcome::kShowUsage, "-h"},
+                        Case{{"-v", "-help", "-x"}, CommandOutcome::kShowUsage, "-help"},
+                        Case{{"-V"}, CommandOutcome::kUnrecognisedOption, "-V"},
+                        Case{{"-x", "-v"}, CommandOutcome::kUnrecognisedOption, "-x"},
+                        Case{{"-"}, CommandOutcome::kUnrecognisedOption, "-"},
+                        Case{{"--memory-statistics"}, CommandOutcome::kUnrecognisedOption, "--memory-statistics"},
+                        Case{{"-x", "-f"}, CommandOutcome::kUnrecognisedOption, "-x"},
+                        Case{{"-f"}, CommandOutcome::kMissingFileName, "-f"},
+                        Case{{"-v", "-fancy"}, CommandOutcome::kMissingFileName, "-fancy"},
+                        Case{{"-f", "a.txt", "-f"}, CommandOutcome::kMissingFileName, "-f"}}) {
+    driver::Command command = parse(c.options);
+    EXPECT_EQ(command.outcome, c.outcome) << c.offending;
+    EXPECT_EQ(command.offendingArgument, c.offending);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,145 @@
+#include "driver/run.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "dictionary/temp_folder.h"
+#include "support/fake_terminal.h"
+
+namespace {
+
+const std::string kBanner = std::string("Quillop - a timed anagram word game\nVersion ") + QUILLOP_VERSION + "\n\n";
+const std::string kPrompt = "Press 'S' to view memory statistics, or any other key to continue...\r\n";
+const std::string kErrorBlock =
+    "\r\n"
+    "ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR!\r\n"
+    "An error has occured, please check the above error for what whent wrong.    \r\n"
+    "If you believe that this is a bug, please contact the program's creator.    \r\n"
+    "ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR!\r\n"
+    "\r\n";
+const std::string kQuietLoad = "Loading and hashing... DONE!" + std::string(38, ' ') + "\r\n";
+
+// Stands in for the statistics viewer, the menu and the game, and records
+// how the run called them. Games score scores[0], scores[1], ... and the
+// menu asks to play once per score.
+struct RecordingParts {
+  driver::GameParts parts() {
+    driver::GameParts recorded;
+    recorded.showBucketStatistics = [this](const WordGame&) { ++viewerOpened; };
+    recorded.runMainMenu = [this](WordGame&, uint32_t highScore) {
+      menuHighScores.push_back(highScore);
+      return menuHighScores.size() <= scores.size();
+    };
+    recorded.playGame = [this](WordGame& game) {
+      game.score = scores.at(menuHighScores.size() - 1);
+      return game.score;
+    };
+    return recorded;
+  }
+
+  std::vector<uint32_t> scores;
+  int viewerOpened = 0;
+  std::vector<uint32_t> menuHighScores;
+};
+
+class RunTest : public ::testing::Test {
+ protected:
+  int run(std::vector<std::string> options) {
+    options.insert(options.begin(), "quillop");
+    return driver::runQuillop(options, recorder.parts());
+  }
+  std::string playable() { return folder.write("words.txt", "cat\nplanet\n"); }
+  std::string output() { return terminal.output(); }
+
+  support::TempFolder folder;
+  support::FakeTerminal terminal;
+  RecordingParts recorder;
+};
+
+TEST_F(RunTest, UsageAloneAfterTheBanner) {
+  EXPECT_EQ(run({"-help", "-x"}), driver::kExitSuccess);
+  EXPECT_TRUE(output().starts_with(kBanner + "Usage:\n   quillop [arguments]\n\nOptions:\n"));
+  EXPECT_TRUE(output().ends_with("   -v             Output loading statistics\r\n"));
+  EXPECT_EQ(recorder.viewerOpened, 0);
+}
+
+TEST_F(RunTest, UnreadableDictionaryEndsWithTheErrorBlock) {
+  std::string missing = folder.path() + "/absent.txt";
+  terminal.type("s");
+  EXPECT_EQ(run({"-f", missing}), driver::kExitDictionaryError);
+  EXPECT_EQ(output(), kBanner + "Loading alternate dictionary: " + missing +
+                          "\r\nError: File not found (No such file or directory)\r\n" + kErrorBlock);
+  EXPECT_EQ(terminal.unreadBytes(), 1U);
+  EXPECT_EQ(recorder.viewerOpened, 0);
+}
+
+TEST_F(RunTest, OnlyASmallSOpensTheStatisticsView) {
+  struct Case {
+    const char* key;
+    int viewerOpened;
+  };
+  for (const Case& c : {Case{"s", 1}, Case{"S", 0}, Case{"x", 0}, Case{"\r", 0}}) {
+    support::FakeTerminal captured;
+    RecordingParts parts;
+    captured.type(c.key);
+    EXPECT_EQ(driver::runQuillop({"quillop", "-n", "-f", playable()}, parts.parts()), driver::kExitSuccess);
+    EXPECT_EQ(parts.viewerOpened, c.viewerOpened) << c.key;
+    EXPECT_TRUE(captured.output().ends_with(kQuietLoad + kPrompt)) << c.key;
+  }
+}
+
+TEST_F(RunTest, MemoryOptionOpensTheViewWithoutAsking) {
+  terminal.type("x");
+  EXPECT_EQ(run({"-m", "-n", "-f", playable()}), driver::kExitSuccess);
+  EXPECT_EQ(recorder.viewerOpened, 1);
+  EXPECT_EQ(output().find("Press 'S'"), std::string::npos);
+  EXPECT_EQ(terminal.unreadBytes(), 1U);
+}
+
+TEST_F(RunTest, NoPlayEndsAfterTheStatisticsStep) {
+  terminal.type("xy");
+  EXPECT_EQ(run({"-n", "-f", playable()}), driver::kExitSuccess);
+  EXPECT_TRUE(recorder.menuHighScores.empty());
+  EXPECT_FALSE(terminal.fullScreen());
+  EXPECT_EQ(terminal.unreadBytes(), 1U);
+}
+
+TEST_F(RunTest, HighScoreCarriedIntoEachMenu) {
+  recorder.scores = {40, 10, 55};
+  terminal.type("xq");
+  EXPECT_EQ(run({"-f", playable()}), driver::kExitSuccess);
+  EXPECT_EQ(recorder.menuHighScores, (std::vector<uint32_t>{0, 40, 40, 55}));
+  EXPECT_TRUE(output().ends_with("\x1b[H\x1b[2JThank you for playing Quillop!\r\n\r\nPress any key to continue..."));
+  EXPECT_EQ(terminal.row(0), "Thank you for playing Quillop!");
+  EXPECT_EQ(terminal.row(2), "Press any key to continue...");
+  EXPECT_EQ(terminal.unreadBytes(), 0U);
+}
+
+TEST_F(RunTest, EndOfInputEndsTheRunQuietly) {
+  EXPECT_EQ(run({"-f", playable()}), driver::kExitSuccess);
+  EXPECT_TRUE(output().ends_with(kQuietLoad + kPrompt));
+  EXPECT_TRUE(recorder.menuHighScores.empty());
+}
+
+TEST_F(RunTest, EndOfInputInTheMenuSkipsTheGoodbye) {
+  terminal.type("x");
+  driver::GameParts parts = recorder.parts();
+  parts.runMainMenu = [](WordGame&, uint32_t) -> bool { return console::readKey() != 0; };
+  EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts), driver::kExitSuccess);
+  EXPECT_TRUE(output().ends_with(kPrompt));
+}
+
+TEST_F(RunTest, ADictionaryWithoutSixLetterWordsCannotBePlayed) {
+  std::string words = folder.write("short.txt", "cat\ndogs\nabcdefg\n");
+  terminal.type("xx");
+  EXPECT_EQ(run({"-f", words}), driver::kExitDictionaryError);
+  EXPECT_TRUE(output().ends_with(kPrompt + "Error: The dictionary holds no six-letter word to play with\r\n" +
+                                 kErrorBlock));
+  EXPECT_TRUE(recorder.menuHighScores.empty());
+  EXPECT_EQ(run({"-n", "-f", words}), driver::kExitSuccess);
+}
+
+}  // namespace
