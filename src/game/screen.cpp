@@ -15,6 +15,12 @@ constexpr const char* kHighScoreLabel = "High Score: ";
 constexpr const char* kTitle = "Quillop!";
 constexpr uint16_t kHighScoreRow = 5;
 constexpr uint16_t kScoreRow = 6;
+constexpr uint16_t kPanelLabelRow = 6;
+constexpr uint16_t kInputRow = 7;
+constexpr uint16_t kSpaceHintRow = 8;
+constexpr uint16_t kMangledLabelColumn = 67;
+constexpr uint16_t kMangledWordColumn = 73;
+constexpr uint16_t kSpaceHintColumn = 51;
 
 std::string upperBorder() { return "/" + std::string(kInnerWidth, '-') + "\\"; }
 std::string lowerBorder() { return "\\" + std::string(kInnerWidth, '-') + "/"; }
@@ -87,14 +93,14 @@ void drawTitleScreen(const WordGame& game, uint32_t highScore) {
 }
 
 void drawInputPanel(const WordGame& game, const std::string& input) {
-  writeAt(0, 6, "Your Input");
-  writeAt(67, 6, "Mangled Text");
+  writeAt(0, kPanelLabelRow, "Your Input");
+  writeAt(kMangledLabelColumn, kPanelLabelRow, "Mangled Text");
   console::lineEnd();
-  // The line end left the cursor at column 0 of row 7.
+  // The line end left the cursor at column 0 of the input row.
   std::cout << input;
-  writeAt(73, 7, game.mangledWord);
+  writeAt(kMangledWordColumn, kInputRow, game.mangledWord);
   console::lineEnd();
-  writeAt(51, 8, "Press Space to mangle again!");
+  writeAt(kSpaceHintColumn, kSpaceHintRow, "Press Space to mangle again!");
 }
 
 void appendNumber(std::string& text, int32_t n) {
