@@ -1,4 +1,76 @@
 #include "game/menu.h"
 
-// PLACEHOLDER: replaced by the real menu.
-bool runMainMenu(WordGame&, uint32_t) { return false; }
+#include <iostream>
+#include <string>
+
+#include "console/console.h"
+#include "game/screen.h"
+
+namespace {
+
+constexpr const char* kMenuHelp = "Up/Down: Choose   Left/Right: Change Time   Enter: Select";
+constexpr const char* kArrow = "-> ";
+constexpr uint16_t kFirstItemRow = 8;
+constexpr uint16_t kSelectedColumn = 34;
+constexpr uint16_t kItemColumn = 37;
+constexpr size_t kBlankedWidth = 78;
+
+constexpr uint16_t kPlay = 0;
+constexpr uint16_t kTime = 1;
+constexpr uint16_t kExit = 2;
+
+constexpr uint16_t kShortestTime = 30;
+constexpr uint16_t kLongestTime = 120;
+constexpr uint16_t kTimeStep = 30;
+
+std::string timeText(uint16_t seconds, bool selected) {
+  const std::string number = std::to_string(seconds);
+  if (selected) return std::string(kArrow) + "Time to Play: < " + number + " seconds >";
+  return "Time to Play:   " + number + " seconds";
+}
+
+std::string itemText(const WordGame& game, uint16_t item, bool selected) {
+  if (item == kTime) return timeText(game.timeToPlay, selected);
+  const std::string name = item == kPlay ? "Play!" : "Exit";
+  return selected ? kArrow + name : name;
+}
+
+void drawItems(const WordGame& game, uint16_t selection) {
+  for (uint16_t item = kPlay; item <= kExit; ++item) {
+    const auto row = static_cast<uint16_t>(kFirstItemRow + item);
+    const bool selected = item == selection;
+    console::moveCursor(0, row);
+    std::cout << std::string(kBlankedWidth, ' ');
+    console::moveCursor(selected ? kSelectedColumn : kItemColumn, row);
+    std::cout << itemText(game, item, selected);
+  }
+}
+
+void changeTime(WordGame& game, int arrow) {
+  if (arrow == console::kRight && game.timeToPlay != kLongestTime) game.timeToPlay += kTimeStep;
+  if (arrow == console::kLeft && game.timeToPlay != kShortestTime) game.timeToPlay -= kTimeStep;
+}
+
+void applyArrow(WordGame& game, uint16_t& selection, int arrow) {
+  if (arrow == console::kDown && selection < kExit) ++selection;
+  if (arrow == console::kUp && selection > kPlay) --selection;
+  if (selection == kTime) changeTime(game, arrow);
+}
+
+}  // namespace
+
+bool runMainMenu(WordGame& game, uint32_t highScore) {
+  console::clearScreen();
+  drawTitleScreen(game, highScore);
+  drawBottomBanner(kMenuHelp);
+  uint16_t selection = kPlay;
+  for (;;) {
+    drawItems(game, selection);
+    const int key = console::readKey();
+    if (key == console::kExtendedKey) {
+      applyArrow(game, selection, console::readKey());
+    } else if (key == console::kEnter && selection != kTime) {
+      return selection == kPlay;
+    }
+  }
+}

@@ -1,12 +1,116 @@
 #include "game/screen.h"
 
-// PLACEHOLDER: replaced by the real drawing routines.
-uint16_t centringColumn(size_t) { return 0; }
-void drawTopBanner(const std::string&) {}
-void drawBottomBanner(const std::string&) {}
-void drawScoreLine(const WordGame&) {}
-void drawTitleScreen(const WordGame&, uint32_t) {}
-void drawInputPanel(const WordGame&, const std::string&) {}
-void drawFoundWords(const WordGame&) {}
-void appendNumber(std::string&, int32_t) {}
-void appendNumber(std::string&, uint32_t) {}
+#include <iostream>
+#include <sstream>
+
+#include "console/console.h"
+
+namespace {
+
+constexpr uint16_t kLastColumn = 79;
+constexpr size_t kInnerWidth = 78;  // columns 1 to 78, between the frame's sides
+
+constexpr const char* kScoreLabel = "Your Score: ";
+constexpr const char* kHighScoreLabel = "High Score: ";
+constexpr const char* kTitle = "Quillop!";
+constexpr uint16_t kHighScoreRow = 5;
+constexpr uint16_t kScoreRow = 6;
+constexpr uint16_t kPanelLabelRow = 6;
+constexpr uint16_t kInputRow = 7;
+constexpr uint16_t kSpaceHintRow = 8;
+constexpr uint16_t kMangledLabelColumn = 67;
+constexpr uint16_t kMangledWordColumn = 73;
+constexpr uint16_t kSpaceHintColumn = 51;
+
+std::string upperBorder() { return "/" + std::string(kInnerWidth, '-') + "\\"; }
+std::string lowerBorder() { return "\\" + std::string(kInnerWidth, '-') + "/"; }
+std::string textRow() { return "|" + std::string(kInnerWidth, ' ') + "|"; }
+
+void writeAt(uint16_t x, uint16_t y, const std::string& text) {
+  console::moveCursor(x, y);
+  std::cout << text;
+}
+
+// The frame's sides only: whatever stands between them stays.
+void drawSideRow(uint16_t y) {
+  writeAt(0, y, "|");
+  writeAt(kLastColumn, y, "|");
+  console::lineEnd();
+}
+
+// Blanks the inside of row y first, so a shorter text replaces a longer one.
+void drawTextRow(uint16_t y, const std::string& text) {
+  writeAt(0, y, textRow());
+  console::lineEnd();
+  writeAt(centringColumn(text.size()), y, text);
+}
+
+size_t decimalDigits(uint32_t value) {
+  size_t digits = 0;
+  do {
+    value /= 10;
+    ++digits;
+  } while (value != 0);
+  return digits;
+}
+
+void drawLabelledNumber(uint16_t y, const std::string& label, uint32_t value) {
+  writeAt(centringColumn(label.size() + decimalDigits(value)), y, label);
+  std::cout << value;
+}
+
+}  // namespace
+
+uint16_t centringColumn(size_t length) {
+  if (length > kLastColumn) return 0;
+  return static_cast<uint16_t>((kLastColumn - static_cast<uint32_t>(length)) >> 1);
+}
+
+void drawTopBanner(const std::string& text) {
+  writeAt(0, 0, upperBorder());
+  console::lineEnd();
+  drawSideRow(1);
+  drawTextRow(2, text);
+  drawSideRow(3);
+  writeAt(0, 4, lowerBorder());
+  console::lineEnd();
+}
+
+void drawBottomBanner(const std::string& text) {
+  writeAt(0, 21, upperBorder());
+  console::lineEnd();
+  drawTextRow(22, text);
+  // A line end on the last row would scroll a 24-row screen.
+  writeAt(0, 23, lowerBorder());
+}
+
+void drawScoreLine(const WordGame& game) { drawLabelledNumber(kScoreRow, kScoreLabel, game.score); }
+
+void drawTitleScreen(const WordGame& game, uint32_t highScore) {
+  drawTopBanner(kTitle);
+  drawScoreLine(game);
+  drawLabelledNumber(kHighScoreRow, kHighScoreLabel, highScore);
+}
+
+void drawInputPanel(const WordGame& game, const std::string& input) {
+  writeAt(0, kPanelLabelRow, "Your Input");
+  writeAt(kMangledLabelColumn, kPanelLabelRow, "Mangled Text");
+  console::lineEnd();
+  // The line end left the cursor at column 0 of the input row.
+  std::cout << input;
+  writeAt(kMangledWordColumn, kInputRow, game.mangledWord);
+  console::lineEnd();
+  writeAt(kSpaceHintColumn, kSpaceHintRow, "Press Space to mangle again!");
+}
+
+void appendNumber(std::string& text, int32_t n) {
+  std::ostringstream stream;
+  stream << text << ' ' << n;
+  text = stream.str();
+}
+
+void appendNumber(std::string& text, uint32_t n) {
+  std::ostringstream stream;
+  stream << text << ' ' << n;
+  text = stream.str();
+}

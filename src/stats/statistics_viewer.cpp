@@ -1,6 +1,118 @@
 #include "stats/statistics_viewer.h"
 
-// PLACEHOLDER: replaced by the real viewer.
-void showBucketStatistics(const WordGame&) {}
-void drawStatisticsFooter(uint32_t) {}
-void drawBucketBar(float) {}
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+
+#include "console/console.h"
+
+namespace {
+
+// The table always has this many buckets; the view does not read its size.
+constexpr int32_t kBuckets = containers::kBucketCount;
+constexpr int32_t kRowsPerPage = 20;
+constexpr int32_t kLastFirstBucket = kBuckets - kRowsPerPage;
+// Page keys test against this margin rather than the page height.
+constexpr int32_t kPageKeyMargin = 42;
+constexpr uint16_t kFirstPageRow = 2;
+constexpr uint16_t kFooterRow = 22;
+constexpr size_t kRuleWidth = 79;
+
+constexpr const char* kGathering = "Gathering Statistics... Please Wait...";
+constexpr const char* kHeader =
+    "Bucket # | # items |  %  |0        25%       50%       75%     100| Total Items";
+constexpr const char* kFooterHelp =
+    "'Q': Exit  |  Up/Down: Move 1 Line  |  PgUp/PgDn: Move 1 Page  |  %Empty: ";
+constexpr int kQuitKey = 'q';
+
+struct BucketSpread {
+  uint32_t maxCount = 1;  // never 0, so it can divide
+  uint32_t emptyBuckets = 0;
+};
+
+struct Page {
+  const WordGame& game;
+  uint32_t maxCount;
+  float scale;
+  std::string filledCell;
+};
+
+BucketSpread gatherSpread(const WordGame& game) {
+  BucketSpread spread;
+  for (int32_t bucket = 0; bucket < kBuckets; ++bucket) {
+    uint32_t count = game.dictionary->buckets[static_cast<size_t>(bucket)].count;
+    if (count > spread.maxCount) spread.maxCount = count;
+    if (count == 0) ++spread.emptyBuckets;
+  }
+  return spread;
+}
+
+void drawFixedParts(uint32_t emptyBuckets) {
+  console::clearScreen();
+  console::moveCursor(0, 0);
+  std::cout << kHeader;
+  console::lineEnd();
+  std::cout << std::string(kRuleWidth, '-');
+  console::lineEnd();
+  drawStatisticsFooter(emptyBuckets);
+}
+
+// Formatted in a stream of its own, so no alignment carries over to the next row.
+void drawBucketRow(const Page& page, int32_t bucket) {
+  const uint32_t count = page.game.dictionary->buckets[static_cast<size_t>(bucket)].count;
+  std::ostringstream start;
+  start << std::left << std::setw(9) << bucket << '|' << std::right << std::setw(8) << count << " |"
+        << std::setw(3) << count * 100 / page.maxCount << "% [";
+  std::cout << start.str();
+  drawBucketBar(static_cast<float>(count) / page.scale, page.filledCell);
+  std::cout << "]     " << page.maxCount;
+  console::lineEnd();
+}
+
+void drawPage(const Page& page, int32_t firstBucket) {
+  console::moveCursor(0, kFirstPageRow);
+  for (int32_t row = 0; row < kRowsPerPage; ++row) drawBucketRow(page, firstBucket + row);
+}
+
+int32_t movedFirstBucket(int32_t firstBucket, int secondCode) {
+  switch (secondCode) {
+    case console::kDown:
+      return firstBucket + kRowsPerPage < kBuckets ? firstBucket + 1 : kLastFirstBucket;
+    case console::kUp:
+      return firstBucket > 0 ? firstBucket - 1 : 0;
+    case console::kPageDown:
+      return firstBucket + kPageKeyMargin < kBuckets ? firstBucket + kRowsPerPage : kLastFirstBucket;
+    case console::kPageUp:
+      return firstBucket - kPageKeyMargin > 0 ? firstBucket - kRowsPerPage : 0;
+    default:
+      return firstBucket;
+  }
+}
+
+}  // namespace
+
+void showBucketStatistics(const WordGame& game) {
+  std::cout << kGathering;
+  const BucketSpread spread = gatherSpread(game);
+  const Page page{game, spread.maxCount, static_cast<float>(spread.maxCount), filledBarCell()};
+  drawFixedParts(spread.emptyBuckets);
+  int32_t firstBucket = 0;
+  for (;;) {
+    drawPage(page, firstBucket);
+    const int key = console::readKey();
+    if (key == console::kExtendedKey) {
+      firstBucket = movedFirstBucket(firstBucket, console::readKey());
+    } else if (key == kQuitKey) {
+      return;
+    }
+  }
+}
+
+// Row 23 gets no line end: on a 24-row screen it would scroll everything up.
+void drawStatisticsFooter(uint32_t emptyBuckets) {
+  console::moveCursor(0, kFooterRow);
+  std::cout << std::string(kRuleWidth, '-');
+  console::lineEnd();
+  const auto emptyPercent = static_cast<uint32_t>(emptyBuckets / static_cast<double>(kBuckets) * 100.0);
+  std::cout << kFooterHelp << emptyPercent << '%';
+}

@@ -3,15 +3,22 @@
 // hash table's buckets.
 
 #include <cstdint>
+#include <string>
 
 #include "driver/word_game.h"
 
 /// Shows the view until the player presses q. Only reads the dictionary.
+/// Throws console::InputEnded when the key input ends first.
 void showBucketStatistics(const WordGame& game);
 
 /// Draws the rule on row 22 and the key help with the share of empty buckets
-/// on row 23.
+/// on row 23, leaving row 23 without a line end.
 void drawStatisticsFooter(uint32_t emptyBuckets);
 
 /// Writes the 40 cells of a bar at the cursor; ratio runs from 0 to 1.
 void drawBucketBar(float ratio);
+void drawBucketBar(float ratio, const std::string& filledCell);
+
+/// What a filled bar cell shows: "■" in UTF-8 where the locale (LC_ALL, else
+/// LC_CTYPE, else LANG) names UTF-8, else '#'. Either is one screen column.
+std::string filledBarCell();

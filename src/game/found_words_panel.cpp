@@ -1,0 +1,72 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "game/screen.h"
+
+namespace {
+
+using WordTree = containers::BST<std::string>;
+using WordNode = containers::TreeNode<std::string>;
+
+constexpr const char* kHeader = "You have found the following words:";
+constexpr size_t kRuleWidth = 79;
+constexpr const char* kWordIndent = "  ";
+// A word row may use columns 0 to 78, so it never wraps onto the next row.
+constexpr size_t kWordRowWidth = 79;
+
+void collectInOrder(const WordNode* node, std::vector<std::string>& words) {
+  if (node == nullptr) return;
+  collectInOrder(node->left, words);
+  words.push_back(node->element);
+  collectInOrder(node->right, words);
+}
+
+std::string moreNote(size_t hidden) { return "+" + std::to_string(hidden) + " more"; }
+
+// The indent and the words in ascending order, each followed by a blank.
+// When they do not fit on the row, as many leading words as fit together
+// with a note of how many were left out.
+std::string wordRow(const WordTree& tree) {
+  std::vector<std::string> words;
+  collectInOrder(tree.root, words);
+  std::string row = kWordIndent;
+  for (const std::string& word : words) row += word + ' ';
+  if (row.size() <= kWordRowWidth) return row;
+
+  row = kWordIndent;
+  size_t shown = 0;
+  auto fitsWithNextWord = [&] {
+    size_t hiddenAfter = words.size() - shown - 1;
+    return row.size() + words[shown].size() + 1 + moreNote(hiddenAfter).size() <= kWordRowWidth;
+  };
+  while (shown + 1 < words.size() && fitsWithNextWord()) {
+    row += words[shown] + ' ';
+    ++shown;
+  }
+  return row + moreNote(words.size() - shown);
+}
+
+std::string heading(size_t length) {
+  std::string text;
+  appendNumber(text, static_cast<int32_t>(length));
+  return text + " Letter Words: ";
+}
+
+}  // namespace
+
+void drawFoundWords(const WordGame& game) {
+  console::moveCursor(centringColumn(std::string(kHeader).size()), 10);
+  std::cout << kHeader;
+  console::lineEnd();
+  std::cout << std::string(kRuleWidth, '-');
+  console::lineEnd();
+  console::moveCursor(0, 12);
+  for (size_t length = kShortestWord; length <= kLongestWord; ++length) {
+    std::cout << heading(length);
+    console::lineEnd();
+    std::cout << wordRow(game.foundWords[length - kShortestWord]) << '\n';
+  }
+  drawScoreLine(game);
+}

@@ -1,0 +1,110 @@
+#include "game/round_keys.h"
+
+#include <cstdint>
+
+#include "console/console.h"
+#include "game/screen.h"
+#include "game/word_choice.h"
+
+namespace {
+
+// As wide as the longest input, so it covers whatever a longer input left.
+constexpr const char* kInputPadding = "      ";
+
+bool inDictionary(const WordGame& game, const std::string& word) {
+  return game.dictionary->find(word) != -1;
+}
+
+bool foundBefore(const WordGame& game, const std::string& word) {
+  const containers::BST<std::string>& tree = game.foundWords[word.size() - kShortestWord];
+  return tree.root != nullptr && tree.contains(tree.root, word);
+}
+
+bool acceptable(const WordGame& game, const std::string& word) {
+  return word.size() >= kShortestWord && word.size() <= kLongestWord && inDictionary(game, word) &&
+         !foundBefore(game, word);
+}
+
+void drawSixLetterMessage() {
+  std::string message = "You got a";
+  appendNumber(message, static_cast<int32_t>(kLongestWord));
+  drawBottomBanner(message + " letter word!");
+}
+
+void scoreWord(WordGame& game, Round& round, const PointValues& points, const std::string& word) {
+  size_t tree = word.size() - kShortestWord;
+  game.score += points[tree];
+  if (word.size() == kLongestWord) {
+    round.passed = true;
+    drawSixLetterMessage();
+  }
+  game.foundWords[tree].insert(game.foundWords[tree].root, word);
+  game.foundWords[tree].count += 1;
+}
+
+// Accepted or not, the input is cleared; a rejected word costs nothing.
+void submitInput(WordGame& game, Round& round, const PointValues& points) {
+  if (acceptable(game, round.typedInput)) scoreWord(game, round, points, round.typedInput);
+  round.typedInput.clear();
+  game.letterUsed.fill(false);
+  redrawInput(game, round);
+  drawFoundWords(game);
+}
+
+void reshuffle(WordGame& game, Round& round) {
+  mangleWord(game, game.mangledWord);
+  round.typedInput.clear();
+}
+
+bool letterAt(const WordGame& game, uint8_t position, int key) {
+  return static_cast<unsigned char>(game.mangledWord[position]) == key;
+}
+
+// Frees the first used position holding the last letter; with a letter on
+// show twice, that may be another position than the one it was typed into,
+// which makes no difference to what can be typed next.
+void takeBackLetter(WordGame& game, Round& round) {
+  if (round.typedInput.empty()) return;
+  auto last = static_cast<unsigned char>(round.typedInput.back());
+  for (uint8_t position = 0; position < game.mangledWord.size(); ++position) {
+    if (letterAt(game, position, last) && game.letterUsed[position]) {
+      game.letterUsed[position] = false;
+      break;
+    }
+  }
+  round.typedInput.pop_back();
+}
+
+void typeLetter(WordGame& game, Round& round, int key) {
+  for (uint8_t position = 0; position < game.mangledWord.size(); ++position) {
+    if (letterAt(game, position, key) && !game.letterUsed[position]) {
+      round.typedInput += static_cast<char>(key);
+      game.letterUsed[position] = true;
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void redrawInput(const WordGame& game, const Round& round) {
+  drawInputPanel(game, round.typedInput + kInputPadding);
+}
+
+void handleRoundKey(WordGame& game, Round& round, const PointValues& points, int key) {
+  switch (key) {
+    case console::kEnter:
+      submitInput(game, round, points);
+      return;
+    case console::kSpace:
+      reshuffle(game, round);
+      break;
+    case console::kBackspace:
+      takeBackLetter(game, round);
+      break;
+    default:
+      typeLetter(game, round, key);
+      break;
+  }
+  redrawInput(game, round);
+}

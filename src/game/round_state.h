@@ -1,0 +1,21 @@
+#pragma once
+// What one game and one of its rounds keep beside the game record: the
+// points a word earns by its length, and the round's word, typed input and
+// outcome.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "driver/word_game.h"
+
+/// Points for a word of length n at index n - kShortestWord; every round
+/// adds kPointSteps, so round r pays r times the first round's values.
+using PointValues = std::array<uint32_t, kFoundWordTrees>;
+constexpr PointValues kPointSteps = {1, 3, 6, 10};
+
+struct Round {
+  std::string word;        ///< as chosen, revealed when the round is lost
+  std::string typedInput;  ///< never longer than game.mangledWord
+  bool passed = false;     ///< a six-letter word was found
+};

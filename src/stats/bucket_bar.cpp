@@ -1,0 +1,52 @@
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <iostream>
+
+#include "stats/statistics_viewer.h"
+
+namespace {
+
+constexpr int kBarCells = 40;
+constexpr int kTickEvery = 10;
+constexpr const char* kFilledSquare = "\u25a0";
+constexpr const char* kPlainFilledCell = "#";
+
+// The first of the locale variables that is set and not empty, as the C
+// library picks the character set.
+std::string localeCharacterSetSource() {
+  for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return value;
+  }
+  return "";
+}
+
+bool namesUtf8(std::string locale) {
+  std::transform(locale.begin(), locale.end(), locale.begin(),
+                 [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+  return locale.find("utf-8") != std::string::npos || locale.find("utf8") != std::string::npos;
+}
+
+}  // namespace
+
+std::string filledBarCell() {
+  return namesUtf8(localeCharacterSetSource()) ? kFilledSquare : kPlainFilledCell;
+}
+
+void drawBucketBar(float ratio) { drawBucketBar(ratio, filledBarCell()); }
+
+// The limit is taken in double from the single-precision ratio, so a ratio
+// such as 7/10 lands just below 28 and fills 28 cells, not 29.
+void drawBucketBar(float ratio, const std::string& filledCell) {
+  const double limit = static_cast<double>(ratio) * kBarCells;
+  std::string bar;
+  for (int cell = 0; cell < kBarCells; ++cell) {
+    if (cell <= limit) {
+      bar += filledCell;
+    } else {
+      bar += cell % kTickEvery == 0 ? '|' : ' ';
+    }
+  }
+  std::cout << bar;
+}

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# A whole game in a real terminal, played as a person would: pick 30-second
+# rounds in the menu, read the letters off the screen, pass round 1 with the
+# only six-letter word, lose round 2, check the scores in the menu, exit,
+# and find the terminal's settings as they were. Takes about 65 seconds.
+set -u
+binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+. "$(dirname "$0")/tmux_lib.sh"
+
+printf 'planet\nplan\nplane\nant\ntan\n' > "$TMUX_WORKDIR/words.txt"
+
+# A row holding only a centred text: (79 - length) / 2 blanks, then the text.
+centred() { printf '%*s%s' $(((79 - ${#1}) / 2)) '' "$1"; }
+# A banner's text row: the frame's sides in columns 0 and 79.
+banner_text_row() {
+  local line
+  line=$(centred "$1")
+  printf '|%-78s|' "${line:1}"
+}
+
+# Waits for the shell's prompt to end the last line with text, then checks
+# the run's exit status.
+expect_shell_back_with_success() {
+  local i
+  for ((i = 0; i < 100; i++)); do
+    [[ "$(tmux_capture | grep -v '^ *$' | tail -1 | sed 's/ *$//')" == *'$' ]] && break
+    sleep 0.05
+  done
+  [ "$i" -lt 100 ] || fail "the shell's prompt did not come back"
+  tmux_type 'echo "status=$?"'
+  tmux_keys Enter
+  tmux_wait_for "status=0"
+}
+
+tmux_start_shell "$TMUX_WORKDIR"
+tmux_save_stty before
+tmux_type "'$binary' -f words.txt"
+tmux_keys Enter
+tmux_wait_for "Press 'S' to view memory statistics"
+tmux_type "c"
+
+tmux_wait_for "Play!"
+tmux_keys Down
+tmux_keys Left
+tmux_wait_for "< 30 seconds >"
+tmux_keys Up
+tmux_wait_for "-> Play!"
+tmux_keys Enter
+
+tmux_wait_for "Mangled Text"
+shown=$(tmux_row 7 | cut -c74-79)
+[ "$(echo "$shown" | fold -w1 | sort | tr -d '\n')" = "aelnpt" ] || fail "letters on show: [$shown]"
+expect_row 22 "$(banner_text_row "You need a 6 letter word to go to the next round.")"
+tmux_type "planet"
+tmux_keys Enter
+tmux_wait_for "Your Score: 10"
+expect_row 19 "  planet"
+expect_row 22 "$(banner_text_row "You got a 6 letter word!")"
+
+tmux_wait_for "You go to the next round!" 40
+expect_row 22 "$(banner_text_row "Press SPACE to continue.")"
+tmux_keys Space
+tmux_wait_for "You need a 6 letter word"
+expect_row 19 ""
+tmux_wait_for "GAME OVER! The word was: planet" 40
+expect_row 2 "$(banner_text_row "GAME OVER! The word was: planet")"
+tmux_keys Space
+
+tmux_wait_for "High Score: 10"
+expect_row 5 "$(centred "High Score: 10")"
+expect_row 6 "$(centred "Your Score: 10")"
+tmux_keys Down Down
+tmux_wait_for "-> Exit"
+tmux_keys Enter
+tmux_wait_for "Thank you for playing Quillop!"
+expect_row 0 "Thank you for playing Quillop!"
+expect_row 2 "Press any key to continue..."
+tmux_type "k"
+expect_shell_back_with_success
+tmux_expect_stty_as before
+echo "1 passed, 0 failed"

@@ -1,0 +1,167 @@
+#include "game/menu.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "support/fake_terminal.h"
+
+namespace {
+
+constexpr const char* kDown = "\x1b[B";
+constexpr const char* kUp = "\x1b[A";
+constexpr const char* kRight = "\x1b[C";
+constexpr const char* kLeft = "\x1b[D";
+constexpr const char* kEnter = "\r";
+
+std::string at(size_t x, const std::string& text) { return std::string(x, ' ') + text; }
+
+std::string keys(std::initializer_list<const char*> presses) {
+  std::string bytes;
+  for (const char* press : presses) bytes += press;
+  return bytes;
+}
+
+class MenuTest : public ::testing::Test {
+ protected:
+  bool run(const std::string& typed, uint32_t highScore = 0) {
+    terminal.type(typed);
+    return runMainMenu(game, highScore);
+  }
+  // Runs the menu until the keys run out, to look at the screen in mid-menu.
+  void runUntilKeysEnd(const std::string& typed) {
+    terminal.type(typed);
+    EXPECT_THROW(runMainMenu(game, 0), console::InputEnded);
+  }
+  std::vector<std::string> itemRows() { return {terminal.row(8), terminal.row(9), terminal.row(10)}; }
+
+  support::FakeTerminal terminal;
+  WordGame game;
+};
+
+const std::vector<std::string> kPlaySelected = {
+    at(34, "-> Play!"), at(37, "Time to Play:   60 seconds"), at(37, "Exit")};
+const std::vector<std::string> kTimeSelected = {
+    at(37, "Play!"), at(34, "-> Time to Play: < 60 seconds >"), at(37, "Exit")};
+const std::vector<std::string> kExitSelected = {
+    at(37, "Play!"), at(37, "Time to Play:   60 seconds"), at(34, "-> Exit")};
+
+TEST_F(MenuTest, TitleScreen) {
+  EXPECT_TRUE(run(kEnter));
+  const std::string border(78, '-');
+  const std::vector<std::string> expected = {
+      "/" + border + "\\", "|" + std::string(78, ' ') + "|", "|" + at(34, "Quillop!") + at(36, "|"),
+      "|" + std::string(78, ' ') + "|", "\\" + border + "/", at(33, "High Score: 0"), at(33, "Your Score: 0"), ""};
+  for (int y = 0; y < 8; ++y) EXPECT_EQ(terminal.row(y), expected[static_cast<size_t>(y)]) << y;
+  EXPECT_EQ(itemRows(), kPlaySelected);
+  for (int y = 11; y <= 20; ++y) EXPECT_EQ(terminal.row(y), "") << y;
+  EXPECT_EQ(terminal.row(21), "/" + border + "\\");
+  EXPECT_EQ(terminal.row(22), "|" + at(10, "Up/Down: Choose   Left/Right: Change Time   Enter: Select") + at(11, "|"));
+  EXPECT_EQ(terminal.row(23), "\\" + border + "/");
+  EXPECT_EQ(terminal.screen().scrolls(), 0);
+}
+
+TEST_F(MenuTest, ShowsTheScoreAndTheHighScore) {
+  game.score = 10;
+  EXPECT_TRUE(run(kEnter, 55));
+  EXPECT_EQ(terminal.row(5), at(32, "High Score: 55"));
+  EXPECT_EQ(terminal.row(6), at(32, "Your Score: 10"));
+}
+
+TEST_F(MenuTest, SelectionMovesAndStopsAtTheEnds) {
+  struct Case {
+    std::string keys;
+    std::vector<std::string> rows;
+  };
+  const std::vector<Case> cases = {
+      {"", kPlaySelected},
+      {kUp, kPlaySelected},
+      {kDown, kTimeSelected},
+      {keys({kDown, kDown}), kExitSelected},
+      {keys({kDown, kDown, kDown, kDown}), kExitSelected},
+      {keys({kDown, kDown, kDown, kUp}), kTimeSelected},
+  };
+  for (const Case& c : cases) {
+    support::FakeTerminal caseTerminal;
+    caseTerminal.type(c.keys);
+    EXPECT_THROW(runMainMenu(game, 0), console::InputEnded);
+    EXPECT_EQ((std::vector<std::string>{caseTerminal.row(8), caseTerminal.row(9), caseTerminal.row(10)}), c.rows)
+        << c.keys.size() << " bytes of keys";
+  }
+}
+
+TEST_F(MenuTest, EnterPlaysOrExits) {
+  EXPECT_TRUE(run(kEnter));
+  EXPECT_FALSE(run(keys({kDown, kDown, kEnter})));
+  EXPECT_TRUE(run(keys({kDown, kDown, kDown, kUp, kUp, kEnter})));
+}
+
+TEST_F(MenuTest, EnterOnTheTimeItemDoesNothing) {
+  EXPECT_FALSE(run(keys({kDown, kEnter, kEnter, kDown, kEnter})));
+  EXPECT_EQ(game.timeToPlay, 60);
+  EXPECT_EQ(terminal.unreadBytes(), 0u);
+}
+
+TEST_F(MenuTest, OpensWithPlaySelectedEveryTime) {
+  EXPECT_FALSE(run(keys({kDown, kDown, kEnter})));
+  EXPECT_TRUE(run(kEnter));
+  EXPECT_EQ(itemRows(), kPlaySelected);
+}
+
+TEST_F(MenuTest, TimeMovesInStepsOfThirtyBetween30And120) {
+  struct Case {
+    std::vector<const char*> arrows;
+    uint16_t seconds;
+  };
+  const std::vector<Case> cases = {
+      {{kRight}, 90},
+      {{kRight, kRight}, 120},
+      {{kRight, kRight, kRight}, 120},
+      {{kRight, kRight, kLeft}, 90},
+      {{kRight, kRight, kLeft, kLeft}, 60},
+      {{kRight, kRight, kLeft, kLeft, kLeft}, 30},
+      {{kRight, kRight, kLeft, kLeft, kLeft, kLeft}, 30},
+      {{kLeft, kRight}, 60},
+  };
+  for (const Case& c : cases) {
+    WordGame fresh;
+    support::FakeTerminal caseTerminal;
+    caseTerminal.type(kDown);
+    for (const char* arrow : c.arrows) caseTerminal.type(arrow);
+    EXPECT_THROW(runMainMenu(fresh, 0), console::InputEnded);
+    EXPECT_EQ(fresh.timeToPlay, c.seconds);
+    EXPECT_EQ(caseTerminal.row(9), at(34, "-> Time to Play: < " + std::to_string(c.seconds) + " seconds >"));
+  }
+}
+
+TEST_F(MenuTest, LeftAndRightOnlyChangeTheTimeItem) {
+  runUntilKeysEnd(keys({kRight, kLeft, kRight, kDown, kDown, kLeft, kRight, kLeft}));
+  EXPECT_EQ(game.timeToPlay, 60);
+  EXPECT_EQ(itemRows(), kExitSelected);
+  // The item rows are drawn on entry and again after each of the 8 keys.
+  const std::string output = terminal.output();
+  size_t draws = 0;
+  for (size_t found = output.find("Time to Play:"); found != std::string::npos;
+       found = output.find("Time to Play:", found + 1)) {
+    ++draws;
+  }
+  EXPECT_EQ(draws, 9u);
+}
+
+TEST_F(MenuTest, TheChosenTimeLastsIntoLaterMenus) {
+  EXPECT_TRUE(run(keys({kDown, kRight, kUp, kEnter})));
+  EXPECT_EQ(game.timeToPlay, 90);
+  EXPECT_FALSE(run(keys({kDown, kDown, kEnter})));
+  EXPECT_EQ(terminal.row(9), at(37, "Time to Play:   90 seconds"));
+}
+
+TEST_F(MenuTest, OnlyTheExtendedPrefixReadsASecondCode) {
+  // 'P' is the down arrow's second code; alone, or after a NUL, it is a key of its own.
+  EXPECT_TRUE(run(std::string("P\0P", 3) + kEnter));
+  EXPECT_FALSE(run(std::string("\xe0P\xe0P") + kEnter));
+  EXPECT_EQ(terminal.screen().scrolls(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "stats/locale_scope.h"
+#include "stats/statistics_viewer.h"
+#include "support/fake_terminal.h"
+
+namespace {
+
+using stats_test::LocaleScope;
+using std::nullopt;
+
+const std::string kSquare = "\u25a0";
+
+// filled cells of square, then the empty cells with a tick at 10, 20 and 30.
+std::string expectedBar(int filled) {
+  std::string bar;
+  for (int cell = 0; cell < 40; ++cell) {
+    if (cell < filled) {
+      bar += kSquare;
+    } else {
+      bar += cell % 10 == 0 ? '|' : ' ';
+    }
+  }
+  return bar;
+}
+
+std::string barOf(float ratio) {
+  support::FakeTerminal terminal;
+  drawBucketBar(ratio, kSquare);
+  return terminal.output();
+}
+
+TEST(BucketBar, FillsCellsUpToRatioTimesFortyInSinglePrecision) {
+  struct Case {
+    uint32_t count;
+    uint32_t maxCount;
+    int filled;
+  };
+  const std::vector<Case> cases = {
+      {0, 1, 1}, {1, 1, 40}, {7, 10, 28}, {3, 10, 13}, {1, 4, 11}, {1, 40, 2}, {39, 40, 40}, {2, 3, 27}};
+  for (const Case& c : cases) {
+    const float ratio = static_cast<float>(c.count) / static_cast<float>(c.maxCount);
+    EXPECT_EQ(barOf(ratio), expectedBar(c.filled)) << c.count << " of " << c.maxCount;
+  }
+}
+
+TEST(BucketBar, FilledCellFollowsTheLocale) {
+  struct Case {
+    std::optional<std::string> lcAll, lcCtype, lang;
+    std::string cell;
+  };
+  const std::vector<Case> cases = {
+      {nullopt, nullopt, "en_US.UTF-8", kSquare},
+      {nullopt, "C.utf8", "C", kSquare},
+      {"de_DE.Utf-8", "C", "C", kSquare},
+      {"C", "en_US.UTF-8", "en_US.UTF-8", "#"},
+      {"", "", "en_GB.UTF-8", kSquare},
+      {nullopt, "POSIX", "en_US.UTF-8", "#"},
+      {nullopt, nullopt, "en_US.ISO-8859-1", "#"},
+      {nullopt, nullopt, nullopt, "#"},
+  };
+  for (const Case& c : cases) {
+    LocaleScope locale(c.lcAll, c.lcCtype, c.lang);
+    EXPECT_EQ(filledBarCell(), c.cell) << c.lcAll.value_or("-") << " " << c.lcCtype.value_or("-") << " "
+                                       << c.lang.value_or("-");
+  }
+}
+
+TEST(BucketBar, OneArgumentFormUsesTheLocaleCell) {
+  LocaleScope locale(nullopt, nullopt, "C");
+  support::FakeTerminal terminal;
+  drawBucketBar(0.5f);
+  EXPECT_EQ(terminal.output(), std::string(21, '#') + "         |         ");
+}
+
+}  // namespace

@@ -1,0 +1,193 @@
+#include "stats/statistics_viewer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "console/console.h"
+#include "stats/locale_scope.h"
+#include "support/fake_terminal.h"
+
+namespace {
+
+const std::string kSquare = "\u25a0";
+const std::string kRule(79, '-');
+const std::string kHeader =
+    "Bucket # | # items |  %  |0        25%       50%       75%     100| Total Items";
+const std::string kFooterHelp = "'Q': Exit  |  Up/Down: Move 1 Line  |  PgUp/PgDn: Move 1 Page  |  %Empty: ";
+
+constexpr const char* kDown = "\x1b[B";
+constexpr const char* kUp = "\x1b[A";
+constexpr const char* kPageDown = "\x1b[6~";
+constexpr const char* kPageUp = "\x1b[5~";
+
+std::string repeated(const char* key, int times) {
+  std::string keys;
+  for (int i = 0; i < times; ++i) keys += key;
+  return keys;
+}
+
+std::string bucketRow(int bucket, unsigned count, unsigned percent, int filled, unsigned maxCount) {
+  char start[32];
+  std::snprintf(start, sizeof start, "%-9d|%8u |%3u%% [", bucket, count, percent);
+  std::string bar;
+  for (int cell = 0; cell < 40; ++cell) {
+    bar += cell < filled ? kSquare : std::string(cell % 10 == 0 ? "|" : " ");
+  }
+  return start + bar + "]     " + std::to_string(maxCount);
+}
+
+std::string emptyBucketRow(int bucket) { return bucketRow(bucket, 0, 0, 1, 1); }
+
+class StatisticsViewerTest : public ::testing::Test {
+ protected:
+  void fill(size_t bucket, int words) {
+    for (int i = 0; i < words; ++i) game.dictionary->buckets[bucket].insert("word");
+  }
+  // Runs the viewer on keys; it must end on its own (by q).
+  void view(const std::string& keys) {
+    terminal.type(keys);
+    terminal.keepInputOpen();
+    showBucketStatistics(game);
+    EXPECT_EQ(terminal.screen().scrolls(), 0) << terminal.screen().dump();
+  }
+  int firstBucketShown() { return std::stoi(terminal.row(2)); }
+
+  stats_test::LocaleScope locale{std::nullopt, std::nullopt, "en_US.UTF-8"};
+  support::FakeTerminal terminal;
+  WordGame game;
+};
+
+TEST_F(StatisticsViewerTest, EmptyTable) {
+  view("q");
+  EXPECT_EQ(terminal.output().rfind("Gathering Statistics... Please Wait...", 0), 0u);
+  EXPECT_EQ(terminal.row(0), kHeader);
+  EXPECT_EQ(terminal.row(1), kRule);
+  for (int r = 0; r < 20; ++r) EXPECT_EQ(terminal.row(2 + r), emptyBucketRow(r));
+  EXPECT_EQ(terminal.row(22), kRule);
+  EXPECT_EQ(terminal.row(23), kFooterHelp + "100%");
+}
+
+TEST_F(StatisticsViewerTest, RowsScaleToTheFullestBucket) {
+  fill(0, 10);
+  fill(1, 7);
+  fill(2, 1);
+  fill(3, 3);
+  fill(9, 10);
+  view("q");
+  EXPECT_EQ(terminal.row(2), bucketRow(0, 10, 100, 40, 10));
+  EXPECT_EQ(terminal.row(3), bucketRow(1, 7, 70, 28, 10));
+  EXPECT_EQ(terminal.row(4), bucketRow(2, 1, 10, 5, 10));
+  EXPECT_EQ(terminal.row(5), bucketRow(3, 3, 30, 13, 10));
+  EXPECT_EQ(terminal.row(6), bucketRow(4, 0, 0, 1, 10));
+  EXPECT_EQ(terminal.row(11), bucketRow(9, 10, 100, 40, 10));
+  EXPECT_EQ(terminal.row(23), kFooterHelp + "99%");
+}
+
+TEST_F(StatisticsViewerTest, TwoOfThreeIsSixtySixPercent) {
+  fill(5, 3);
+  fill(6, 2);
+  view("q");
+  EXPECT_EQ(terminal.row(8), bucketRow(6, 2, 66, 27, 3));
+}
+
+TEST_F(StatisticsViewerTest, FooterShareOfEmptyBuckets) {
+  const std::vector<std::pair<uint32_t, std::string>> cases = {
+      {100, "17%"}, {577, "100%"}, {0, "0%"}, {6, "1%"}, {5, "0%"}};
+  for (const auto& [emptyBuckets, shown] : cases) {
+    support::FakeTerminal caseTerminal;
+    drawStatisticsFooter(emptyBuckets);
+    EXPECT_EQ(caseTerminal.row(22), kRule);
+    EXPECT_EQ(caseTerminal.row(23), kFooterHelp + shown) << emptyBuckets;
+    EXPECT_EQ(caseTerminal.screen().cursorY(), 23);
+    EXPECT_EQ(caseTerminal.screen().scrolls(), 0);
+  }
+}
+
+TEST_F(StatisticsViewerTest, OneHundredEmptyBuckets) {
+  for (size_t bucket = 100; bucket < 577; ++bucket) fill(bucket, 1);
+  view("q");
+  EXPECT_EQ(terminal.row(23), kFooterHelp + "17%");
+}
+
+TEST_F(StatisticsViewerTest, MovesStopAtBothEnds) {
+  struct Case {
+    std::string keys;
+    int firstBucket;
+  };
+  const std::vector<Case> cases = {
+      {kUp, 0},
+      {repeated(kDown, 3), 3},
+      {repeated(kDown, 3) + repeated(kUp, 5), 0},
+      {repeated(kPageDown, 28) + repeated(kDown, 2), 557},
+      {repeated(kDown, 558), 557},
+      {repeated(kPageDown, 40) + kPageUp, 537},
+      {repeated(kPageDown, 3) + kPageUp, 40},
+  };
+  for (const Case& c : cases) {
+    support::FakeTerminal caseTerminal;
+    caseTerminal.type(c.keys + "q");
+    showBucketStatistics(game);
+    EXPECT_EQ(std::stoi(caseTerminal.row(2)), c.firstBucket) << c.keys.size();
+    EXPECT_EQ(caseTerminal.screen().scrolls(), 0);
+  }
+}
+
+TEST_F(StatisticsViewerTest, PageKeysTestAgainstFortyTwo) {
+  struct Case {
+    int pageDowns, downs;
+    const char* pageKey;
+    int firstBucket;
+  };
+  const std::vector<Case> cases = {
+      {26, 14, kPageDown, 554}, {26, 15, kPageDown, 557}, {2, 3, kPageUp, 23}, {2, 2, kPageUp, 0}};
+  for (const Case& c : cases) {
+    support::FakeTerminal caseTerminal;
+    caseTerminal.type(repeated(kPageDown, c.pageDowns) + repeated(kDown, c.downs));
+    caseTerminal.type(std::string(c.pageKey) + "q");
+    showBucketStatistics(game);
+    EXPECT_EQ(std::stoi(caseTerminal.row(2)), c.firstBucket) << c.pageDowns * 20 + c.downs;
+  }
+}
+
+TEST_F(StatisticsViewerTest, LastPageShowsTheLastBucketOnRow21) {
+  view(repeated(kPageDown, 30) + "q");
+  EXPECT_EQ(terminal.row(2), emptyBucketRow(557));
+  EXPECT_EQ(terminal.row(21), emptyBucketRow(576));
+  EXPECT_EQ(terminal.row(22), kRule);
+  EXPECT_EQ(terminal.row(0), kHeader);
+}
+
+TEST_F(StatisticsViewerTest, OnlySmallQQuits) {
+  view(std::string("Q") + kDown + "x" + kDown + "\r q");
+  EXPECT_EQ(firstBucketShown(), 2);
+  EXPECT_EQ(terminal.unreadBytes(), 0u);
+}
+
+TEST_F(StatisticsViewerTest, OtherKeysRedrawThePageInPlace) {
+  view("Qzq");
+  const std::string output = terminal.output();
+  const std::string firstRow = emptyBucketRow(0);
+  size_t pages = 0;
+  for (size_t at = output.find(firstRow); at != std::string::npos; at = output.find(firstRow, at + 1)) ++pages;
+  EXPECT_EQ(pages, 3u);
+  EXPECT_EQ(output.find(kHeader), output.rfind(kHeader));
+  EXPECT_EQ(firstBucketShown(), 0);
+}
+
+TEST_F(StatisticsViewerTest, EndOfInputEndsTheView) {
+  terminal.type(kDown);
+  EXPECT_THROW(showBucketStatistics(game), console::InputEnded);
+  EXPECT_EQ(firstBucketShown(), 1);
+}
+
+TEST_F(StatisticsViewerTest, WithoutUtf8TheBarUsesHashes) {
+  stats_test::LocaleScope plain{"C", std::nullopt, std::nullopt};
+  fill(0, 2);
+  fill(1, 1);
+  view("q");
+  EXPECT_EQ(terminal.row(3), "1        |       1 | 50% [" + std::string(21, '#') + "         |         ]     2");
+}
+
+}  // namespace
