@@ -27,6 +27,22 @@ ConsoleState& state() {
 
 Terminal& terminal() { return *state().terminal; }
 
+constexpr int kQuitKey = 'q';
+
+// A screen drawn into a smaller window wraps and scrolls into a mess: ask
+// for a larger one first, and look again after every key.
+void waitForLargeEnoughWindow() {
+  uint16_t columns = 0;
+  uint16_t rows = 0;
+  while (terminal().windowSize(columns, rows) && (columns < kScreenColumns || rows < kScreenRows)) {
+    std::cout << "Quillop needs a terminal of at least " << kScreenColumns << 'x' << kScreenRows
+              << "; this one is " << columns << 'x' << rows
+              << ". Enlarge it and press a key, or press q to quit.";
+    lineEnd();
+    if (readKey() == kQuitKey) throw InputEnded{};
+  }
+}
+
 }  // namespace
 
 Terminal* install(Terminal* newTerminal) {
@@ -46,6 +62,7 @@ void moveCursor(uint16_t x, uint16_t y) {
 void clearScreen() {
   ConsoleState& s = state();
   if (!s.fullScreen) {
+    waitForLargeEnoughWindow();
     s.fullScreen = true;
     std::cout.flush();
     terminal().beginFullScreen();

@@ -28,14 +28,22 @@ constexpr int kEscape = 27;
 constexpr int kSpace = 32;
 
 /// Thrown by readKey when the key input has ended (end of file, or the
-/// terminal is gone). The entry point catches it and ends the run quietly.
+/// terminal is gone), and by clearScreen when the player quits rather than
+/// enlarge a terminal that is too small. The entry point catches it and ends
+/// the run quietly.
 struct InputEnded {};
 
 /// The next character written lands at column x of row y (both from 0).
 void moveCursor(uint16_t x, uint16_t y);
 
+/// The smallest window the screens are laid out for.
+constexpr uint16_t kScreenColumns = 80;
+constexpr uint16_t kScreenRows = 24;
+
 /// Blanks the whole screen and puts the cursor at column 0 of row 0. The
-/// first call switches the program to full-screen drawing.
+/// first call switches the program to full-screen drawing; where the window
+/// is smaller than kScreenColumns x kScreenRows it first says so and waits
+/// for a key until it is large enough (q gives up: InputEnded).
 void clearScreen();
 
 /// Ends a message line: a carriage return, then a newline, then a flush.

@@ -1,93 +1,120 @@
 #include "console/posix_terminal.h"
 
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <iostream>
-#include <streambuf>
-#include <string>
 
 namespace console {
+namespace {
 
-// Collects what the program writes to std::cout. Before full-screen drawing
-// every flush goes straight out (so the loading line shows before a slow
-// load); afterwards flushes are held back and a whole screen update is sent
-// in one write when the program waits.
-class PosixTerminal::OutputBuffer : public std::streambuf {
- public:
-  void setHoldFlushes(bool hold) { holdFlushes_ = hold; }
+constexpr int kNoTimeLimit = -1;
 
-  void send() {
-    size_t done = 0;
-    while (done < pending_.size()) {
-      ssize_t n = ::write(STDOUT_FILENO, pending_.data() + done, pending_.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) break;  // output is gone: what cannot be shown is dropped
-      done += static_cast<size_t>(n);
-    }
-    pending_.clear();
-  }
+// The terminal that std::exit must still put back.
+PosixTerminal* activeTerminal = nullptr;
 
- protected:
-  int_type overflow(int_type ch) override {
-    if (ch != traits_type::eof()) pending_.push_back(static_cast<char>(ch));
-    if (pending_.size() >= kMaxPending) send();
-    return traits_type::not_eof(ch);
-  }
-  std::streamsize xsputn(const char* s, std::streamsize n) override {
-    pending_.append(s, static_cast<size_t>(n));
-    if (pending_.size() >= kMaxPending) send();
-    return n;
-  }
-  int sync() override {
-    if (!holdFlushes_) send();
-    return 0;
-  }
+}  // namespace
 
- private:
-  // Long runs of output without a flush (verbose loading) go out in pieces.
-  static constexpr size_t kMaxPending = 1 << 16;
-  std::string pending_;
-  bool holdFlushes_ = false;
-};
-
-PosixTerminal::PosixTerminal()
-    : output_(std::make_unique<OutputBuffer>()),
-      previousCoutBuffer_(std::cout.rdbuf(output_.get())) {}
+PosixTerminal::PosixTerminal(int inputFd, int outputFd)
+    : guard_(inputFd, outputFd), output_(outputFd), inputFd_(inputFd), outputFd_(outputFd) {
+  previousCoutBuffer_ = std::cout.rdbuf(&output_);
+  coutTaken_ = true;
+  static bool exitHookRegistered = false;
+  if (!exitHookRegistered) exitHookRegistered = std::atexit(finishAtExit) == 0;
+  activeTerminal = this;
+}
 
 PosixTerminal::~PosixTerminal() {
-  output_->send();
-  std::cout.rdbuf(previousCoutBuffer_);
+  finish();
+  activeTerminal = nullptr;
+}
+
+void PosixTerminal::finishAtExit() {
+  if (activeTerminal != nullptr) activeTerminal->finish();
+}
+
+// What is still unsent goes out before the terminal is put back, so it
+// lands on the screen it was drawn for.
+void PosixTerminal::finish() {
+  output_.send();
+  guard_.restore();
+  if (coutTaken_) std::cout.rdbuf(previousCoutBuffer_);
+  coutTaken_ = false;
 }
 
 int PosixTerminal::readByte() {
-  unsigned char byte = 0;
-  for (;;) {
-    ssize_t n = ::read(STDIN_FILENO, &byte, 1);
+  guard_.enterRawMode();
+  while (!inputEnded_) {
+    unsigned char byte = 0;
+    ssize_t n = ::read(inputFd_, &byte, 1);
     if (n == 1) return byte;
-    if (n < 0 && errno == EINTR) continue;
-    return kEndOfInput;
+    if (n < 0 && errno == EINTR) {
+      afterInterruption();
+    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      // Someone made the input non-blocking: wait in the kernel instead.
+      if (pollInput(kNoTimeLimit) == InputState::kEnded) inputEnded_ = true;
+    } else {
+      inputEnded_ = true;  // end of file, or a read error such as a terminal gone
+    }
   }
+  return kEndOfInput;
 }
 
 int PosixTerminal::readByteWithin(uint32_t ms) {
-  pollfd input{STDIN_FILENO, POLLIN, 0};
-  int ready = ::poll(&input, 1, static_cast<int>(ms));
-  if (ready <= 0) return kNoByte;
-  return readByte();
+  guard_.enterRawMode();
+  if (inputEnded_) return kEndOfInput;
+  switch (waitForInput(ms)) {
+    case InputState::kReadable: return readByte();
+    case InputState::kNothingYet: return kNoByte;
+    case InputState::kEnded: break;
+  }
+  inputEnded_ = true;
+  return kEndOfInput;
 }
 
 bool PosixTerminal::byteWaiting() {
-  pollfd input{STDIN_FILENO, POLLIN, 0};
-  return ::poll(&input, 1, 0) > 0;
+  guard_.enterRawMode();
+  if (inputEnded_) return true;
+  InputState input = pollInput(0);
+  if (input == InputState::kEnded) inputEnded_ = true;
+  return input != InputState::kNothingYet;
+}
+
+// A hang-up or error with nothing left to read is the end of the input;
+// reporting it as readable would make a waiting caller spin.
+PosixTerminal::InputState PosixTerminal::pollInput(int timeoutMs) {
+  pollfd input{inputFd_, POLLIN, 0};
+  int ready = ::poll(&input, 1, timeoutMs);
+  if (ready < 0 && errno == EINTR) {
+    afterInterruption();
+    return InputState::kNothingYet;
+  }
+  if (ready == 0) return InputState::kNothingYet;
+  if (ready > 0 && (input.revents & POLLIN)) return InputState::kReadable;
+  return InputState::kEnded;
+}
+
+// An interrupted wait goes on for the time that is left.
+PosixTerminal::InputState PosixTerminal::waitForInput(uint32_t ms) {
+  uint32_t start = nowMs();
+  for (;;) {
+    uint32_t passed = nowMs() - start;
+    int left = passed >= ms ? 0 : static_cast<int>(ms - passed);
+    InputState input = pollInput(left);
+    if (input != InputState::kNothingYet || left == 0) return input;
+  }
 }
 
 uint32_t PosixTerminal::nowMs() {
   timespec now{};
   ::clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<uint32_t>(now.tv_sec * 1000 + now.tv_nsec / 1000000);
+  uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u;
+  ms += static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+  return static_cast<uint32_t>(ms);  // wraps after 49 days; differences stay right
 }
 
 void PosixTerminal::sleepMs(uint32_t ms) {
@@ -95,12 +122,34 @@ void PosixTerminal::sleepMs(uint32_t ms) {
   for (uint32_t passed = 0; passed < ms; passed = nowMs() - start) {
     uint32_t left = ms - passed;
     timespec pause{static_cast<time_t>(left / 1000), static_cast<long>(left % 1000) * 1000000L};
-    ::nanosleep(&pause, nullptr);
+    if (::nanosleep(&pause, nullptr) != 0) afterInterruption();
   }
 }
 
-void PosixTerminal::beginFullScreen() { output_->setHoldFlushes(true); }
+bool PosixTerminal::windowSize(uint16_t& columns, uint16_t& rows) {
+  winsize size{};
+  if (!guard_.outputIsTerminal() || ::ioctl(outputFd_, TIOCGWINSZ, &size) != 0) return false;
+  // Some terminals (a serial line, an emulator that never says) report 0:
+  // nothing is known then, so nothing is refused.
+  if (size.ws_col == 0 || size.ws_row == 0) return false;
+  columns = size.ws_col;
+  rows = size.ws_row;
+  return true;
+}
 
-void PosixTerminal::flushOutput() { output_->send(); }
+void PosixTerminal::beginFullScreen() {
+  output_.send();
+  output_.holdFlushes();
+  guard_.enterFullScreen();
+  if (guard_.outputIsTerminal()) output_.keepScreenCopy();
+}
+
+void PosixTerminal::flushOutput() { output_.send(guard_.takeRepaintRequest()); }
+
+// A signal broke a wait. If it was the continue after a stop, the screen came
+// back blank: draw it again now rather than at the next key.
+void PosixTerminal::afterInterruption() {
+  if (guard_.takeRepaintRequest()) output_.send(true);
+}
 
 }  // namespace console

@@ -1,16 +1,26 @@
 #pragma once
 // The real terminal behind the console operations: standard input and
-// output, which may be a terminal, a pipe or a file.
+// output, each of which may be a terminal, a pipe or a file. Where they are
+// terminals, keys are read raw and the screen is the program's own from the
+// first screen clear, and both are put back as they were on every way out.
 
-#include <memory>
+#include <cstdint>
+#include <streambuf>
 
+#include "console/output_buffer.h"
 #include "console/terminal.h"
+#include "console/terminal_guard.h"
 
 namespace console {
 
+constexpr int kStandardInput = 0;
+constexpr int kStandardOutput = 1;
+
 class PosixTerminal : public Terminal {
  public:
-  PosixTerminal();
+  /// Takes over std::cout and the terminal until destroyed, or until the
+  /// program calls std::exit.
+  explicit PosixTerminal(int inputFd = kStandardInput, int outputFd = kStandardOutput);
   ~PosixTerminal() override;
   PosixTerminal(const PosixTerminal&) = delete;
   PosixTerminal& operator=(const PosixTerminal&) = delete;
@@ -20,13 +30,26 @@ class PosixTerminal : public Terminal {
   bool byteWaiting() override;
   uint32_t nowMs() override;
   void sleepMs(uint32_t ms) override;
+  bool windowSize(uint16_t& columns, uint16_t& rows) override;
   void beginFullScreen() override;
   void flushOutput() override;
 
  private:
-  class OutputBuffer;
-  std::unique_ptr<OutputBuffer> output_;
-  std::streambuf* previousCoutBuffer_;
+  enum class InputState { kReadable, kNothingYet, kEnded };
+
+  InputState pollInput(int timeoutMs);
+  InputState waitForInput(uint32_t ms);
+  void afterInterruption();
+  void finish();
+  static void finishAtExit();
+
+  TerminalGuard guard_;
+  OutputBuffer output_;
+  int inputFd_;
+  int outputFd_;
+  bool inputEnded_ = false;
+  std::streambuf* previousCoutBuffer_ = nullptr;
+  bool coutTaken_ = false;
 };
 
 }  // namespace console

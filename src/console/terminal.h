@@ -25,6 +25,13 @@ class Terminal {
   virtual uint32_t nowMs() = 0;
   virtual void sleepMs(uint32_t ms) = 0;
 
+  /// The window's size in character cells; false where the output is no
+  /// terminal (a pipe or a file has no size to respect).
+  virtual bool windowSize(uint16_t& columns, uint16_t& rows) {
+    (void)columns, (void)rows;
+    return false;
+  }
+
   /// Called on the first screen clear, before its bytes are written: from
   /// here on the program draws whole screens.
   virtual void beginFullScreen() = 0;

@@ -6,6 +6,7 @@
 #include "console/console.h"
 #include "dictionary/contents.h"
 #include "dictionary/loader.h"
+#include "driver/dictionary_location.h"
 #include "driver/messages.h"
 #include "driver/options.h"
 #include "game/menu.h"
@@ -48,7 +49,10 @@ void playUntilExit(WordGame& game, const GameParts& parts) {
   }
 }
 
-int runWithSettings(const Settings& settings, WordGame& game, const GameParts& parts) {
+int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
+  if (!settings.alternateDictionary) {
+    settings.dictionaryFile = chooseDefaultDictionary(settings.dictionaryFile, installedDictionaryPath());
+  }
   writeLoadingLine(settings);
   if (!loadDictionary(settings.dictionaryFile, game, settings.verboseLoading)) {
     writeErrorBlock();

@@ -34,7 +34,15 @@ const ScreenModel& FakeTerminal::screen() {
   return screen_;
 }
 
+bool FakeTerminal::windowSize(uint16_t& columns, uint16_t& rows) {
+  if (columns_ == 0) return false;
+  columns = columns_;
+  rows = rows_;
+  return true;
+}
+
 int FakeTerminal::takeByte() {
+  if (resizeAfterReads_ >= 0 && resizeAfterReads_-- == 0) columns_ = 80, rows_ = 24;
   int byte = script_.front().byte;
   script_.pop_front();
   return byte;

@@ -41,6 +41,13 @@ class FakeTerminal : public console::Terminal {
   /// Shorthand for screen().row(y).
   std::string row(int y) { return screen().row(y); }
 
+  /// Gives the terminal a window size (by default it has none, like a pipe).
+  /// With resizeAfterReads, the window becomes 80x24 once that many more
+  /// bytes have been read, as if the player enlarged it meanwhile.
+  void setWindowSize(uint16_t columns, uint16_t rows, int resizeAfterReads = -1) {
+    columns_ = columns, rows_ = rows, resizeAfterReads_ = resizeAfterReads;
+  }
+
   uint32_t now() const { return now_; }
   void setNow(uint32_t ms) { now_ = ms; }
   uint32_t autoAdvanceMs = 0;
@@ -56,6 +63,7 @@ class FakeTerminal : public console::Terminal {
   bool byteWaiting() override;
   uint32_t nowMs() override;
   void sleepMs(uint32_t ms) override;
+  bool windowSize(uint16_t& columns, uint16_t& rows) override;
   void beginFullScreen() override { fullScreen_ = true; }
   void flushOutput() override { ++flushes_; }
 
@@ -77,6 +85,9 @@ class FakeTerminal : public console::Terminal {
   int flushes_ = 0;
   bool fullScreen_ = false;
   bool keepOpen_ = false;
+  uint16_t columns_ = 0;
+  uint16_t rows_ = 0;
+  int resizeAfterReads_ = -1;
 };
 
 }  // namespace support

@@ -1,0 +1,35 @@
+#pragma once
+// The one owner of the terminal's state. When asked, it puts the input
+// terminal into raw key reading and the output terminal onto a full screen of
+// the program's own; it puts both back exactly as it found them on every way
+// out: restore() (also run by the destructor), a signal that ends the program
+// (Ctrl-C, kill, hang-up, a crash) and a stop (Ctrl-Z), after which it takes
+// the terminal again when the program continues. Only one guard exists at a
+// time, and a side that is not a terminal is never touched.
+
+namespace console {
+
+class TerminalGuard {
+ public:
+  /// Notes the input's modes and installs the signal handlers.
+  TerminalGuard(int inputFd, int outputFd);
+  ~TerminalGuard();
+  TerminalGuard(const TerminalGuard&) = delete;
+  TerminalGuard& operator=(const TerminalGuard&) = delete;
+
+  bool outputIsTerminal() const;
+
+  /// From now until restore(), keys arrive one byte at a time as typed,
+  /// without echo.
+  void enterRawMode();
+  /// From now until restore(), the alternate screen with the cursor hidden.
+  void enterFullScreen();
+  /// Puts the terminal back as it was found; does nothing if it already is.
+  void restore();
+
+  /// True once after the program continued from a stop while on the full
+  /// screen: the screen came back blank and must be drawn again.
+  bool takeRepaintRequest();
+};
+
+}  // namespace console

@@ -1,0 +1,37 @@
+#include "driver/dictionary_location.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "dictionary/temp_folder.h"
+
+namespace {
+
+using driver::chooseDefaultDictionary;
+
+TEST(DictionaryLocation, PrefersTheWorkingDirectoryThenTheInstalledCopy) {
+  support::TempFolder folder;
+  std::string installed = folder.write("installed.txt", "planet\n");
+  std::string local = folder.write("local.txt", "planet\n");
+  std::string missing = folder.path() + "/missing.txt";
+
+  EXPECT_EQ(chooseDefaultDictionary(local, installed), local);
+  EXPECT_EQ(chooseDefaultDictionary(missing, installed), installed);
+  // Nothing installed either: the default name, so the loader names it.
+  EXPECT_EQ(chooseDefaultDictionary(missing, folder.path() + "/none.txt"), missing);
+  EXPECT_EQ(chooseDefaultDictionary(missing, ""), missing);
+  // A folder is not a dictionary to fall back to.
+  EXPECT_EQ(chooseDefaultDictionary(missing, folder.path()), missing);
+}
+
+TEST(DictionaryLocation, InstalledPathLiesUnderTheProgramsPrefix) {
+  std::string path = driver::installedDictionaryPath();
+  ASSERT_FALSE(path.empty());
+  std::filesystem::path installed(path);
+  EXPECT_EQ(installed.filename(), "engldict.txt");
+  EXPECT_EQ(installed.parent_path().filename(), "quillop");
+  EXPECT_EQ(installed.parent_path().parent_path().filename(), "share");
+}
+
+}  // namespace
