@@ -55,9 +55,7 @@ Terminal* install(Terminal* newTerminal) {
   return previous;
 }
 
-void moveCursor(uint16_t x, uint16_t y) {
-  std::cout << "\x1b[" << (y + 1) << ';' << (x + 1) << 'H';
-}
+void moveCursor(uint16_t x, uint16_t y) { std::cout << "\x1b[" << (y + 1) << ';' << (x + 1) << 'H'; }
 
 void clearScreen() {
   ConsoleState& s = state();

@@ -27,10 +27,12 @@ int letterKeyCode(int finalByte) {
 // console, screen and tmux all agree on these numbers).
 int tildeKeyCode(int number) {
   switch (number) {
-    case 1: case 7: return kHome;
+    case 1:
+    case 7: return kHome;
     case 2: return kInsert;
     case 3: return kDelete;
-    case 4: case 8: return kEnd;
+    case 4:
+    case 8: return kEnd;
     case 5: return kPageUp;
     case 6: return kPageDown;
     default: return kNoByte;

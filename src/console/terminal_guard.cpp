@@ -27,9 +27,9 @@ struct HandledSignal {
 };
 
 constexpr HandledSignal kHandledSignals[] = {
-    {SIGINT, onEndingSignal},  {SIGTERM, onEndingSignal}, {SIGHUP, onEndingSignal},
-    {SIGQUIT, onEndingSignal}, {SIGSEGV, onEndingSignal}, {SIGABRT, onEndingSignal},
-    {SIGBUS, onEndingSignal},  {SIGFPE, onEndingSignal},  {SIGILL, onEndingSignal},
+    {SIGINT, onEndingSignal},  {SIGTERM, onEndingSignal},   {SIGHUP, onEndingSignal},
+    {SIGQUIT, onEndingSignal}, {SIGSEGV, onEndingSignal},   {SIGABRT, onEndingSignal},
+    {SIGBUS, onEndingSignal},  {SIGFPE, onEndingSignal},    {SIGILL, onEndingSignal},
     {SIGTSTP, onStopSignal},   {SIGCONT, onContinueSignal},
 };
 constexpr size_t kHandledCount = std::size(kHandledSignals);
@@ -51,7 +51,7 @@ struct GuardState {
   std::atomic<bool> fullScreenWanted{false};
   std::atomic<bool> repaintWanted{false};
   std::atomic<int> continues{0};
-  struct sigaction previousActions[kHandledCount]{};
+  struct sigaction previousActions[kHandledCount] {};
   bool replaced[kHandledCount]{};
 };
 
@@ -80,9 +80,7 @@ void setInputModes(const termios& modes) {
   }
 }
 
-void writeSequence(const char* sequence, size_t length) {
-  writeFully(state.outputFd, sequence, length);
-}
+void writeSequence(const char* sequence, size_t length) { writeFully(state.outputFd, sequence, length); }
 
 // Safe in a signal handler: only write() and tcsetattr().
 void putTerminalBack() {

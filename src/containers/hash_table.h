@@ -93,9 +93,7 @@ class HTable {
   using HashFunction = int32_t (*)(const T&);
 
   explicit HTable(HashFunction hashFunction = hashWord)
-      : buckets(std::make_unique<SLList<T>[]>(kBucketCount)),
-        size(kBucketCount),
-        hash(hashFunction) {}
+      : buckets(std::make_unique<SLList<T>[]>(kBucketCount)), size(kBucketCount), hash(hashFunction) {}
   HTable(const HTable&) = delete;
   HTable& operator=(const HTable&) = delete;
   virtual ~HTable() { clear(); }

@@ -19,9 +19,9 @@ struct Settings {
 
 enum class CommandOutcome {
   kRun,
-  kShowUsage,            ///< -h
+  kShowUsage,  ///< -h
   kUnrecognisedOption,
-  kMissingFileName,      ///< -f was the last argument
+  kMissingFileName,  ///< -f was the last argument
 };
 
 struct Command {

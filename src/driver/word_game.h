@@ -24,9 +24,9 @@ struct WordGame {
 
   std::unique_ptr<containers::HTable<std::string>> dictionary;  ///< filled once by the loader
   std::unique_ptr<containers::BST<std::string>[]> foundWords;   ///< kFoundWordTrees trees
-  uint32_t score = 0;         ///< the game in progress, or the last one played
-  uint16_t timeToPlay = 60;   ///< seconds per round: 30, 60, 90 or 120
-  std::string mangledWord;    ///< the round's letters in the order shown
+  uint32_t score = 0;        ///< the game in progress, or the last one played
+  uint16_t timeToPlay = 60;  ///< seconds per round: 30, 60, 90 or 120
+  std::string mangledWord;   ///< the round's letters in the order shown
   /// letterUsed[i]: the letter at position i of mangledWord is in the typed input.
   std::array<bool, kLongestWord> letterUsed{};
 };

@@ -11,9 +11,7 @@ namespace {
 // As wide as the longest input, so it covers whatever a longer input left.
 constexpr const char* kInputPadding = "      ";
 
-bool inDictionary(const WordGame& game, const std::string& word) {
-  return game.dictionary->find(word) != -1;
-}
+bool inDictionary(const WordGame& game, const std::string& word) { return game.dictionary->find(word) != -1; }
 
 bool foundBefore(const WordGame& game, const std::string& word) {
   const containers::BST<std::string>& tree = game.foundWords[word.size() - kShortestWord];
@@ -93,18 +91,10 @@ void redrawInput(const WordGame& game, const Round& round) {
 
 void handleRoundKey(WordGame& game, Round& round, const PointValues& points, int key) {
   switch (key) {
-    case console::kEnter:
-      submitInput(game, round, points);
-      return;
-    case console::kSpace:
-      reshuffle(game, round);
-      break;
-    case console::kBackspace:
-      takeBackLetter(game, round);
-      break;
-    default:
-      typeLetter(game, round, key);
-      break;
+    case console::kEnter: submitInput(game, round, points); return;
+    case console::kSpace: reshuffle(game, round); break;
+    case console::kBackspace: takeBackLetter(game, round); break;
+    default: typeLetter(game, round, key); break;
   }
   redrawInput(game, round);
 }

@@ -76,16 +76,12 @@ void drawPage(const Page& page, int32_t firstBucket) {
 
 int32_t movedFirstBucket(int32_t firstBucket, int secondCode) {
   switch (secondCode) {
-    case console::kDown:
-      return firstBucket + kRowsPerPage < kBuckets ? firstBucket + 1 : kLastFirstBucket;
-    case console::kUp:
-      return firstBucket > 0 ? firstBucket - 1 : 0;
+    case console::kDown: return firstBucket + kRowsPerPage < kBuckets ? firstBucket + 1 : kLastFirstBucket;
+    case console::kUp: return firstBucket > 0 ? firstBucket - 1 : 0;
     case console::kPageDown:
       return firstBucket + kPageKeyMargin < kBuckets ? firstBucket + kRowsPerPage : kLastFirstBucket;
-    case console::kPageUp:
-      return firstBucket - kPageKeyMargin > 0 ? firstBucket - kRowsPerPage : 0;
-    default:
-      return firstBucket;
+    case console::kPageUp: return firstBucket - kPageKeyMargin > 0 ? firstBucket - kRowsPerPage : 0;
+    default: return firstBucket;
   }
 }
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <iostream>
 #include <optional>
-#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>

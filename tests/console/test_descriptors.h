@@ -124,8 +124,9 @@ class PseudoTerminal {
 
 inline bool sameModes(const termios& a, const termios& b) {
   return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
-         a.c_lflag == b.c_lflag && std::string_view(reinterpret_cast<const char*>(a.c_cc), NCCS) ==
-                                       std::string_view(reinterpret_cast<const char*>(b.c_cc), NCCS);
+         a.c_lflag == b.c_lflag &&
+         std::string_view(reinterpret_cast<const char*>(a.c_cc), NCCS) ==
+             std::string_view(reinterpret_cast<const char*>(b.c_cc), NCCS);
 }
 
 }  // namespace console_test

@@ -8,7 +8,8 @@
 namespace {
 
 const std::string kTooSmall79x24 =
-    "Quillop needs a terminal of at least 80x24; this one is 79x24. Enlarge it and press a key, or press q to "
+    "Quillop needs a terminal of at least 80x24; this one is 79x24. Enlarge it and press a key, or press q "
+    "to "
     "quit.\r\n";
 
 TEST(WindowSize, AskedToEnlargeUntilTheWindowIsLargeEnough) {

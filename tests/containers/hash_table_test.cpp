@@ -7,8 +7,8 @@
 
 namespace {
 
-using containers::HTable;
 using containers::hashWord;
+using containers::HTable;
 using containers::kBucketCount;
 using containers::SLList;
 
@@ -39,7 +39,8 @@ TEST(HashWord, OnlyTheFirstFourBytesCount) {
 }
 
 TEST(HashWord, HighBytesLandInABucket) {
-  for (const std::string word : {"\xff\xff\xff\xff", "\x80\x80\x80", "caf\xc3\xa9", "\xe9t\xe9", "a\xff\xfe"}) {
+  for (const std::string word :
+       {"\xff\xff\xff\xff", "\x80\x80\x80", "caf\xc3\xa9", "\xe9t\xe9", "a\xff\xfe"}) {
     int32_t bucket = hashWord(word);
     EXPECT_GE(bucket, 0) << word;
     EXPECT_LT(bucket, kBucketCount) << word;

@@ -53,10 +53,11 @@ TEST_F(LoaderTest, QuietModeWritesOneLine) {
 
 TEST_F(LoaderTest, VerboseModeOverwritesOneProgressTextPerWord) {
   ASSERT_TRUE(load("cat\ndogs\na\ndon't\nelephant\n", true));
-  EXPECT_EQ(terminal.output(), "Loading and hashing"
-                               ": Word # 1      - cat    (338 )" + kBackspaces +
-                               ": Word # 2      - dogs   (378 )" + kBackspaces +
-                               ": DONE! (Total usable words: 2 of 5)\r\n");
+  EXPECT_EQ(terminal.output(),
+            "Loading and hashing"
+            ": Word # 1      - cat    (338 )" +
+                kBackspaces + ": Word # 2      - dogs   (378 )" + kBackspaces +
+                ": DONE! (Total usable words: 2 of 5)\r\n");
   EXPECT_EQ(terminal.row(0), "Loading and hashing: DONE! (Total usable words: 2 of 5)");
 }
 

@@ -41,10 +41,8 @@ TEST(Options, FileNameIsTheNextArgumentWhateverItIs) {
     bool verbose;
   };
   for (const Case& c : {Case{{"-f", "words.txt"}, "words.txt", false},
-                        Case{{"-f", "a.txt", "-f", "b.txt"}, "b.txt", false},
-                        Case{{"-f", "-v"}, "-v", false},
-                        Case{{"-file", "-h", "-v"}, "-h", true},
-                        Case{{"-f", ""}, "", false}}) {
+                        Case{{"-f", "a.txt", "-f", "b.txt"}, "b.txt", false}, Case{{"-f", "-v"}, "-v", false},
+                        Case{{"-file", "-h", "-v"}, "-h", true}, Case{{"-f", ""}, "", false}}) {
     driver::Command command = parse(c.options);
     EXPECT_EQ(command.outcome, CommandOutcome::kRun) << c.file;
     EXPECT_EQ(command.settings.dictionaryFile, c.file);
@@ -59,16 +57,17 @@ TEST(Options, WhatEndsParsingEarly) {
     CommandOutcome outcome;
     const char* offending;
   };
-  for (const Case& c : {Case{{"-h"}, CommandOutcome::kShowUsage, "-h"},
-                        Case{{"-v", "-help", "-x"}, CommandOutcome::kShowUsage, "-help"},
-                        Case{{"-V"}, CommandOutcome::kUnrecognisedOption, "-V"},
-                        Case{{"-x", "-v"}, CommandOutcome::kUnrecognisedOption, "-x"},
-                        Case{{"-"}, CommandOutcome::kUnrecognisedOption, "-"},
-                        Case{{"--memory-statistics"}, CommandOutcome::kUnrecognisedOption, "--memory-statistics"},
-                        Case{{"-x", "-f"}, CommandOutcome::kUnrecognisedOption, "-x"},
-                        Case{{"-f"}, CommandOutcome::kMissingFileName, "-f"},
-                        Case{{"-v", "-fancy"}, CommandOutcome::kMissingFileName, "-fancy"},
-                        Case{{"-f", "a.txt", "-f"}, CommandOutcome::kMissingFileName, "-f"}}) {
+  for (const Case& c :
+       {Case{{"-h"}, CommandOutcome::kShowUsage, "-h"},
+        Case{{"-v", "-help", "-x"}, CommandOutcome::kShowUsage, "-help"},
+        Case{{"-V"}, CommandOutcome::kUnrecognisedOption, "-V"},
+        Case{{"-x", "-v"}, CommandOutcome::kUnrecognisedOption, "-x"},
+        Case{{"-"}, CommandOutcome::kUnrecognisedOption, "-"},
+        Case{{"--memory-statistics"}, CommandOutcome::kUnrecognisedOption, "--memory-statistics"},
+        Case{{"-x", "-f"}, CommandOutcome::kUnrecognisedOption, "-x"},
+        Case{{"-f"}, CommandOutcome::kMissingFileName, "-f"},
+        Case{{"-v", "-fancy"}, CommandOutcome::kMissingFileName, "-fancy"},
+        Case{{"-f", "a.txt", "-f"}, CommandOutcome::kMissingFileName, "-f"}}) {
     driver::Command command = parse(c.options);
     EXPECT_EQ(command.outcome, c.outcome) << c.offending;
     EXPECT_EQ(command.offendingArgument, c.offending);

@@ -41,24 +41,30 @@ class MenuTest : public ::testing::Test {
   WordGame game;
 };
 
-const std::vector<std::string> kPlaySelected = {
-    at(34, "-> Play!"), at(37, "Time to Play:   60 seconds"), at(37, "Exit")};
-const std::vector<std::string> kTimeSelected = {
-    at(37, "Play!"), at(34, "-> Time to Play: < 60 seconds >"), at(37, "Exit")};
-const std::vector<std::string> kExitSelected = {
-    at(37, "Play!"), at(37, "Time to Play:   60 seconds"), at(34, "-> Exit")};
+const std::vector<std::string> kPlaySelected = {at(34, "-> Play!"), at(37, "Time to Play:   60 seconds"),
+                                                at(37, "Exit")};
+const std::vector<std::string> kTimeSelected = {at(37, "Play!"), at(34, "-> Time to Play: < 60 seconds >"),
+                                                at(37, "Exit")};
+const std::vector<std::string> kExitSelected = {at(37, "Play!"), at(37, "Time to Play:   60 seconds"),
+                                                at(34, "-> Exit")};
 
 TEST_F(MenuTest, TitleScreen) {
   EXPECT_TRUE(run(kEnter));
   const std::string border(78, '-');
-  const std::vector<std::string> expected = {
-      "/" + border + "\\", "|" + std::string(78, ' ') + "|", "|" + at(34, "Quillop!") + at(36, "|"),
-      "|" + std::string(78, ' ') + "|", "\\" + border + "/", at(33, "High Score: 0"), at(33, "Your Score: 0"), ""};
+  const std::vector<std::string> expected = {"/" + border + "\\",
+                                             "|" + std::string(78, ' ') + "|",
+                                             "|" + at(34, "Quillop!") + at(36, "|"),
+                                             "|" + std::string(78, ' ') + "|",
+                                             "\\" + border + "/",
+                                             at(33, "High Score: 0"),
+                                             at(33, "Your Score: 0"),
+                                             ""};
   for (int y = 0; y < 8; ++y) EXPECT_EQ(terminal.row(y), expected[static_cast<size_t>(y)]) << y;
   EXPECT_EQ(itemRows(), kPlaySelected);
   for (int y = 11; y <= 20; ++y) EXPECT_EQ(terminal.row(y), "") << y;
   EXPECT_EQ(terminal.row(21), "/" + border + "\\");
-  EXPECT_EQ(terminal.row(22), "|" + at(10, "Up/Down: Choose   Left/Right: Change Time   Enter: Select") + at(11, "|"));
+  EXPECT_EQ(terminal.row(22),
+            "|" + at(10, "Up/Down: Choose   Left/Right: Change Time   Enter: Select") + at(11, "|"));
   EXPECT_EQ(terminal.row(23), "\\" + border + "/");
   EXPECT_EQ(terminal.screen().scrolls(), 0);
 }
@@ -87,7 +93,8 @@ TEST_F(MenuTest, SelectionMovesAndStopsAtTheEnds) {
     support::FakeTerminal caseTerminal;
     caseTerminal.type(c.keys);
     EXPECT_THROW(runMainMenu(game, 0), console::InputEnded);
-    EXPECT_EQ((std::vector<std::string>{caseTerminal.row(8), caseTerminal.row(9), caseTerminal.row(10)}), c.rows)
+    EXPECT_EQ((std::vector<std::string>{caseTerminal.row(8), caseTerminal.row(9), caseTerminal.row(10)}),
+              c.rows)
         << c.keys.size() << " bytes of keys";
   }
 }

@@ -23,7 +23,8 @@ constexpr uint32_t kRoundPeriodMs = kRoundMs + kSpaceAfterRoundMs;
 constexpr uint32_t kTypingDelayMs = 1000;
 
 // planet is the only six-letter word: every round is played on its letters.
-inline const std::vector<std::string> kPlanetWords = {"planet", "plane", "plate", "plan", "ant", "tan", "lap"};
+inline const std::vector<std::string> kPlanetWords = {"planet", "plane", "plate", "plan",
+                                                      "ant",    "tan",   "lap"};
 
 inline uint32_t roundStartMs(size_t round) { return static_cast<uint32_t>(round) * kRoundPeriodMs; }
 
@@ -48,7 +49,8 @@ inline std::vector<unsigned> countdown(const std::string& output) {
 
 inline size_t occurrences(const std::string& haystack, const std::string& needle) {
   size_t count = 0;
-  for (size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1)) ++count;
+  for (size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1))
+    ++count;
   return count;
 }
 

@@ -13,7 +13,8 @@ namespace {
 TEST_F(RoundTest, RoundStartsWithGoalCountdownAndEmptyPanels) {
   playRoundsThenStop({""});
   EXPECT_NE(terminal.output().find("You need a 6 letter word to go to the next round."), std::string::npos);
-  EXPECT_EQ(terminal.row(6), "Your Input" + repeat(' ', 23) + "Your Score: 0" + repeat(' ', 21) + "Mangled Text");
+  EXPECT_EQ(terminal.row(6),
+            "Your Input" + repeat(' ', 23) + "Your Score: 0" + repeat(' ', 21) + "Mangled Text");
   EXPECT_EQ(terminal.row(7), inputRow(""));
   EXPECT_EQ(terminal.row(12), " 3 Letter Words:");
   EXPECT_EQ(terminal.row(13), "");
@@ -36,7 +37,8 @@ TEST_F(RoundTest, FirstRoundScoresByLengthAndListsTheWords) {
   EXPECT_EQ(terminal.row(15), "  plan");
   EXPECT_EQ(terminal.row(17), "  plane");
   EXPECT_EQ(terminal.row(19), "  planet");
-  EXPECT_EQ(terminal.row(6), "Your Input" + repeat(' ', 22) + "Your Score: 20" + repeat(' ', 21) + "Mangled Text");
+  EXPECT_EQ(terminal.row(6),
+            "Your Input" + repeat(' ', 22) + "Your Score: 20" + repeat(' ', 21) + "Mangled Text");
   EXPECT_EQ(terminal.row(2), bannerTextRow("You go to the next round!"));
   EXPECT_EQ(terminal.row(22), bannerTextRow("Press SPACE to continue."));
 }

@@ -63,8 +63,8 @@ TEST(AppendNumber, AppendsABlankAndTheNumberInDecimal) {
 }
 
 TEST(CentringColumn, HalvesTheSpaceLeftOfTheText) {
-  const std::vector<std::pair<size_t, uint16_t>> cases = {
-      {0, 39}, {1, 39}, {8, 35}, {34, 22}, {35, 22}, {77, 1}, {78, 0}, {79, 0}, {80, 0}, {500, 0}};
+  const std::vector<std::pair<size_t, uint16_t>> cases = {{0, 39}, {1, 39}, {8, 35}, {34, 22}, {35, 22},
+                                                          {77, 1}, {78, 0}, {79, 0}, {80, 0},  {500, 0}};
   for (auto [length, column] : cases) EXPECT_EQ(centringColumn(length), column) << length;
 }
 
@@ -80,9 +80,13 @@ TEST_F(ScreenTest, ScoreLineCountsZeroAsOneDigit) {
 TEST_F(ScreenTest, TitleScreen) {
   game.score = 40;
   drawTitleScreen(game, 1234567890);
-  const std::vector<std::string> expected = {
-      kUpperBorder, framed(79, "|"), framed(35, "Quillop!"), framed(79, "|"), kLowerBorder,
-      at(28, "High Score: 1234567890"), at(32, "Your Score: 40")};
+  const std::vector<std::string> expected = {kUpperBorder,
+                                             framed(79, "|"),
+                                             framed(35, "Quillop!"),
+                                             framed(79, "|"),
+                                             kLowerBorder,
+                                             at(28, "High Score: 1234567890"),
+                                             at(32, "Your Score: 40")};
   for (int y = 0; y < 7; ++y) EXPECT_EQ(terminal.row(y), expected[static_cast<size_t>(y)]) << y;
   EXPECT_EQ(terminal.row(7), "");
   EXPECT_EQ(terminal.screen().cursorY(), 5);
@@ -135,9 +139,17 @@ TEST_F(ScreenTest, InputPanelLeavesTheRestOfALongerInput) {
 
 TEST_F(ScreenTest, FoundWordsWithEmptyTrees) {
   drawFoundWords(game);
-  const std::vector<std::string> expected = {
-      at(22, "You have found the following words:"), std::string(79, '-'),
-      " 3 Letter Words:", "", " 4 Letter Words:", "", " 5 Letter Words:", "", " 6 Letter Words:", "", ""};
+  const std::vector<std::string> expected = {at(22, "You have found the following words:"),
+                                             std::string(79, '-'),
+                                             " 3 Letter Words:",
+                                             "",
+                                             " 4 Letter Words:",
+                                             "",
+                                             " 5 Letter Words:",
+                                             "",
+                                             " 6 Letter Words:",
+                                             "",
+                                             ""};
   for (int y = 10; y <= 20; ++y) EXPECT_EQ(terminal.row(y), expected[static_cast<size_t>(y - 10)]) << y;
   EXPECT_EQ(terminal.row(6), at(33, "Your Score: 0"));
   // Headings end with a line end, word rows with a bare newline.

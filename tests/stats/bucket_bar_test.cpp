@@ -39,8 +39,8 @@ TEST(BucketBar, FillsCellsUpToRatioTimesFortyInSinglePrecision) {
     uint32_t maxCount;
     int filled;
   };
-  const std::vector<Case> cases = {
-      {0, 1, 1}, {1, 1, 40}, {7, 10, 28}, {3, 10, 13}, {1, 4, 11}, {1, 40, 2}, {39, 40, 40}, {2, 3, 27}};
+  const std::vector<Case> cases = {{0, 1, 1},  {1, 1, 40}, {7, 10, 28},  {3, 10, 13},
+                                   {1, 4, 11}, {1, 40, 2}, {39, 40, 40}, {2, 3, 27}};
   for (const Case& c : cases) {
     const float ratio = static_cast<float>(c.count) / static_cast<float>(c.maxCount);
     EXPECT_EQ(barOf(ratio), expectedBar(c.filled)) << c.count << " of " << c.maxCount;
@@ -64,8 +64,8 @@ TEST(BucketBar, FilledCellFollowsTheLocale) {
   };
   for (const Case& c : cases) {
     LocaleScope locale(c.lcAll, c.lcCtype, c.lang);
-    EXPECT_EQ(filledBarCell(), c.cell) << c.lcAll.value_or("-") << " " << c.lcCtype.value_or("-") << " "
-                                       << c.lang.value_or("-");
+    EXPECT_EQ(filledBarCell(), c.cell)
+        << c.lcAll.value_or("-") << " " << c.lcCtype.value_or("-") << " " << c.lang.value_or("-");
   }
 }
 

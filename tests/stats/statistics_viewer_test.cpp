@@ -13,8 +13,7 @@ namespace {
 
 const std::string kSquare = "\u25a0";
 const std::string kRule(79, '-');
-const std::string kHeader =
-    "Bucket # | # items |  %  |0        25%       50%       75%     100| Total Items";
+const std::string kHeader = "Bucket # | # items |  %  |0        25%       50%       75%     100| Total Items";
 const std::string kFooterHelp = "'Q': Exit  |  Up/Down: Move 1 Line  |  PgUp/PgDn: Move 1 Page  |  %Empty: ";
 
 constexpr const char* kDown = "\x1b[B";
@@ -170,7 +169,8 @@ TEST_F(StatisticsViewerTest, OtherKeysRedrawThePageInPlace) {
   const std::string output = terminal.output();
   const std::string firstRow = emptyBucketRow(0);
   size_t pages = 0;
-  for (size_t at = output.find(firstRow); at != std::string::npos; at = output.find(firstRow, at + 1)) ++pages;
+  for (size_t at = output.find(firstRow); at != std::string::npos; at = output.find(firstRow, at + 1))
+    ++pages;
   EXPECT_EQ(pages, 3u);
   EXPECT_EQ(output.find(kHeader), output.rfind(kHeader));
   EXPECT_EQ(firstBucketShown(), 0);
@@ -187,7 +187,8 @@ TEST_F(StatisticsViewerTest, WithoutUtf8TheBarUsesHashes) {
   fill(0, 2);
   fill(1, 1);
   view("q");
-  EXPECT_EQ(terminal.row(3), "1        |       1 | 50% [" + std::string(21, '#') + "         |         ]     2");
+  EXPECT_EQ(terminal.row(3),
+            "1        |       1 | 50% [" + std::string(21, '#') + "         |         ]     2");
 }
 
 }  // namespace

@@ -7,8 +7,7 @@
 namespace support {
 
 FakeTerminal::FakeTerminal()
-    : previousCoutBuffer_(std::cout.rdbuf(captured_.rdbuf())),
-      previousTerminal_(console::install(this)) {}
+    : previousCoutBuffer_(std::cout.rdbuf(captured_.rdbuf())), previousTerminal_(console::install(this)) {}
 
 FakeTerminal::~FakeTerminal() {
   std::cout.rdbuf(previousCoutBuffer_);

@@ -86,7 +86,8 @@ void ScreenModel::eraseScreen(int mode) {
       cells_[static_cast<size_t>(y)] = blankRow();
     }
   }
-  if (mode == 0) std::fill(cells_[static_cast<size_t>(y_)].begin(), cells_[static_cast<size_t>(y_)].begin() + x_, " ");
+  if (mode == 0)
+    std::fill(cells_[static_cast<size_t>(y_)].begin(), cells_[static_cast<size_t>(y_)].begin() + x_, " ");
 }
 
 void ScreenModel::eraseLine(int mode) {
@@ -104,7 +105,8 @@ void ScreenModel::applyCsi(std::string_view parameters, char finalByte) {
   int first = std::max(n[0], 1);
   wrapPending_ = false;
   switch (finalByte) {
-    case 'H': case 'f':
+    case 'H':
+    case 'f':
       y_ = clampY(first - 1);
       x_ = clampX((n.size() > 1 ? std::max(n[1], 1) : 1) - 1);
       break;
