@@ -25,9 +25,7 @@ void writeFully(int fd, const char* data, size_t size) {
     ssize_t n = ::write(fd, data + done, size - done);
     if (n > 0) {
       done += static_cast<size_t>(n);
-    } else if (n < 0 && errno == EINTR) {
-      continue;
-    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && waitWritable(fd)) {
+    } else if (n < 0 && (errno == EINTR || ((errno == EAGAIN || errno == EWOULDBLOCK) && waitWritable(fd)))) {
       continue;
     } else {
       break;

@@ -17,8 +17,8 @@ namespace {
 constexpr char kEnterFullScreen[] = "\x1b[?1049h\x1b[?25l";  // alternate screen, cursor hidden
 constexpr char kLeaveFullScreen[] = "\x1b[?25h\x1b[?1049l";  // cursor shown, main screen back
 
-void onEndingSignal(int signal);
-void onStopSignal(int signal);
+void onEndingSignal(int number);
+void onStopSignal(int number);
 void onContinueSignal(int signal);
 
 struct HandledSignal {

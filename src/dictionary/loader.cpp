@@ -22,7 +22,7 @@ using Table = containers::HTable<std::string>;
 
 // Big enough that reading costs a few system calls per megabyte, small
 // enough to be a fixed cost whatever the file holds.
-constexpr size_t kChunkBytes = 64 * 1024;
+constexpr size_t kChunkBytes = size_t{64} * 1024;
 
 // The verbose progress text is 31 bytes while the count has at most six
 // digits; as many backspaces bring the cursor back to its colon, so the next

@@ -54,7 +54,7 @@ void reshuffle(WordGame& game, Round& round) {
   round.typedInput.clear();
 }
 
-bool letterAt(const WordGame& game, uint8_t position, int key) {
+bool letterAt(const WordGame& game, size_t position, int key) {
   return static_cast<unsigned char>(game.mangledWord[position]) == key;
 }
 
@@ -64,7 +64,7 @@ bool letterAt(const WordGame& game, uint8_t position, int key) {
 void takeBackLetter(WordGame& game, Round& round) {
   if (round.typedInput.empty()) return;
   auto last = static_cast<unsigned char>(round.typedInput.back());
-  for (uint8_t position = 0; position < game.mangledWord.size(); ++position) {
+  for (size_t position = 0; position < game.mangledWord.size(); ++position) {
     if (letterAt(game, position, last) && game.letterUsed[position]) {
       game.letterUsed[position] = false;
       break;
@@ -74,7 +74,7 @@ void takeBackLetter(WordGame& game, Round& round) {
 }
 
 void typeLetter(WordGame& game, Round& round, int key) {
-  for (uint8_t position = 0; position < game.mangledWord.size(); ++position) {
+  for (size_t position = 0; position < game.mangledWord.size(); ++position) {
     if (letterAt(game, position, key) && !game.letterUsed[position]) {
       round.typedInput += static_cast<char>(key);
       game.letterUsed[position] = true;

@@ -74,6 +74,7 @@ TEST_F(PosixTerminalTest, AScreenUpdateLeavesInOneWriteWhenTheProgramWaits) {
 TEST_F(PosixTerminalTest, KeysAreTheBytesReadDecoded) {
   type("\x1b[Ax\x7f\n\x1b[6~q");
   std::vector<int> codes;
+  codes.reserve(8);
   for (int i = 0; i < 8; ++i) codes.push_back(console::readKey());
   EXPECT_EQ(codes, (std::vector<int>{224, 72, 'x', 8, 13, 224, 81, 'q'}));
 }

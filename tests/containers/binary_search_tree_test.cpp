@@ -70,6 +70,7 @@ TEST(BST, ClearForgetsEverything) {
 TEST(BST, DestroySubtreeEmptiesOnlyThatSlot) {
   Tree tree;
   insertAll(tree, {"dog", "cat", "ant", "emu"});
+  ASSERT_NE(tree.root, nullptr);
   tree.destroySubtree(tree.root->left);
   EXPECT_EQ(tree.root->left, nullptr);
   EXPECT_EQ(listing(tree), "dog emu ");

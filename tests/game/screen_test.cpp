@@ -170,7 +170,8 @@ TEST_F(ScreenTest, FoundWordsInAscendingOrder) {
 
 std::vector<std::string> numberedWords(const std::string& stem, int count) {
   std::vector<std::string> words;
-  for (char c = 'a'; c < 'a' + count; ++c) words.push_back(stem + c);
+  words.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) words.push_back(stem + static_cast<char>('a' + i));
   return words;
 }
 

@@ -11,8 +11,8 @@ namespace stats_test {
 class LocaleScope {
  public:
   /// nullopt leaves a variable unset.
-  LocaleScope(std::optional<std::string> lcAll, std::optional<std::string> lcCtype,
-              std::optional<std::string> lang) {
+  LocaleScope(const std::optional<std::string>& lcAll, const std::optional<std::string>& lcCtype,
+              const std::optional<std::string>& lang) {
     set("LC_ALL", lcAll);
     set("LC_CTYPE", lcCtype);
     set("LANG", lang);

@@ -15,7 +15,7 @@ std::vector<int> numbers(std::string_view parameters, int fallback) {
   for (;;) {
     size_t end = parameters.find(';', start);
     std::string field(parameters.substr(start, end == std::string_view::npos ? end : end - start));
-    result.push_back(field.empty() ? fallback : std::atoi(field.c_str()));
+    result.push_back(field.empty() ? fallback : static_cast<int>(std::strtol(field.c_str(), nullptr, 10)));
     if (end == std::string_view::npos) return result;
     start = end + 1;
   }
