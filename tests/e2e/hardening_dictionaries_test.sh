@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Bad dictionaries through the real binary, with pipes: random bytes, NUL
-# bytes, one line of 100 MB, a directory, a file the user may not read, a
-# FIFO whose writer closes at once and one whose writer never comes. Each
-# run must end with a loaded table or a clear error, never hang or crash,
-# and the long line must be passed over in little memory.
+# bytes, one line of 100 MB, a directory, a file that fails when read, a file
+# the user may not read, a FIFO whose writer closes at once and one whose
+# writer never comes. Each run must end with a loaded table or a clear error,
+# never hang or crash, and the long line must be passed over in little memory.
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 work=$(mktemp -d)
@@ -38,15 +38,15 @@ expect_loaded() {
   echo "ok: $1"
 }
 
-# expect_error NAME REASON: the run failed, and its output ends with the
-# loader's error line giving REASON, then the ERROR block.
+# expect_error NAME MESSAGE: the run failed, and its output ends with the
+# loader's error line MESSAGE, then the ERROR block.
 expect_error() {
   [ "$status" -eq 1 ] || fail "$1: status $status"
   local rule="ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR!"
-  printf 'Error: File not found (%s)\r\n\r\n%s\r\n%s\r\n%s\r\n%s\r\n\r\n' "$2" "$rule" \
+  printf '%s\r\n\r\n%s\r\n%s\r\n%s\r\n%s\r\n\r\n' "$2" "$rule" \
     "An error has occured, please check the above error for what whent wrong.    " \
     "If you believe that this is a bug, please contact the program's creator.    " "$rule" >"$work/expected"
-  tail -c "$(wc -c <"$work/expected")" "$work/out" | cmp -s - "$work/expected" || fail "$1: no error for: $2"
+  tail -c "$(wc -c <"$work/expected")" "$work/out" | cmp -s - "$work/expected" || fail "$1: no error: $2"
   passed=$((passed + 1))
   echo "ok: $1"
 }
@@ -108,7 +108,11 @@ else
 fi
 
 run "$binary" -n -f "$work"
-expect_error "a directory" "Is a directory"
+expect_error "a directory" "Error: File not found (Is a directory)"
+
+# Opens, then fails at the first read: nothing is mapped at address 0.
+run "$binary" -n -f /proc/self/mem
+expect_error "a file that cannot be read" "Error: Could not read the dictionary (Input/output error)"
 
 # Root may read anything: the file is then read by the unprivileged user
 # nobody, running a copy of the binary from a directory it may enter.
@@ -123,7 +127,7 @@ if [ "$(id -u)" -eq 0 ]; then
 else
   run "$binary" -n -f "$work/private/words"
 fi
-expect_error "a file without read permission" "Permission denied"
+expect_error "a file without read permission" "Error: File not found (Permission denied)"
 
 # A FIFO: the program waits for a writer, which closes at once: no words.
 mkfifo "$work/fifo"
