@@ -15,7 +15,7 @@ passed=0
 
 # The pid of the one quillop started on this script's word file.
 quillop_pid() {
-  local quote='s/[][\.*^$+?(){}|/]/\\&/g' pids
+  local quote='s/[][\.*^$+?(){}|]/\\&/g' pids
   pids=$(pgrep -f -- "^$(sed "$quote" <<<"$binary") .*$(sed "$quote" <<<"$words")")
   [ "$(wc -w <<<"$pids")" -eq 1 ] || fail "quillop pids: [$pids]"
   echo "$pids"
