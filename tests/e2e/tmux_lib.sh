@@ -1,5 +1,6 @@
 # Helpers for driving the real binary in a real terminal under tmux, as a
-# person would: start a shell in an 80x24 pane, type, read the screen.
+# person would: start a shell in a pane (80x24 unless asked), type, read the
+# screen.
 # Source this file; every session gets a unique name and only that session
 # is killed when the script exits.
 
@@ -27,16 +28,21 @@ fail() {
   exit 1
 }
 
-# Starts a plain shell in an 80x24 pane, in directory $1 (default: here).
+# Starts a plain shell in directory $1 (default: here), in a pane of $2
+# columns and $3 rows (default: 80x24).
 tmux_start_shell() {
-  local dir=${1:-$PWD}
-  t -f /dev/null new-session -d -s "$TMUX_SESSION" -x 80 -y 24 -c "$dir" \
+  local dir=${1:-$PWD} columns=${2:-80} rows=${3:-24}
+  t -f /dev/null new-session -d -s "$TMUX_SESSION" -x "$columns" -y "$rows" -c "$dir" \
     "env -i PATH=$PATH TERM=$TERM HOME=$TMUX_WORKDIR LANG=${LANG:-C.UTF-8} PS1='$ ' bash --norc --noprofile"
   t set-option -t "$TMUX_SESSION" status off >/dev/null
   tmux_wait_for '$' 10
 }
 
 tmux_capture() { t capture-pane -p -t "$TMUX_SESSION"; }
+
+# The pane's format variable $1, e.g. cursor_flag (1: the cursor is shown)
+# or alternate_on (1: the program's own screen is up).
+tmux_pane_flag() { t display-message -p -t "$TMUX_SESSION" "#{$1}"; }
 
 # Row N (0-based) of the visible pane.
 tmux_row() { tmux_capture | sed -n "$(($1 + 1))p"; }
@@ -94,4 +100,40 @@ expect_row() {
   local actual
   actual=$(tmux_row "$1" | sed 's/ *$//')
   [ "$actual" = "$2" ] || fail "row $1 is [$actual], expected [$2]"
+}
+
+# Runs command line $1 in the pane under a plain shell that records, the
+# moment the command ends, its exit status and the terminal's settings: an
+# interactive shell repairs the settings of a job killed by a signal, and
+# would hide a program that left them changed. Ctrl-C ends only the command.
+tmux_run_recorded() {
+  local record=$TMUX_WORKDIR/recorded
+  rm -f "$record" "$record".*
+  tmux_type "bash -c 'trap : INT; $1; echo \$? > $record.status; stty -g > $record.stty; mv $record.status $record'"
+  tmux_keys Enter
+}
+
+# Waits for the command of tmux_run_recorded to end; fails unless its exit
+# status was $1 and the settings it left equal those saved under $2.
+tmux_expect_recorded_end() {
+  local record=$TMUX_WORKDIR/recorded i
+  for ((i = 0; i < 200; i++)); do
+    [ -s "$record" ] && break
+    sleep 0.05
+  done
+  [ -s "$record" ] || fail "the command did not end"
+  [ "$(cat "$record")" = "$1" ] || fail "exit status $(cat "$record"), expected $1"
+  cmp -s "$TMUX_WORKDIR/stty.$2" "$record.stty" || fail "settings left as $(cat "$record.stty")"
+}
+
+# Fails unless, within a second, the main screen is up with the cursor shown.
+# The pane's shell never sends either sequence itself, so what the flags say
+# is what the program left.
+tmux_expect_main_screen_and_cursor() {
+  local i
+  for ((i = 0; i < 20; i++)); do
+    [ "$(tmux_pane_flag alternate_on)$(tmux_pane_flag cursor_flag)" = 01 ] && return 0
+    sleep 0.05
+  done
+  fail "alternate screen $(tmux_pane_flag alternate_on), cursor shown $(tmux_pane_flag cursor_flag)"
 }
