@@ -40,6 +40,9 @@ void waitForLargeEnoughWindow() {
               << ". Enlarge it and press a key, or press q to quit.";
     lineEnd();
     if (readKey() == kQuitKey) throw InputEnded{};
+    // The key only answered the request: the second code of an arrow key
+    // must not reach the screen drawn next.
+    state().pendingCodes.clear();
   }
 }
 

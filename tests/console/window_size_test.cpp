@@ -23,6 +23,14 @@ TEST(WindowSize, AskedToEnlargeUntilTheWindowIsLargeEnough) {
   EXPECT_EQ(terminal.unreadBytes(), 0u);
 }
 
+TEST(WindowSize, AnArrowKeyAnswersTheRequestWhole) {
+  support::FakeTerminal terminal;
+  terminal.setWindowSize(79, 24, /*resizeAfterReads=*/1);
+  terminal.type("\x1b[Ax");
+  console::clearScreen();
+  EXPECT_EQ(console::readKey(), 'x');
+}
+
 TEST(WindowSize, TooFewRowsIsRefusedToo) {
   support::FakeTerminal terminal;
   terminal.setWindowSize(132, 23);
