@@ -23,7 +23,7 @@ namespace fuzz {
 
 constexpr uint8_t kPauseByte = 0xff;
 constexpr uint32_t kPauseStepMs = 250;  ///< the byte after kPauseByte pauses (byte + 1) steps
-constexpr uint32_t kLongestScriptMs = 4 * 60 * 1000;
+constexpr uint32_t kLongestScriptMs = 3 * 60 * 1000;
 
 struct TypedByte {
   uint32_t atMs;

@@ -20,13 +20,15 @@
 namespace {
 
 // Six-letter words that share their letters, so that any round can be
-// passed with several of them, one with a doubled letter, and few enough
-// words of each length that every line of found words fits on its row.
+// passed with several of them, and one with a doubled letter; more
+// three-letter words on those letters than their row of found words holds;
+// and a word listed twice.
 constexpr const char* kWords =
-    "palest\npastel\npetals\nplates\nstaple\nplanet\nsettle\n"
+    "palest\npastel\npetals\nplates\nstaple\nsettle\n"
     "plate\npleat\npetal\npaste\nspate\nsteal\nleast\nslate\nplate\n"
     "leap\npale\npeal\ntape\nlate\npest\nstep\nslap\npast\nseal\nsale\ntale\n"
-    "pat\nsat\nset\nlet\neat\ntea\nate\npal\nlap\nsap\nspa\nape\npea\napt\npet\nsea\n";
+    "ale\nalp\nape\napt\nasp\nate\neat\nels\nlap\nlas\nlat\nlea\nlet\npal\npas\n"
+    "pat\npea\npet\nsal\nsap\nsat\nsea\nset\nspa\ntae\ntap\ntas\ntea\ntel\n";
 
 const std::string& wordFile() {
   static const support::TempFolder folder;
