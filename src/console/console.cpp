@@ -86,11 +86,17 @@ int readKey() {
   return code;
 }
 
+// Bytes waiting are not yet a key waiting: an unknown key's sequence decodes
+// to nothing, and a yes here must not leave readKey blocked. So what has
+// arrived is decoded now, and its codes wait for readKey.
 bool keyWaiting() {
   ConsoleState& s = state();
-  if (!s.pendingCodes.empty() || s.decoder.hasPending()) return true;
-  terminal().flushOutput();
-  return terminal().byteWaiting();
+  if (s.pendingCodes.empty()) {
+    terminal().flushOutput();
+    std::vector<int> codes = s.decoder.arrivedKey(terminal());
+    s.pendingCodes.assign(codes.begin(), codes.end());
+  }
+  return !s.pendingCodes.empty() || s.decoder.hasPending();
 }
 
 uint32_t elapsedMs() { return terminal().nowMs(); }

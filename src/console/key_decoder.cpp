@@ -65,10 +65,27 @@ std::vector<int> KeyDecoder::nextKey(Terminal& terminal) {
   for (;;) {
     int byte = nextByte(terminal);
     if (byte == kEndOfInput) return {};
-    if (byte != kEscape) return {plainKeyCode(byte)};
-    std::vector<int> codes = decodeEscape(terminal);
+    std::vector<int> codes = decode(terminal, byte);
     if (!codes.empty()) return codes;
   }
+}
+
+std::vector<int> KeyDecoder::arrivedKey(Terminal& terminal) {
+  while (hasPending() || terminal.byteWaiting()) {
+    int byte = nextByte(terminal);
+    if (byte == kEndOfInput) {
+      pushedBack_ = kEndOfInput;
+      return {};
+    }
+    std::vector<int> codes = decode(terminal, byte);
+    if (!codes.empty()) return codes;
+  }
+  return {};
+}
+
+std::vector<int> KeyDecoder::decode(Terminal& terminal, int firstByte) {
+  if (firstByte != kEscape) return {plainKeyCode(firstByte)};
+  return decodeEscape(terminal);
 }
 
 std::vector<int> KeyDecoder::decodeEscape(Terminal& terminal) {

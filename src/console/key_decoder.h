@@ -18,6 +18,13 @@ class KeyDecoder {
   /// are read whole and dropped. Empty at the end of the input.
   std::vector<int> nextKey(Terminal& terminal);
 
+  /// As nextKey, but only from bytes that have already arrived: it waits for
+  /// nothing but the rest of an escape sequence. Empty when they run out
+  /// before a key press is complete, and at the end of the input, which
+  /// hasPending() then reports. A poll for a key needs this, since an
+  /// unknown key's bytes make no key at all.
+  std::vector<int> arrivedKey(Terminal& terminal);
+
   /// True when a byte already read belongs to the next key.
   bool hasPending() const { return pushedBack_ != kNoByte; }
 
@@ -26,6 +33,7 @@ class KeyDecoder {
 
  private:
   int nextByte(Terminal& terminal);
+  std::vector<int> decode(Terminal& terminal, int firstByte);
   std::vector<int> decodeEscape(Terminal& terminal);
   std::vector<int> decodeCsi(Terminal& terminal);
   std::vector<int> decodeSs3(Terminal& terminal);

@@ -68,6 +68,16 @@ TEST(KeyDecoder, KeyWaitingSeesTheSecondCodeOfAnExtendedKey) {
   EXPECT_FALSE(console::keyWaiting());
 }
 
+TEST(KeyDecoder, UnknownSequenceIsNoWaitingKey) {
+  support::FakeTerminal terminal;
+  terminal.keepInputOpen();
+  terminal.type("\x1b[15~");
+  terminal.typeAt(1000, "x");
+  EXPECT_FALSE(console::keyWaiting());
+  EXPECT_LT(terminal.now(), 1000u);
+  EXPECT_EQ(console::readKey(), 'x');
+}
+
 TEST(KeyDecoder, EndOfInputThrowsAndCountsAsWaiting) {
   support::FakeTerminal terminal;
   EXPECT_TRUE(console::keyWaiting());

@@ -30,6 +30,11 @@ TEST_F(RoundTest, CountdownRunsFromTheFullTimeDownToOne) {
   EXPECT_EQ(shown.back(), 1u);
 }
 
+TEST_F(RoundTest, UnknownKeyDoesNotHoldUpTheCountdown) {
+  playRoundsThenStop({"\x1b[15~"});
+  EXPECT_EQ(countdown(terminal.output()).size(), 600u);
+}
+
 TEST_F(RoundTest, FirstRoundScoresByLengthAndListsTheWords) {
   playRoundsThenStop({"ant\rplan\rplane\rplanet\r"});
   EXPECT_EQ(game.score, 20u);

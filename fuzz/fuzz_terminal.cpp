@@ -1,0 +1,70 @@
+#include "fuzz_terminal.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace fuzz {
+
+std::vector<TypedByte> keyScript(const uint8_t* data, size_t size) {
+  std::vector<TypedByte> script;
+  uint32_t atMs = 0;
+  for (size_t i = 0; i < size; ++i) {
+    if (data[i] != kPauseByte) {
+      script.push_back({atMs, data[i]});
+    } else if (i + 1 < size) {
+      atMs = std::min(atMs + (data[++i] + 1U) * kPauseStepMs, kLongestScriptMs);
+    }
+  }
+  return script;
+}
+
+FuzzTerminal::FuzzTerminal(std::vector<TypedByte> script, Observer observer)
+    : script_(std::move(script)),
+      observer_(std::move(observer)),
+      previousCoutBuffer_(std::cout.rdbuf(captured_.rdbuf())),
+      previousTerminal_(console::install(this)) {}
+
+FuzzTerminal::~FuzzTerminal() {
+  std::cout.rdbuf(previousCoutBuffer_);
+  console::install(previousTerminal_);
+}
+
+// The captured text is handed to the screen and dropped, so a long game
+// costs time in proportion to its output, not to its square.
+void FuzzTerminal::observe(bool waitsForKey) {
+  screen_.apply(captured_.view());
+  captured_.str({});
+  observer_(screen_, waitsForKey);
+}
+
+int FuzzTerminal::takeByte() {
+  now_ = std::max(now_, script_[next_].atMs);
+  return script_[next_++].byte;
+}
+
+int FuzzTerminal::readByte() {
+  observe(nextByteIsLater(0));
+  return next_ < script_.size() ? takeByte() : console::kEndOfInput;
+}
+
+int FuzzTerminal::readByteWithin(uint32_t ms) {
+  observe(false);
+  if (next_ == script_.size()) return console::kEndOfInput;
+  if (nextByteIsLater(ms)) {
+    now_ += ms;
+    return console::kNoByte;
+  }
+  return takeByte();
+}
+
+bool FuzzTerminal::byteWaiting() {
+  observe(false);
+  return !nextByteIsLater(0);
+}
+
+void FuzzTerminal::sleepMs(uint32_t ms) {
+  observe(false);
+  now_ += ms;
+}
+
+}  // namespace fuzz

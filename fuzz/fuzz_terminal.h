@@ -1,0 +1,74 @@
+#pragma once
+// The terminal behind the key fuzzer: it types a script of timed bytes,
+// keeps a virtual clock that moves only when the program sleeps or waits for
+// a key, and feeds everything the program writes to an 80x24 screen model.
+// Each time the program reads or tests the keys or sleeps, it hands the
+// screen to an observer, which checks the game at that moment.
+//
+// The fuzzer's bytes become the script: each byte is a key typed at the
+// current moment, except kPauseByte, which with the byte after it moves the
+// moment later. The pauses of one script add up to at most kLongestScriptMs,
+// so no input plays for long.
+
+#include <cstdint>
+#include <functional>
+#include <sstream>
+#include <streambuf>
+#include <vector>
+
+#include "console/terminal.h"
+#include "support/screen_model.h"
+
+namespace fuzz {
+
+constexpr uint8_t kPauseByte = 0xff;
+constexpr uint32_t kPauseStepMs = 250;  ///< the byte after kPauseByte pauses (byte + 1) steps
+constexpr uint32_t kLongestScriptMs = 3 * 60 * 1000;
+
+struct TypedByte {
+  uint32_t atMs;
+  uint8_t byte;
+};
+
+/// The script the fuzzer's bytes stand for, in time order.
+std::vector<TypedByte> keyScript(const uint8_t* data, size_t size);
+
+class FuzzTerminal : public console::Terminal {
+ public:
+  /// Sees the screen at every key read, key test and sleep; waitsForKey
+  /// tells that the program blocks for a key typed later.
+  using Observer = std::function<void(const support::ScreenModel& screen, bool waitsForKey)>;
+
+  /// Installs the terminal behind the console operations and captures
+  /// std::cout; the destructor puts both back.
+  FuzzTerminal(std::vector<TypedByte> script, Observer observer);
+  ~FuzzTerminal() override;
+  FuzzTerminal(const FuzzTerminal&) = delete;
+  FuzzTerminal& operator=(const FuzzTerminal&) = delete;
+
+  int readByte() override;
+  int readByteWithin(uint32_t ms) override;
+  bool byteWaiting() override;
+  uint32_t nowMs() override { return now_; }
+  void sleepMs(uint32_t ms) override;
+  void beginFullScreen() override {}
+  void flushOutput() override {}
+
+ private:
+  void observe(bool waitsForKey);
+  bool nextByteIsLater(uint32_t ms) const {
+    return next_ < script_.size() && script_[next_].atMs > now_ + ms;
+  }
+  int takeByte();
+
+  std::vector<TypedByte> script_;
+  size_t next_ = 0;
+  uint32_t now_ = 0;
+  Observer observer_;
+  std::ostringstream captured_;
+  std::streambuf* previousCoutBuffer_;
+  console::Terminal* previousTerminal_;
+  support::ScreenModel screen_;
+};
+
+}  // namespace fuzz

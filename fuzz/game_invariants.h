@@ -1,0 +1,38 @@
+#pragma once
+// What must hold whenever the program waits for or tests a key, checked on
+// the game record and on the screen the player sees. A breach aborts with
+// a message and the screen, which libFuzzer reports as a crash.
+
+#include <cstdint>
+#include <string>
+
+#include "driver/word_game.h"
+#include "support/screen_model.h"
+
+namespace fuzz {
+
+/// The interactive part running; the fuzz target tells the checks when
+/// each one starts and ends.
+enum class Stage { kDriver, kStatistics, kMenu, kGame };
+
+class GameInvariants {
+ public:
+  /// The stage now running on game. A game starts again from a score of 0.
+  void enter(Stage stage, const WordGame& game);
+  void leave() { stage_ = Stage::kDriver; }
+
+  /// Checks the game and the screen as they are now; waitsForKey: the
+  /// program blocks until a key is typed.
+  void check(const support::ScreenModel& screen, bool waitsForKey);
+
+ private:
+  void checkStatistics(const support::ScreenModel& screen) const;
+  void checkRound(const support::ScreenModel& screen, bool waitsForKey);
+  void checkTypedInput(const std::string& typed, const support::ScreenModel& screen) const;
+
+  Stage stage_ = Stage::kDriver;
+  const WordGame* game_ = nullptr;
+  uint32_t lastScore_ = 0;
+};
+
+}  // namespace fuzz

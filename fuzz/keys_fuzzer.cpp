@@ -1,0 +1,80 @@
+// Plays arbitrary key streams through the whole program on a small word
+// list: the statistics prompt and viewer, the menu, games of timed rounds
+// and the goodbye, all on the virtual clock of a scripted terminal. The
+// game's invariants are checked at every key read, key test and sleep.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "dictionary/temp_folder.h"
+#include "driver/run.h"
+#include "fuzz_terminal.h"
+#include "game/menu.h"
+#include "game/round.h"
+#include "game_invariants.h"
+#include "stats/statistics_viewer.h"
+
+namespace {
+
+// Six-letter words that share their letters, so that any round can be
+// passed with several of them, and one with a doubled letter; more
+// three-letter words on those letters than their row of found words holds;
+// and a word listed twice.
+constexpr const char* kWords =
+    "palest\npastel\npetals\nplates\nstaple\nsettle\n"
+    "plate\npleat\npetal\npaste\nspate\nsteal\nleast\nslate\nplate\n"
+    "leap\npale\npeal\ntape\nlate\npest\nstep\nslap\npast\nseal\nsale\ntale\n"
+    "ale\nalp\nape\napt\nasp\nate\neat\nels\nlap\nlas\nlat\nlea\nlet\npal\npas\n"
+    "pat\npea\npet\nsal\nsap\nsat\nsea\nset\nspa\ntae\ntap\ntas\ntea\ntel\n";
+
+const std::string& wordFile() {
+  static const support::TempFolder folder;
+  static const std::string path = folder.write("words.txt", kWords);
+  return path;
+}
+
+// Each game deals the same words, so a finding replays exactly.
+constexpr unsigned kGameSeed = 1;
+
+driver::GameParts observedParts(fuzz::GameInvariants& invariants) {
+  driver::GameParts parts;
+  parts.showBucketStatistics = [&invariants](const WordGame& game) {
+    invariants.enter(fuzz::Stage::kStatistics, game);
+    showBucketStatistics(game);
+    invariants.leave();
+  };
+  parts.runMainMenu = [&invariants](WordGame& game, uint32_t highScore) {
+    invariants.enter(fuzz::Stage::kMenu, game);
+    const bool play = runMainMenu(game, highScore);
+    invariants.leave();
+    return play;
+  };
+  parts.playGame = [&invariants](WordGame& game) {
+    std::srand(kGameSeed);
+    invariants.enter(fuzz::Stage::kGame, game);
+    const uint32_t score = playGame(game);
+    invariants.leave();
+    return score;
+  };
+  return parts;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzz::GameInvariants invariants;
+  fuzz::FuzzTerminal terminal(fuzz::keyScript(data, size),
+                              [&invariants](const support::ScreenModel& screen, bool waitsForKey) {
+                                invariants.check(screen, waitsForKey);
+                              });
+  const std::vector<std::string> commandLine = {"quillop", "-f", wordFile()};
+  const int status = driver::runQuillop(commandLine, observedParts(invariants));
+  if (status != driver::kExitSuccess) {
+    std::fprintf(stderr, "the run ended with status %d\n", status);
+    std::abort();
+  }
+  return 0;
+}

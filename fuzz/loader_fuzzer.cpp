@@ -1,0 +1,119 @@
+// Loads arbitrary bytes as a dictionary file and compares the table and the
+// totals with what a plain line-by-line reading of the same bytes gives:
+// every line ended by a line feed counts, a carriage return before the line
+// feed is dropped, and a line of 3 to 6 bytes without apostrophe or control
+// byte goes to the head of its bucket.
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dictionary/loader.h"
+#include "dictionary/temp_folder.h"
+
+namespace {
+
+// The loader reads the file in chunks of this size. Half the inputs are
+// put behind one overlong line that ends the first chunk in their middle,
+// so lines cut by a chunk boundary are fuzzed too.
+constexpr size_t kLoaderChunkBytes = 64 * 1024;
+
+struct ExpectedLoad {
+  std::array<std::vector<std::string>, containers::kBucketCount> buckets;  ///< head first
+  uint32_t usableWords = 0;
+  uint32_t lines = 0;
+};
+
+[[noreturn]] void fail(const char* breach) {
+  std::fprintf(stderr, "loader: %s\n", breach);
+  std::abort();
+}
+
+std::string fileContents(std::string_view input) {
+  if (input.size() % 2 == 1) return std::string(input);
+  const size_t fillerLength = kLoaderChunkBytes - 1 - input.size() / 2;
+  return std::string(fillerLength, 'x') + '\n' + std::string(input);
+}
+
+bool isUsable(std::string_view line) {
+  if (line.size() < 3 || line.size() > 6) return false;
+  for (char c : line) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\'' || byte < ' ' || byte == 127) return false;
+  }
+  return true;
+}
+
+ExpectedLoad expectedLoad(std::string_view file) {
+  ExpectedLoad expected;
+  for (size_t end = file.find('\n'); end != std::string_view::npos; end = file.find('\n')) {
+    std::string_view line = file.substr(0, end);
+    file.remove_prefix(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    ++expected.lines;
+    if (!isUsable(line)) continue;
+    ++expected.usableWords;
+    const std::string word(line);
+    auto& bucket = expected.buckets[static_cast<size_t>(containers::hashWord(word))];
+    bucket.insert(bucket.begin(), word);
+  }
+  return expected;
+}
+
+void compareTable(const containers::HTable<std::string>& table, const ExpectedLoad& expected) {
+  for (size_t i = 0; i < expected.buckets.size(); ++i) {
+    const std::vector<std::string>& words = expected.buckets[i];
+    if (table.buckets[i].count != words.size()) fail("bucket count");
+    const auto* node = table.buckets[i].head;
+    for (const std::string& word : words) {
+      if (node == nullptr || node->element != word) fail("bucket words");
+      node = node->next;
+    }
+    if (node != nullptr) fail("bucket longer than its count");
+  }
+}
+
+// Each input gets a new file, removed after loading: a file cut back and
+// rewritten in place would be flushed to disk at every close.
+class WordFile {
+ public:
+  explicit WordFile(const std::string& contents) : path_(folder().write("words.txt", contents)) {}
+  ~WordFile() { std::filesystem::remove(path_); }
+  WordFile(const WordFile&) = delete;
+  WordFile& operator=(const WordFile&) = delete;
+
+  const std::string& path() const { return path_; }
+
+ private:
+  static const support::TempFolder& folder() {
+    static const support::TempFolder instance;
+    return instance;
+  }
+
+  std::string path_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string contents = fileContents(std::string_view(reinterpret_cast<const char*>(data), size));
+  const ExpectedLoad expected = expectedLoad(contents);
+  std::ostringstream output;
+  std::streambuf* previous = std::cout.rdbuf(output.rdbuf());
+  WordGame game;
+  const bool loaded = loadDictionary(WordFile(contents).path(), game, true);
+  std::cout.rdbuf(previous);
+  if (!loaded) fail("a readable file was refused");
+  compareTable(*game.dictionary, expected);
+  const std::string totals = ": DONE! (Total usable words: " + std::to_string(expected.usableWords) + " of " +
+                             std::to_string(expected.lines) + ")\r\n";
+  if (!output.str().ends_with(totals)) fail("totals");
+  return 0;
+}
