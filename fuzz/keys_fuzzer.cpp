@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/temp_folder.h"
 #include "driver/run.h"
 #include "fuzz_terminal.h"
 #include "game/menu.h"
 #include "game/round.h"
 #include "game_invariants.h"
 #include "stats/statistics_viewer.h"
+#include "support/temp_folder.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "dictionary/loader.h"
-#include "dictionary/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/temp_folder.h"
 #include "support/fake_terminal.h"
+#include "support/temp_folder.h"
 
 namespace {
 

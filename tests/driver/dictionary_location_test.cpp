@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "dictionary/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "console/console.h"
-#include "dictionary/temp_folder.h"
 #include "support/fake_terminal.h"
+#include "support/temp_folder.h"
 
 namespace {
 
