@@ -10,7 +10,7 @@ binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 # Buckets: abc 7, egg 20, dup and fam 33, cat act tac 338 (the fullest, 3).
 printf '%s\n' cat act tac abc egg dup fam > "$TMUX_WORKDIR/words.txt"
 
-square=$'\u25a0'
+square=$'\xe2\x96\xa0'  # U+25A0 in UTF-8, whatever this script's own locale
 rule=$(printf '%79s' '' | tr ' ' '-')
 header='Bucket # | # items |  %  |0        25%       50%       75%     100| Total Items'
 footer="'Q': Exit  |  Up/Down: Move 1 Line  |  PgUp/PgDn: Move 1 Page  |  %Empty: 99%"

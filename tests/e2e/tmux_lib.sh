@@ -4,7 +4,9 @@
 # Source this file; every session gets a unique name and only that session
 # is killed when the script exits.
 
-: "${TERM:=xterm-256color}"
+# The panes are xterm-like terminals whatever the caller runs in (CI may
+# have no terminal at all, or TERM=dumb).
+TERM=xterm-256color
 export TERM
 
 TMUX_SESSION="quillop-e2e-$$-$RANDOM"
