@@ -99,6 +99,9 @@ class RoundTest : public ::testing::Test {
     return input + repeat(' ', 73 - input.size()) + game.mangledWord;
   }
 
+  // Whatever a test played, the round screen must fit a 24-row terminal.
+  void TearDown() override { EXPECT_EQ(terminal.screen().scrolls(), 0) << terminal.screen().dump(); }
+
   support::FakeTerminal terminal;
   WordGame game;
 };
