@@ -3,33 +3,8 @@
 # usage text, unrecognised options, the -f rules and the exit statuses,
 # checked byte for byte.
 set -u
-binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-root=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
+. "$(dirname "$0")/pipe_lib.sh" "$@"
 
-# expect NAME STATUS EXPECTED_OUTPUT INPUT ARGUMENT...: runs the binary with
-# INPUT on its standard input and compares its status and exact output.
-expect() {
-  local name=$1 status=$2 expected=$3 input=$4
-  shift 4
-  printf '%s' "$expected" >"$work/expected"
-  local actual=0
-  printf '%s' "$input" | "$binary" "$@" >"$work/actual" || actual=$?
-  if [ "$actual" -eq "$status" ] && cmp -s "$work/expected" "$work/actual"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL: $name (status $actual, expected $status)"
-    cmp "$work/expected" "$work/actual"
-    diff <(od -c "$work/expected") <(od -c "$work/actual") | head -20
-  fi
-}
-
-version=$(sed -n 's/^project(quillop VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
-banner="Quillop - a timed anagram word game"$'\n'"Version $version"$'\n\n'
 printf -v usage '%s' "Usage:
    $binary [arguments]
 
@@ -73,5 +48,4 @@ cd "$root"
 expect "default dictionary" 0 "${banner}Loading default dictionary: engldict.txt"$'\r\n'"$done_quiet$prompt" \
   "" words.txt -n
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -3,33 +3,8 @@
 # loading lines, the ERROR block, the statistics prompt answered from a
 # pipe, the end of the input, and a dictionary that cannot be played.
 set -u
-binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-root=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
+. "$(dirname "$0")/pipe_lib.sh" "$@"
 
-# expect NAME STATUS EXPECTED_OUTPUT INPUT ARGUMENT...: runs the binary with
-# INPUT on its standard input and compares its status and exact output.
-expect() {
-  local name=$1 status=$2 expected=$3 input=$4
-  shift 4
-  printf '%s' "$expected" >"$work/expected"
-  local actual=0
-  printf '%s' "$input" | timeout 20 "$binary" "$@" >"$work/actual" || actual=$?
-  if [ "$actual" -eq "$status" ] && cmp -s "$work/expected" "$work/actual"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL: $name (status $actual, expected $status)"
-    cmp "$work/expected" "$work/actual"
-    diff <(od -c "$work/expected") <(od -c "$work/actual") | head -20
-  fi
-}
-
-version=$(sed -n 's/^project(quillop VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
-banner="Quillop - a timed anagram word game"$'\n'"Version $version"$'\n\n'
 done_quiet="Loading and hashing... DONE!$(printf '%38s' '')"$'\r\n'
 prompt="Press 'S' to view memory statistics, or any other key to continue..."$'\r\n'
 backspaces=$(printf '\b%.0s' {1..31})
@@ -79,5 +54,4 @@ expect "no six-letter word" 1 \
   "$loading$done_quiet${prompt}Error: The dictionary holds no six-letter word to play with"$'\r\n'"$error_block" \
   "x" -f "$words"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
