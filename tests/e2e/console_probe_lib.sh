@@ -39,12 +39,8 @@ expect_main_screen() {
 
 # Waits until some row of the pane is exactly $1 (trailing blanks ignored).
 wait_for_row() {
-  local i
-  for ((i = 0; i < 200; i++)); do
-    tmux_capture | sed 's/ *$//' | grep -qxF -- "$1" && return 0
-    sleep 0.05
-  done
-  fail "no row reads: $1"
+  local row=$1
+  poll_until 10 'tmux_capture | sed "s/ *\$//" | grep -qxF -- "$row"' || fail "no row reads: $row"
 }
 
 # Presses key $1 and waits for the probe to show the codes that follow it.

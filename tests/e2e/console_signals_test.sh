@@ -19,12 +19,7 @@ start_probe_recording() {
 }
 
 wait_for_end() {
-  local i
-  for ((i = 0; i < 200; i++)); do
-    [ -s "$TMUX_WORKDIR/ended" ] && return 0
-    sleep 0.05
-  done
-  fail "the probe did not end"
+  poll_until 10 '[ -s "$TMUX_WORKDIR/ended" ]' || fail "the probe did not end"
 }
 
 tmux_start_shell

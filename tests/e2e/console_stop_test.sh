@@ -40,7 +40,7 @@ if command -v dash > /dev/null; then
   tmux_type x
   wait_for_row "probe keys, first 120"
   tmux_keys C-z
-  for ((i = 0; i < 200; i++)); do [ -s "$TMUX_WORKDIR/stty.stopped" ] && break; sleep 0.05; done
+  poll_until 10 '[ -s "$TMUX_WORKDIR/stty.stopped" ]'
   cmp -s "$TMUX_WORKDIR/stty.before" "$TMUX_WORKDIR/stty.stopped" ||
     fail "settings while stopped: $(cat "$TMUX_WORKDIR/stty.stopped" 2> /dev/null)"
   wait_for_row "probe keys, first 120"

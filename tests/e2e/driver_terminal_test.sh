@@ -27,12 +27,8 @@ start_quillop() {
 # Waits until the shell's prompt is the last line on the pane, then asks the
 # shell for the run's exit status and fails unless it is $1.
 expect_shell_back_with_status() {
-  local i
-  for ((i = 0; i < 200; i++)); do
-    [ "$(tmux_capture | grep -v '^ *$' | tail -1)" = '$' ] && break
-    sleep 0.05
-  done
-  [ "$i" -lt 200 ] || fail "the shell's prompt did not come back"
+  poll_until 10 '[ "$(tmux_capture | grep -v "^ *\$" | tail -1)" = "\$" ]' ||
+    fail "the shell's prompt did not come back"
   tmux_type 'echo "status=$?"'
   tmux_keys Enter
   tmux_wait_for "status=$1"

@@ -21,12 +21,8 @@ banner_text_row() {
 # Waits for the shell's prompt to end the last line with text, then checks
 # the run's exit status.
 expect_shell_back_with_success() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [[ "$(tmux_capture | grep -v '^ *$' | tail -1 | sed 's/ *$//')" == *'$' ]] && break
-    sleep 0.05
-  done
-  [ "$i" -lt 100 ] || fail "the shell's prompt did not come back"
+  poll_until 5 '[[ "$(tmux_capture | grep -v "^ *\$" | tail -1 | sed "s/ *\$//")" == *"\$" ]]' ||
+    fail "the shell's prompt did not come back"
   tmux_type 'echo "status=$?"'
   tmux_keys Enter
   tmux_wait_for "status=0"

@@ -98,10 +98,7 @@ stopped=$TMUX_WORKDIR/stopped
 tmux_run_recorded "dash -c \"set -m; $binary -f $words; stty -g > $stopped.tmp; mv $stopped.tmp $stopped; until [ -e $stopped.go ]; do sleep 0.05; done; fg > /dev/null\""
 to_round
 tmux_keys C-z
-for ((i = 0; i < 100; i++)); do
-  [ -s "$stopped" ] && break
-  sleep 0.05
-done
+poll_until 5 '[ -s "$stopped" ]'
 cmp -s "$TMUX_WORKDIR/stty.before" "$stopped" || fail "settings while stopped: $(cat "$stopped" 2>/dev/null)"
 tmux_expect_main_screen_and_cursor
 tmux_wait_for "$mark" 5
@@ -109,11 +106,7 @@ tmux_wait_gone "Mangled Text" 5
 touch "$stopped.go"
 expect_program_screen "Mangled Text"
 tmux_type p
-for ((i = 0; i < 100; i++)); do
-  [ "$(tmux_row 7 | cut -c1-2)" = "p " ] && break
-  sleep 0.05
-done
-[ "$i" -lt 100 ] || fail "the typed letter did not show on row 7"
+poll_until 5 '[ "$(tmux_row 7 | cut -c1-2)" = "p " ]' || fail "the typed letter did not show on row 7"
 echo "ok: Ctrl-Z and fg in a round: stopped with the terminal put back, then playable again"
 end_with INT "Mangled Text" "round continued after a stop"
 

@@ -38,11 +38,7 @@ echo "ok: q at the request ends the run"
 
 start_in_small_window
 tmux_type x
-for ((i = 0; i < 100; i++)); do
-  [ "$(requests_shown)" -eq 2 ] && break
-  sleep 0.05
-done
-[ "$(requests_shown)" -eq 2 ] || fail "a key in the small window did not ask again"
+poll_until 5 '[ "$(requests_shown)" -eq 2 ]' || fail "a key in the small window did not ask again"
 t resize-window -t "$TMUX_SESSION" -x 80 -y 24
 tmux_type x
 tmux_wait_for "Play!"

@@ -35,12 +35,8 @@ empty_row() { bucket_row "$1" 0 0 1; }
 # Waits until row $1 shows $2. The page is drawn top to bottom, so waiting
 # for its last row means the whole page is there.
 wait_for_row() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ "$(tmux_row "$1" | sed 's/ *$//')" = "$2" ] && return 0
-    sleep 0.05
-  done
-  fail "row $1 never showed [$2]"
+  local row=$1 text=$2
+  poll_until 5 '[ "$(tmux_row "$row" | sed "s/ *\$//")" = "$text" ]' || fail "row $row never showed [$text]"
 }
 
 expect_frame() {

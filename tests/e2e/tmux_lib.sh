@@ -55,24 +55,28 @@ tmux_type() { t send-keys -t "$TMUX_SESSION" -l -- "$1"; }
 # Presses named keys (Enter, Down, PageUp, C-c, ...).
 tmux_keys() { t send-keys -t "$TMUX_SESSION" "$@"; }
 
-# Waits until the pane shows the fixed text $1, for up to $2 seconds (default 10).
-tmux_wait_for() {
-  local text=$1 limit=${2:-10} i
-  for ((i = 0; i < limit * 20; i++)); do
-    tmux_capture | grep -qF -- "$text" && return 0
+# Evaluates the shell condition $2 every 50 ms until it holds, for up to $1
+# whole seconds; returns whether it held. The condition sees the caller's
+# local variables (not its positional parameters).
+poll_until() {
+  local poll_seconds=$1 poll_condition=$2 poll_tick
+  for ((poll_tick = 0; poll_tick < poll_seconds * 20; poll_tick++)); do
+    eval "$poll_condition" && return 0
     sleep 0.05
   done
-  fail "the pane never showed: $text"
+  return 1
+}
+
+# Waits until the pane shows the fixed text $1, for up to $2 seconds (default 10).
+tmux_wait_for() {
+  local text=$1
+  poll_until "${2:-10}" 'tmux_capture | grep -qF -- "$text"' || fail "the pane never showed: $text"
 }
 
 # Waits until the pane no longer shows the fixed text $1.
 tmux_wait_gone() {
-  local text=$1 limit=${2:-10} i
-  for ((i = 0; i < limit * 20; i++)); do
-    tmux_capture | grep -qF -- "$text" || return 0
-    sleep 0.05
-  done
-  fail "the pane still shows: $text"
+  local text=$1
+  poll_until "${2:-10}" '! tmux_capture | grep -qF -- "$text"' || fail "the pane still shows: $text"
 }
 
 # Runs a command line in the pane's shell and waits for the shell to return,
@@ -81,12 +85,8 @@ tmux_save_stty() {
   rm -f "$TMUX_WORKDIR/stty.$1"
   tmux_type "stty -g > $TMUX_WORKDIR/stty.$1.tmp && mv $TMUX_WORKDIR/stty.$1.tmp $TMUX_WORKDIR/stty.$1"
   tmux_keys Enter
-  local i
-  for ((i = 0; i < 200; i++)); do
-    [ -s "$TMUX_WORKDIR/stty.$1" ] && return 0
-    sleep 0.05
-  done
-  fail "the shell did not answer stty"
+  local saved=$TMUX_WORKDIR/stty.$1
+  poll_until 10 '[ -s "$saved" ]' || fail "the shell did not answer stty"
 }
 
 # Fails unless the terminal's settings now equal those saved under $1.
@@ -118,12 +118,8 @@ tmux_run_recorded() {
 # Waits for the command of tmux_run_recorded to end; fails unless its exit
 # status was $1 and the settings it left equal those saved under $2.
 tmux_expect_recorded_end() {
-  local record=$TMUX_WORKDIR/recorded i
-  for ((i = 0; i < 200; i++)); do
-    [ -s "$record" ] && break
-    sleep 0.05
-  done
-  [ -s "$record" ] || fail "the command did not end"
+  local record=$TMUX_WORKDIR/recorded
+  poll_until 10 '[ -s "$record" ]' || fail "the command did not end"
   [ "$(cat "$record")" = "$1" ] || fail "exit status $(cat "$record"), expected $1"
   cmp -s "$TMUX_WORKDIR/stty.$2" "$record.stty" || fail "settings left as $(cat "$record.stty")"
 }
@@ -132,10 +128,6 @@ tmux_expect_recorded_end() {
 # The pane's shell never sends either sequence itself, so what the flags say
 # is what the program left.
 tmux_expect_main_screen_and_cursor() {
-  local i
-  for ((i = 0; i < 20; i++)); do
-    [ "$(tmux_pane_flag alternate_on)$(tmux_pane_flag cursor_flag)" = 01 ] && return 0
-    sleep 0.05
-  done
+  poll_until 1 '[ "$(tmux_pane_flag alternate_on)$(tmux_pane_flag cursor_flag)" = 01 ]' && return 0
   fail "alternate screen $(tmux_pane_flag alternate_on), cursor shown $(tmux_pane_flag cursor_flag)"
 }
