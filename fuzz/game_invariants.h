@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "driver/word_game.h"
+#include "containers/word_game.h"
 #include "support/screen_model.h"
 
 namespace fuzz {

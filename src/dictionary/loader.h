@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "driver/word_game.h"
+#include "containers/word_game.h"
 
 /// Loads every usable word of fileName (3 to 6 bytes, no apostrophe, no
 /// control byte) into game.dictionary. Returns false after writing its own

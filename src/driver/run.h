@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/word_game.h"
+#include "containers/word_game.h"
 
 namespace driver {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "driver/word_game.h"
+#include "containers/word_game.h"
 
 /// Runs the menu until Enter on "Play!" (true) or on "Exit" (false). Changes
 /// only game.timeToPlay.

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "driver/word_game.h"
+#include "containers/word_game.h"
 
 /// Plays a game and returns its final score, which is also left in game.score.
 uint32_t playGame(WordGame& game);

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "driver/word_game.h"
+#include "containers/word_game.h"
 
 /// Points for a word of length n at index n - kShortestWord; every round
 /// adds kPointSteps, so round r pays r times the first round's values.

@@ -1,4 +1,4 @@
-#include "driver/word_game.h"
+#include "containers/word_game.h"
 
 WordGame::WordGame()
     : dictionary(std::make_unique<containers::HTable<std::string>>()),
