@@ -1,7 +1,7 @@
 #pragma once
 // The terminal behind the key fuzzer: it types a script of timed bytes,
 // keeps a virtual clock that moves only when the program sleeps or waits for
-// a key, and feeds everything the program writes to an 80x24 screen model.
+// a key, and keeps what the program shows: its lines, then its screen grid.
 // Each time the program reads or tests the keys or sleeps, it hands the
 // screen to an observer, which checks the game at that moment.
 //
@@ -12,8 +12,7 @@
 
 #include <cstdint>
 #include <functional>
-#include <sstream>
-#include <streambuf>
+#include <string_view>
 #include <vector>
 
 #include "console/terminal.h"
@@ -39,8 +38,8 @@ class FuzzTerminal : public console::Terminal {
   /// tells that the program blocks for a key typed later.
   using Observer = std::function<void(const support::ScreenModel& screen, bool waitsForKey)>;
 
-  /// Installs the terminal behind the console operations and captures
-  /// std::cout; the destructor puts both back.
+  /// Installs the terminal behind the console operations; the destructor
+  /// puts the previous one back.
   FuzzTerminal(std::vector<TypedByte> script, Observer observer);
   ~FuzzTerminal() override;
   FuzzTerminal(const FuzzTerminal&) = delete;
@@ -51,8 +50,13 @@ class FuzzTerminal : public console::Terminal {
   bool byteWaiting() override;
   uint32_t nowMs() override { return now_; }
   void sleepMs(uint32_t ms) override;
+  void writeText(std::string_view bytes) override { screen_.write(bytes); }
   void beginFullScreen() override {}
-  void flushOutput() override {}
+  void present(const console::ScreenGrid& grid, bool) override { screen_ = grid; }
+  void showMessage(std::string_view text) override {
+    screen_.clear();
+    screen_.write(text);
+  }
 
  private:
   void observe(bool waitsForKey);
@@ -65,8 +69,6 @@ class FuzzTerminal : public console::Terminal {
   size_t next_ = 0;
   uint32_t now_ = 0;
   Observer observer_;
-  std::ostringstream captured_;
-  std::streambuf* previousCoutBuffer_;
   console::Terminal* previousTerminal_;
   support::ScreenModel screen_;
 };

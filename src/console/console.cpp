@@ -1,10 +1,12 @@
 #include "console/console.h"
 
+#include <cstdlib>
 #include <deque>
 #include <iostream>
 #include <string>
 
 #include "console/key_decoder.h"
+#include "console/output_buffer.h"
 #include "console/terminal.h"
 
 namespace console {
@@ -12,12 +14,21 @@ namespace {
 
 constexpr const char* kCursorHome = "\x1b[H";
 constexpr const char* kEraseScreen = "\x1b[2J";
+constexpr int kQuitKey = 'q';
 
 struct ConsoleState {
   Terminal* terminal = nullptr;
   KeyDecoder decoder;
   std::deque<int> pendingCodes;
+  ScreenGrid grid;
+  OutputBuffer output{grid};
+  std::streambuf* coutBefore = nullptr;
   bool fullScreen = false;
+  // The window is too small for the grid, and the request to enlarge it
+  // shows in its place.
+  bool showingRequest = false;
+  // What the window shows is unknown: the next present draws every cell.
+  bool wholeWanted = false;
 };
 
 ConsoleState& state() {
@@ -27,17 +38,31 @@ ConsoleState& state() {
 
 Terminal& terminal() { return *state().terminal; }
 
-constexpr int kQuitKey = 'q';
+std::string sizeRequest(uint16_t columns, uint16_t rows) {
+  return "Quillop needs a terminal of at least " + std::to_string(kScreenColumns) + 'x' +
+         std::to_string(kScreenRows) + "; this one is " + std::to_string(columns) + 'x' +
+         std::to_string(rows) + ". Enlarge it and press a key, or press q to quit.";
+}
+
+// The window's size, when it is known to be too small for the screens.
+bool windowTooSmall(uint16_t& columns, uint16_t& rows) {
+  return terminal().windowSize(columns, rows) && (columns < kScreenColumns || rows < kScreenRows);
+}
+
+// A line left open (a loading line without its end) must not run into what
+// comes next, nor into the shell's prompt after the program ends.
+void endOpenLine() {
+  if (!state().output.atLineStart()) lineEnd();
+}
 
 // A screen drawn into a smaller window wraps and scrolls into a mess: ask
 // for a larger one first, and look again after every key.
 void waitForLargeEnoughWindow() {
   uint16_t columns = 0;
   uint16_t rows = 0;
-  while (terminal().windowSize(columns, rows) && (columns < kScreenColumns || rows < kScreenRows)) {
-    std::cout << "Quillop needs a terminal of at least " << kScreenColumns << 'x' << kScreenRows
-              << "; this one is " << columns << 'x' << rows
-              << ". Enlarge it and press a key, or press q to quit.";
+  while (windowTooSmall(columns, rows)) {
+    endOpenLine();
+    std::cout << sizeRequest(columns, rows);
     lineEnd();
     if (readKey() == kQuitKey) throw InputEnded{};
     // The key only answered the request: the second code of an arrow key
@@ -46,17 +71,99 @@ void waitForLargeEnoughWindow() {
   }
 }
 
+// Looks at the window after it changed, or when a key answers the request:
+// too small, and the request shows instead of the screen; large enough, and
+// the whole screen is drawn again.
+void lookAtWindow() {
+  ConsoleState& s = state();
+  uint16_t columns = 0;
+  uint16_t rows = 0;
+  s.showingRequest = windowTooSmall(columns, rows);
+  if (s.showingRequest) {
+    terminal().showMessage(sizeRequest(columns, rows));
+  } else {
+    s.wholeWanted = true;
+  }
+}
+
+// Shows what was drawn since the program last waited, or the size request
+// in its place. Called before every wait.
+void refresh() {
+  ConsoleState& s = state();
+  bool windowChanged = terminal().takeWindowChange();
+  if (!s.fullScreen) {
+    s.output.sendLines();
+    return;
+  }
+  if (windowChanged) lookAtWindow();
+  if (s.showingRequest) return;
+  terminal().present(s.grid, s.wholeWanted);
+  s.wholeWanted = false;
+}
+
+// While the request shows, keys belong to it: q quits, any other key asks
+// for another look at the window.
+void answerRequest(const std::vector<int>& codes) {
+  if (codes.front() == kQuitKey) throw InputEnded{};
+  lookAtWindow();
+}
+
+// Takes the codes of one key press: for the program, or for the request.
+void takeCodes(const std::vector<int>& codes) {
+  if (codes.front() == kWindowChanged) return;
+  if (state().showingRequest) {
+    answerRequest(codes);
+  } else {
+    state().pendingCodes.assign(codes.begin(), codes.end());
+  }
+}
+
+// Delivers what the installed terminal has still to show.
+void deliverPending() {
+  ConsoleState& s = state();
+  if (s.terminal == nullptr) return;
+  if (s.fullScreen) {
+    if (!s.showingRequest) terminal().present(s.grid, s.wholeWanted);
+  } else {
+    s.output.sendLines();
+  }
+}
+
+void takeStandardOutput(bool take) {
+  ConsoleState& s = state();
+  if (take && s.coutBefore == nullptr) s.coutBefore = std::cout.rdbuf(&s.output);
+  if (!take && s.coutBefore != nullptr) {
+    std::cout.rdbuf(s.coutBefore);
+    s.coutBefore = nullptr;
+  }
+}
+
+// A program that ends by std::exit still shows its last screen. Registered
+// after the console's state exists, this runs before that state is gone,
+// and before the terminal itself is put back.
+void deliverAtExit() { install(nullptr); }
+
 }  // namespace
 
 Terminal* install(Terminal* newTerminal) {
   ConsoleState& s = state();
+  static bool exitHookRegistered = false;
+  if (!exitHookRegistered) exitHookRegistered = std::atexit(deliverAtExit) == 0;
+  deliverPending();
   Terminal* previous = s.terminal;
   s.terminal = newTerminal;
+  takeStandardOutput(newTerminal != nullptr);
+  s.output.reset(newTerminal);
   s.decoder = KeyDecoder{};
   s.pendingCodes.clear();
+  s.grid = ScreenGrid{};
   s.fullScreen = false;
+  s.showingRequest = false;
+  s.wholeWanted = false;
   return previous;
 }
+
+Terminal* installed() { return state().terminal; }
 
 void moveCursor(uint16_t x, uint16_t y) { std::cout << "\x1b[" << (y + 1) << ';' << (x + 1) << 'H'; }
 
@@ -64,8 +171,11 @@ void clearScreen() {
   ConsoleState& s = state();
   if (!s.fullScreen) {
     waitForLargeEnoughWindow();
+    endOpenLine();
+    s.output.sendLines();
     s.fullScreen = true;
-    std::cout.flush();
+    s.wholeWanted = true;
+    s.output.drawOnGrid();
     terminal().beginFullScreen();
   }
   std::cout << kCursorHome << kEraseScreen;
@@ -73,13 +183,15 @@ void clearScreen() {
 
 void lineEnd() { std::cout << '\r' << std::endl; }
 
+void flushOutput() { refresh(); }
+
 int readKey() {
   ConsoleState& s = state();
-  if (s.pendingCodes.empty()) {
-    terminal().flushOutput();
+  while (s.pendingCodes.empty()) {
+    refresh();
     std::vector<int> codes = s.decoder.nextKey(terminal());
     if (codes.empty()) throw InputEnded{};
-    s.pendingCodes.assign(codes.begin(), codes.end());
+    takeCodes(codes);
   }
   int code = s.pendingCodes.front();
   s.pendingCodes.pop_front();
@@ -88,13 +200,15 @@ int readKey() {
 
 // Bytes waiting are not yet a key waiting: an unknown key's sequence decodes
 // to nothing, and a yes here must not leave readKey blocked. So what has
-// arrived is decoded now, and its codes wait for readKey.
+// arrived is decoded now, and its codes wait for readKey. Keys that answer
+// the size request are used up here.
 bool keyWaiting() {
   ConsoleState& s = state();
-  if (s.pendingCodes.empty()) {
-    terminal().flushOutput();
+  while (s.pendingCodes.empty()) {
+    refresh();
     std::vector<int> codes = s.decoder.arrivedKey(terminal());
-    s.pendingCodes.assign(codes.begin(), codes.end());
+    if (codes.empty()) break;
+    takeCodes(codes);
   }
   return !s.pendingCodes.empty() || s.decoder.hasPending();
 }
@@ -102,7 +216,7 @@ bool keyWaiting() {
 uint32_t elapsedMs() { return terminal().nowMs(); }
 
 void sleepMs(uint32_t ms) {
-  terminal().flushOutput();
+  refresh();
   terminal().sleepMs(ms);
 }
 

@@ -44,10 +44,20 @@ constexpr uint16_t kScreenRows = 24;
 /// first call switches the program to full-screen drawing; where the window
 /// is smaller than kScreenColumns x kScreenRows it first says so and waits
 /// for a key until it is large enough (q gives up: InputEnded).
+///
+/// From then on the console keeps the screen: when the window is resized,
+/// or the program continues after a stop, it is drawn again whole; while the
+/// window is too small, a request to enlarge it shows instead, keys answer
+/// that request (q: InputEnded) rather than reach the program, and the
+/// screen comes back when the window is large enough.
 void clearScreen();
 
 /// Ends a message line: a carriage return, then a newline, then a flush.
 void lineEnd();
+
+/// Shows what has been drawn so far. Every wait below does this first, so
+/// the program itself rarely needs it.
+void flushOutput();
 
 /// Waits for one key and returns its code; throws InputEnded at the end of
 /// the input.

@@ -65,6 +65,7 @@ std::vector<int> KeyDecoder::nextKey(Terminal& terminal) {
   for (;;) {
     int byte = nextByte(terminal);
     if (byte == kEndOfInput) return {};
+    if (byte == kWindowChanged) return {kWindowChanged};
     std::vector<int> codes = decode(terminal, byte);
     if (!codes.empty()) return codes;
   }
@@ -77,6 +78,7 @@ std::vector<int> KeyDecoder::arrivedKey(Terminal& terminal) {
       pushedBack_ = kEndOfInput;
       return {};
     }
+    if (byte == kWindowChanged) return {};
     std::vector<int> codes = decode(terminal, byte);
     if (!codes.empty()) return codes;
   }

@@ -15,7 +15,8 @@ class KeyDecoder {
  public:
   /// Reads from the terminal until one key press is complete and returns its
   /// codes (one code, or kExtendedKey and a second). Unknown escape sequences
-  /// are read whole and dropped. Empty at the end of the input.
+  /// are read whole and dropped. Empty at the end of the input; the single
+  /// code kWindowChanged when a window change ends the wait first.
   std::vector<int> nextKey(Terminal& terminal);
 
   /// As nextKey, but only from bytes that have already arrived: it waits for

@@ -1,36 +1,45 @@
 #include "console/output_buffer.h"
 
-#include "console/fd_output.h"
-
 namespace console {
 
-void OutputBuffer::send(bool redrawFirst) {
-  if (pending_.empty() && !redrawFirst) return;
-  if (keepScreenCopy_) {
-    // The copy starts with a clear, so remembering it again together with
-    // the new bytes leaves the copy followed by them, as on the screen.
-    if (redrawFirst) pending_.insert(0, screenCopy_.text());
-    screenCopy_.remember(pending_);
-  }
-  writeFully(fd_, pending_.data(), pending_.size());
+void OutputBuffer::reset(Terminal* terminal) {
+  terminal_ = terminal;
   pending_.clear();
+  onGrid_ = false;
+  atLineStart_ = true;
+}
+
+void OutputBuffer::sendLines() {
+  if (pending_.empty()) return;
+  if (terminal_ != nullptr) terminal_->writeText(pending_);
+  pending_.clear();
+}
+
+void OutputBuffer::take(std::string_view bytes) {
+  if (bytes.empty()) return;
+  if (onGrid_) {
+    grid_.write(bytes);
+    return;
+  }
+  pending_.append(bytes);
+  atLineStart_ = bytes.back() == '\n';
+  if (pending_.size() >= kMaxPending) sendLines();
 }
 
 OutputBuffer::int_type OutputBuffer::overflow(int_type ch) {
   if (traits_type::eq_int_type(ch, traits_type::eof())) return traits_type::not_eof(ch);
-  pending_.push_back(traits_type::to_char_type(ch));
-  if (pending_.size() >= kMaxPending) send();
+  char byte = traits_type::to_char_type(ch);
+  take(std::string_view(&byte, 1));
   return ch;
 }
 
 std::streamsize OutputBuffer::xsputn(const char* s, std::streamsize n) {
-  pending_.append(s, static_cast<size_t>(n));
-  if (pending_.size() >= kMaxPending) send();
+  take(std::string_view(s, static_cast<size_t>(n)));
   return n;
 }
 
 int OutputBuffer::sync() {
-  if (!holdFlushes_) send();
+  if (!onGrid_) sendLines();
   return 0;
 }
 

@@ -1,29 +1,32 @@
 #pragma once
-// Collects what the program writes to std::cout and sends it to the output
-// descriptor. Before full-screen drawing every flush goes straight out, so a
-// loading line shows before a slow load; afterwards flushes are held back and
-// a whole screen update leaves in one write when the program waits, so the
-// terminal never shows half a screen.
+// The stream buffer behind std::cout while a terminal is installed. Before
+// full-screen drawing it collects lines and sends them to the terminal on
+// every flush, so a loading line shows before a slow load; afterwards every
+// byte lands on the screen grid at once, and the console layer decides when
+// the grid is shown, so the terminal never shows half a screen.
 
 #include <streambuf>
 #include <string>
+#include <string_view>
 
-#include "console/screen_copy.h"
+#include "console/screen_grid.h"
+#include "console/terminal.h"
 
 namespace console {
 
 class OutputBuffer : public std::streambuf {
  public:
-  explicit OutputBuffer(int fd) : fd_(fd) {}
+  explicit OutputBuffer(ScreenGrid& grid) : grid_(grid) {}
 
-  /// From here on flushes wait for send().
-  void holdFlushes() { holdFlushes_ = true; }
-  /// From here on a copy of the current screen is kept for redrawFirst.
-  void keepScreenCopy() { keepScreenCopy_ = true; }
+  /// Line output goes to terminal (nullptr drops it); back to line output.
+  void reset(Terminal* terminal);
+  /// From here on what is written lands on the grid.
+  void drawOnGrid() { onGrid_ = true; }
 
-  /// Writes everything collected; with redrawFirst, the current screen is
-  /// sent again ahead of it, in the same write.
-  void send(bool redrawFirst = false);
+  /// Sends the lines collected so far.
+  void sendLines();
+  /// True when the line output so far ends with a line end (or is empty).
+  bool atLineStart() const { return atLineStart_; }
 
  protected:
   int_type overflow(int_type ch) override;
@@ -34,11 +37,13 @@ class OutputBuffer : public std::streambuf {
   // Long runs of output without a flush (verbose loading) go out in pieces.
   static constexpr size_t kMaxPending = 1 << 16;
 
-  int fd_;
+  void take(std::string_view bytes);
+
+  ScreenGrid& grid_;
+  Terminal* terminal_ = nullptr;
   std::string pending_;
-  ScreenCopy screenCopy_;
-  bool holdFlushes_ = false;
-  bool keepScreenCopy_ = false;
+  bool onGrid_ = false;
+  bool atLineStart_ = true;
 };
 
 }  // namespace console

@@ -7,7 +7,9 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <iostream>
+#include <string>
+
+#include "console/fd_output.h"
 
 namespace console {
 namespace {
@@ -20,46 +22,39 @@ PosixTerminal* activeTerminal = nullptr;
 }  // namespace
 
 PosixTerminal::PosixTerminal(int inputFd, int outputFd)
-    : guard_(inputFd, outputFd), output_(outputFd), inputFd_(inputFd), outputFd_(outputFd) {
-  previousCoutBuffer_ = std::cout.rdbuf(&output_);
-  coutTaken_ = true;
+    : guard_(inputFd, outputFd), inputFd_(inputFd), outputFd_(outputFd) {
   static bool exitHookRegistered = false;
   if (!exitHookRegistered) exitHookRegistered = std::atexit(finishAtExit) == 0;
   activeTerminal = this;
 }
 
+// What is still to be shown goes out before the terminal is put back, so it
+// lands on the screen it was drawn for.
 PosixTerminal::~PosixTerminal() {
+  if (installed() == this) install(nullptr);
   finish();
   activeTerminal = nullptr;
 }
 
+// At std::exit the console's own state may be gone already: only the
+// terminal is put back.
 void PosixTerminal::finishAtExit() {
   if (activeTerminal != nullptr) activeTerminal->finish();
 }
 
-// What is still unsent goes out before the terminal is put back, so it
-// lands on the screen it was drawn for.
-void PosixTerminal::finish() {
-  output_.send();
-  guard_.restore();
-  if (coutTaken_) std::cout.rdbuf(previousCoutBuffer_);
-  coutTaken_ = false;
-}
+void PosixTerminal::finish() { guard_.restore(); }
 
+// A window change ends the wait for a key, so the screen is drawn again at
+// once rather than at the next key.
 int PosixTerminal::readByte() {
   guard_.enterRawMode();
   while (!inputEnded_) {
-    unsigned char byte = 0;
-    ssize_t n = ::read(inputFd_, &byte, 1);
-    if (n == 1) return byte;
-    if (n < 0 && errno == EINTR) {
-      afterInterruption();
-    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      // Someone made the input non-blocking: wait in the kernel instead.
-      if (pollInput(kNoTimeLimit) == InputState::kEnded) inputEnded_ = true;
-    } else {
-      inputEnded_ = true;  // end of file, or a read error such as a terminal gone
-    }
+    if (guard_.windowChangePending()) return kWindowChanged;
+    InputState input = pollInput(kNoTimeLimit);
+    if (input == InputState::kEnded) inputEnded_ = true;
+    if (input != InputState::kReadable) continue;
+    int byte = readReadyByte();
+    if (byte != kNoByte) return byte;
   }
   return kEndOfInput;
 }
@@ -68,11 +63,20 @@ int PosixTerminal::readByteWithin(uint32_t ms) {
   guard_.enterRawMode();
   if (inputEnded_) return kEndOfInput;
   switch (waitForInput(ms)) {
-    case InputState::kReadable: return readByte();
-    case InputState::kNothingYet: return kNoByte;
-    case InputState::kEnded: break;
+    case InputState::kReadable: return readReadyByte();
+    case InputState::kEnded: inputEnded_ = true; return kEndOfInput;
+    default: return kNoByte;
   }
-  inputEnded_ = true;
+}
+
+// One byte, once poll said there is one: kNoByte when it is not there after
+// all (someone made the input non-blocking, or a signal came first).
+int PosixTerminal::readReadyByte() {
+  unsigned char byte = 0;
+  ssize_t n = ::read(inputFd_, &byte, 1);
+  if (n == 1) return byte;
+  if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) return kNoByte;
+  inputEnded_ = true;  // end of file, or a read error such as a terminal gone
   return kEndOfInput;
 }
 
@@ -81,31 +85,32 @@ bool PosixTerminal::byteWaiting() {
   if (inputEnded_) return true;
   InputState input = pollInput(0);
   if (input == InputState::kEnded) inputEnded_ = true;
-  return input != InputState::kNothingYet;
+  return input == InputState::kReadable || input == InputState::kEnded;
 }
 
 // A hang-up or error with nothing left to read is the end of the input;
-// reporting it as readable would make a waiting caller spin.
+// reporting it as readable would make a waiting caller spin. The wake pipe
+// is only watched, never read here: taking the change drains it.
 PosixTerminal::InputState PosixTerminal::pollInput(int timeoutMs) {
-  pollfd input{inputFd_, POLLIN, 0};
-  int ready = ::poll(&input, 1, timeoutMs);
-  if (ready < 0 && errno == EINTR) {
-    afterInterruption();
-    return InputState::kNothingYet;
-  }
+  pollfd watched[2] = {{inputFd_, POLLIN, 0}, {guard_.wakeFd(), POLLIN, 0}};
+  nfds_t count = guard_.wakeFd() >= 0 ? 2 : 1;
+  int ready = ::poll(watched, count, timeoutMs);
+  if (ready < 0 && errno == EINTR) return InputState::kNothingYet;
   if (ready == 0) return InputState::kNothingYet;
-  if (ready > 0 && (input.revents & POLLIN)) return InputState::kReadable;
+  if (ready > 0 && (watched[0].revents & POLLIN)) return InputState::kReadable;
+  if (ready > 0 && watched[0].revents == 0) return InputState::kWoken;
   return InputState::kEnded;
 }
 
-// An interrupted wait goes on for the time that is left.
+// A wait interrupted by a signal or a window change goes on for the time
+// that is left.
 PosixTerminal::InputState PosixTerminal::waitForInput(uint32_t ms) {
   uint32_t start = nowMs();
   for (;;) {
     uint32_t passed = nowMs() - start;
     int left = passed >= ms ? 0 : static_cast<int>(ms - passed);
     InputState input = pollInput(left);
-    if (input != InputState::kNothingYet || left == 0) return input;
+    if (input == InputState::kReadable || input == InputState::kEnded || left == 0) return input;
   }
 }
 
@@ -122,7 +127,7 @@ void PosixTerminal::sleepMs(uint32_t ms) {
   for (uint32_t passed = 0; passed < ms; passed = nowMs() - start) {
     uint32_t left = ms - passed;
     timespec pause{static_cast<time_t>(left / 1000), static_cast<long>(left % 1000) * 1000000L};
-    if (::nanosleep(&pause, nullptr) != 0) afterInterruption();
+    ::nanosleep(&pause, nullptr);
   }
 }
 
@@ -137,19 +142,16 @@ bool PosixTerminal::windowSize(uint16_t& columns, uint16_t& rows) {
   return true;
 }
 
-void PosixTerminal::beginFullScreen() {
-  output_.send();
-  output_.holdFlushes();
-  guard_.enterFullScreen();
-  if (guard_.outputIsTerminal()) output_.keepScreenCopy();
+void PosixTerminal::writeText(std::string_view bytes) { writeFully(outputFd_, bytes.data(), bytes.size()); }
+
+void PosixTerminal::beginFullScreen() { guard_.enterFullScreen(); }
+
+// One write per update, so the terminal never shows half of one.
+void PosixTerminal::present(const ScreenGrid& grid, bool whole) {
+  std::string update = presenter_.update(grid, whole);
+  writeText(update);
 }
 
-void PosixTerminal::flushOutput() { output_.send(guard_.takeRepaintRequest()); }
-
-// A signal broke a wait. If it was the continue after a stop, the screen came
-// back blank: draw it again now rather than at the next key.
-void PosixTerminal::afterInterruption() {
-  if (guard_.takeRepaintRequest()) output_.send(true);
-}
+void PosixTerminal::showMessage(std::string_view text) { writeText(presenter_.message(text)); }
 
 }  // namespace console

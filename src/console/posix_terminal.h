@@ -5,11 +5,11 @@
 // first screen clear, and both are put back as they were on every way out.
 
 #include <cstdint>
-#include <streambuf>
+#include <string_view>
 
-#include "console/output_buffer.h"
 #include "console/terminal.h"
 #include "console/terminal_guard.h"
+#include "console/vt_presenter.h"
 
 namespace console {
 
@@ -18,8 +18,8 @@ constexpr int kStandardOutput = 1;
 
 class PosixTerminal : public Terminal {
  public:
-  /// Takes over std::cout and the terminal until destroyed, or until the
-  /// program calls std::exit.
+  /// Takes over the terminal until destroyed, or until the program calls
+  /// std::exit.
   explicit PosixTerminal(int inputFd = kStandardInput, int outputFd = kStandardOutput);
   ~PosixTerminal() override;
   PosixTerminal(const PosixTerminal&) = delete;
@@ -31,25 +31,26 @@ class PosixTerminal : public Terminal {
   uint32_t nowMs() override;
   void sleepMs(uint32_t ms) override;
   bool windowSize(uint16_t& columns, uint16_t& rows) override;
+  bool takeWindowChange() override { return guard_.takeWindowChange(); }
+  void writeText(std::string_view bytes) override;
   void beginFullScreen() override;
-  void flushOutput() override;
+  void present(const ScreenGrid& grid, bool whole) override;
+  void showMessage(std::string_view text) override;
 
  private:
-  enum class InputState { kReadable, kNothingYet, kEnded };
+  enum class InputState { kReadable, kNothingYet, kWoken, kEnded };
 
   InputState pollInput(int timeoutMs);
   InputState waitForInput(uint32_t ms);
-  void afterInterruption();
+  int readReadyByte();
   void finish();
   static void finishAtExit();
 
   TerminalGuard guard_;
-  OutputBuffer output_;
+  VtPresenter presenter_;
   int inputFd_;
   int outputFd_;
   bool inputEnded_ = false;
-  std::streambuf* previousCoutBuffer_ = nullptr;
-  bool coutTaken_ = false;
 };
 
 }  // namespace console

@@ -1,5 +1,6 @@
 #include "console/terminal_guard.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <termios.h>
 #include <unistd.h>
@@ -20,6 +21,7 @@ constexpr char kLeaveFullScreen[] = "\x1b[?25h\x1b[?1049l";  // cursor shown, ma
 void onEndingSignal(int number);
 void onStopSignal(int number);
 void onContinueSignal(int signal);
+void onWindowChangeSignal(int signal);
 
 struct HandledSignal {
   int number;
@@ -30,7 +32,7 @@ constexpr HandledSignal kHandledSignals[] = {
     {SIGINT, onEndingSignal},  {SIGTERM, onEndingSignal},   {SIGHUP, onEndingSignal},
     {SIGQUIT, onEndingSignal}, {SIGSEGV, onEndingSignal},   {SIGABRT, onEndingSignal},
     {SIGBUS, onEndingSignal},  {SIGFPE, onEndingSignal},    {SIGILL, onEndingSignal},
-    {SIGTSTP, onStopSignal},   {SIGCONT, onContinueSignal},
+    {SIGTSTP, onStopSignal},   {SIGCONT, onContinueSignal}, {SIGWINCH, onWindowChangeSignal},
 };
 constexpr size_t kHandledCount = std::size(kHandledSignals);
 
@@ -49,7 +51,11 @@ struct GuardState {
   termios rawModes{};
   std::atomic<bool> rawWanted{false};
   std::atomic<bool> fullScreenWanted{false};
-  std::atomic<bool> repaintWanted{false};
+  std::atomic<bool> windowChanged{false};
+  // A pipe the handlers write a byte to when the window changed, so a wait
+  // for input wakes even when the signal came just before it began.
+  int wakeReadFd = -1;
+  int wakeWriteFd = -1;
   std::atomic<int> continues{0};
   struct sigaction previousActions[kHandledCount] {};
   bool replaced[kHandledCount]{};
@@ -82,6 +88,39 @@ void setInputModes(const termios& modes) {
 
 void writeSequence(const char* sequence, size_t length) { writeFully(state.outputFd, sequence, length); }
 
+// Safe in a signal handler: only write().
+void noteWindowChange() {
+  int savedErrno = errno;
+  state.windowChanged = true;
+  char wake = 1;
+  if (state.wakeWriteFd >= 0) (void)!::write(state.wakeWriteFd, &wake, 1);  // a full pipe already wakes
+  errno = savedErrno;
+}
+
+void drainWakePipe() {
+  char drained[64];
+  while (state.wakeReadFd >= 0 && ::read(state.wakeReadFd, drained, sizeof drained) > 0) {
+  }
+}
+
+void openWakePipe() {
+  int ends[2];
+  if (::pipe(ends) != 0) return;  // without it a wait wakes on the signal alone
+  for (int end : ends) {
+    ::fcntl(end, F_SETFL, ::fcntl(end, F_GETFL) | O_NONBLOCK);
+    ::fcntl(end, F_SETFD, FD_CLOEXEC);
+  }
+  state.wakeReadFd = ends[0];
+  state.wakeWriteFd = ends[1];
+}
+
+void closeWakePipe() {
+  if (state.wakeReadFd < 0) return;
+  ::close(state.wakeReadFd);
+  ::close(state.wakeWriteFd);
+  state.wakeReadFd = state.wakeWriteFd = -1;
+}
+
 // Safe in a signal handler: only write() and tcsetattr().
 void putTerminalBack() {
   int savedErrno = errno;
@@ -96,7 +135,7 @@ void takeTerminalAgain() {
   if (state.rawWanted) setInputModes(state.rawModes);
   if (state.fullScreenWanted) {
     writeSequence(kEnterFullScreen, sizeof kEnterFullScreen - 1);
-    state.repaintWanted = true;
+    noteWindowChange();
   }
   errno = savedErrno;
 }
@@ -150,6 +189,8 @@ void onContinueSignal(int) {
   state.continues.fetch_add(1);
   takeTerminalAgain();
 }
+
+void onWindowChangeSignal(int) { noteWindowChange(); }
 
 void useAlternateStackIfNone() {
   stack_t current{};
@@ -206,6 +247,7 @@ TerminalGuard::TerminalGuard(int inputFd, int outputFd) {
   // Output to a closed pipe must end quietly, not kill the program; this
   // stays so for the rest of the run, as late flushes may still write.
   ::signal(SIGPIPE, SIG_IGN);
+  openWakePipe();
   installHandlers();
 }
 
@@ -213,6 +255,7 @@ TerminalGuard::~TerminalGuard() {
   restore();
   HandledSignalsBlocked blocked;
   uninstallHandlers();
+  closeWakePipe();
   state.active = false;
 }
 
@@ -238,9 +281,19 @@ void TerminalGuard::restore() {
   putTerminalBack();
   state.rawWanted = false;
   state.fullScreenWanted = false;
-  state.repaintWanted = false;
 }
 
-bool TerminalGuard::takeRepaintRequest() { return state.repaintWanted.exchange(false); }
+// The flag is taken before the pipe is drained: a change noted in between
+// leaves the flag set, so it is never lost, and the pipe never stays
+// readable with no change pending, which would make a wait spin.
+bool TerminalGuard::takeWindowChange() {
+  bool changed = state.windowChanged.exchange(false);
+  drainWakePipe();
+  return changed;
+}
+
+bool TerminalGuard::windowChangePending() const { return state.windowChanged; }
+
+int TerminalGuard::wakeFd() const { return state.wakeReadFd; }
 
 }  // namespace console

@@ -4,7 +4,8 @@
 // the program's own; it puts both back exactly as it found them on every way
 // out: restore() (also run by the destructor), a signal that ends the program
 // (Ctrl-C, kill, hang-up, a crash) and a stop (Ctrl-Z), after which it takes
-// the terminal again when the program continues. Only one guard exists at a
+// the terminal again when the program continues. It also notes window
+// changes (a resize, a continue), for the screen to be drawn again. Only one guard exists at a
 // time, and a side that is not a terminal is never touched.
 
 namespace console {
@@ -27,9 +28,14 @@ class TerminalGuard {
   /// Puts the terminal back as it was found; does nothing if it already is.
   void restore();
 
-  /// True once after the program continued from a stop while on the full
-  /// screen: the screen came back blank and must be drawn again.
-  bool takeRepaintRequest();
+  /// True once after the window was resized, or the program continued from
+  /// a stop while on the full screen (the screen came back blank).
+  bool takeWindowChange();
+  /// True when takeWindowChange would be, without taking it.
+  bool windowChangePending() const;
+  /// Readable when a window change is pending: a wait for input watches it
+  /// too. -1 where no such descriptor could be made.
+  int wakeFd() const;
 };
 
 }  // namespace console

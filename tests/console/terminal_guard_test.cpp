@@ -55,7 +55,7 @@ class TerminalGuardTest : public ::testing::Test {
     EXPECT_FALSE(console::keyWaiting());
     console::clearScreen();
     std::cout << text;
-    terminal->flushOutput();
+    console::flushOutput();
   }
 
   console_test::PseudoTerminal pty;
@@ -110,15 +110,15 @@ TEST_F(TerminalGuardTest, AContinueTakesTheTerminalBackAndRedrawsTheScreen) {
   startDrawing("Menu");
   console::moveCursor(0, 2);
   std::cout << "Play";
-  terminal->flushOutput();
+  console::flushOutput();
   pty.shown();
   ASSERT_EQ(::tcsetattr(pty.program(), TCSANOW, &found), 0);  // as a shell does while we are stopped
   ::raise(SIGCONT);
   EXPECT_EQ(pty.modes().c_lflag & (ICANON | ECHO), 0u);
   std::cout << "?";
-  terminal->flushOutput();
+  console::flushOutput();
   EXPECT_EQ(pty.shown(), std::string(kEnterFullScreen) + kClear + "Menu\x1b[3;1HPlay?");
-  terminal->flushOutput();
+  console::flushOutput();
   EXPECT_EQ(pty.shown(), "");
 }
 

@@ -49,12 +49,4 @@ TEST(WindowSize, LargeEnoughOrUnknownDrawsAtOnce) {
   }
 }
 
-TEST(WindowSize, CheckedOnlyOnTheFirstClear) {
-  support::FakeTerminal terminal;
-  console::clearScreen();
-  terminal.setWindowSize(40, 10);
-  console::clearScreen();
-  EXPECT_EQ(terminal.output(), "\x1b[H\x1b[2J\x1b[H\x1b[2J");
-}
-
 }  // namespace

@@ -148,7 +148,7 @@ TEST_F(MenuTest, LeftAndRightOnlyChangeTheTimeItem) {
   EXPECT_EQ(game.timeToPlay, 60);
   EXPECT_EQ(itemRows(), kExitSelected);
   // The item rows are drawn on entry and again after each of the 8 keys.
-  const std::string output = terminal.output();
+  const std::string output = terminal.drawn();
   size_t draws = 0;
   for (size_t found = output.find("Time to Play:"); found != std::string::npos;
        found = output.find("Time to Play:", found + 1)) {

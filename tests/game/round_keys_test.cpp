@@ -70,7 +70,7 @@ TEST_F(RoundTest, KeysTypedAtOnceAreHandledOnePerPass) {
   // passes, each with its own countdown.
   playRoundsThenStop({"plane\rtan\r"});
   EXPECT_EQ(game.score, 7u);
-  std::string output = terminal.output();
+  std::string output = terminal.drawn();
   size_t firstScore = output.find("Your Score: 6");
   size_t secondScore = output.find("Your Score: 7");
   ASSERT_NE(secondScore, std::string::npos);

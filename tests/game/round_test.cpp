@@ -22,7 +22,7 @@ TEST_F(RoundTest, RoundStartsWithGoalCountdownAndEmptyPanels) {
 
 TEST_F(RoundTest, CountdownRunsFromTheFullTimeDownToOne) {
   playRoundsThenStop({""});
-  std::vector<unsigned> shown = countdown(terminal.output());
+  std::vector<unsigned> shown = countdown(terminal.drawn());
   ASSERT_EQ(shown.size(), 600u);
   EXPECT_EQ(std::count(shown.begin(), shown.end(), 30u), 20);
   EXPECT_EQ(std::count(shown.begin(), shown.end(), 1u), 20);
@@ -32,7 +32,7 @@ TEST_F(RoundTest, CountdownRunsFromTheFullTimeDownToOne) {
 
 TEST_F(RoundTest, UnknownKeyDoesNotHoldUpTheCountdown) {
   playRoundsThenStop({"\x1b[15~"});
-  EXPECT_EQ(countdown(terminal.output()).size(), 600u);
+  EXPECT_EQ(countdown(terminal.drawn()).size(), 600u);
 }
 
 TEST_F(RoundTest, FirstRoundScoresByLengthAndListsTheWords) {
@@ -69,7 +69,7 @@ TEST_F(RoundTest, SecondSixLetterWordScoresAgain) {
   playRoundsThenStop({"planet\rplaten\r"});
   EXPECT_EQ(game.score, 20u);
   EXPECT_EQ(terminal.row(19), "  planet platen");
-  EXPECT_EQ(occurrences(terminal.output(), "You got a 6 letter word!"), 2u);
+  EXPECT_EQ(occurrences(terminal.drawn(), "You got a 6 letter word!"), 2u);
 }
 
 TEST_F(RoundTest, WordSubmittedTwiceScoresOnce) {
@@ -142,7 +142,7 @@ TEST_F(RoundTest, RoundWithNoTimeLeftGoesStraightToGameOver) {
 TEST_F(RoundTest, EachPassSleepsForAtLeastFiftyMilliseconds) {
   terminal.autoAdvanceMs = 1;
   playRoundsThenStop({""});
-  size_t passes = countdown(terminal.output()).size();
+  size_t passes = countdown(terminal.drawn()).size();
   EXPECT_EQ(static_cast<size_t>(terminal.sleeps()), passes);
   EXPECT_LE(passes, kRoundMs / 50);
   EXPECT_GE(passes, kRoundMs / 60);

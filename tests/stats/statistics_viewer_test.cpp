@@ -166,7 +166,7 @@ TEST_F(StatisticsViewerTest, OnlySmallQQuits) {
 
 TEST_F(StatisticsViewerTest, OtherKeysRedrawThePageInPlace) {
   view("Qzq");
-  const std::string output = terminal.output();
+  const std::string output = terminal.drawn();
   const std::string firstRow = emptyBucketRow(0);
   size_t pages = 0;
   for (size_t at = output.find(firstRow); at != std::string::npos; at = output.find(firstRow, at + 1))

@@ -3,15 +3,29 @@
 #include <algorithm>
 #include <iostream>
 #include <stdexcept>
+#include <utility>
+
+#include "console/console.h"
 
 namespace support {
 
-FakeTerminal::FakeTerminal()
-    : previousCoutBuffer_(std::cout.rdbuf(captured_.rdbuf())), previousTerminal_(console::install(this)) {}
+FakeTerminal::FakeTerminal() : previousTerminal_(console::install(this)) {
+  drawn_.console = std::cout.rdbuf(&drawn_);
+}
 
 FakeTerminal::~FakeTerminal() {
-  std::cout.rdbuf(previousCoutBuffer_);
+  std::cout.rdbuf(drawn_.console);
   console::install(previousTerminal_);
+}
+
+FakeTerminal::DrawnCopy::int_type FakeTerminal::DrawnCopy::overflow(int_type ch) {
+  if (!traits_type::eq_int_type(ch, traits_type::eof())) bytes += traits_type::to_char_type(ch);
+  return console->sputc(traits_type::to_char_type(ch));
+}
+
+std::streamsize FakeTerminal::DrawnCopy::xsputn(const char* s, std::streamsize n) {
+  bytes.append(s, static_cast<size_t>(n));
+  return console->sputn(s, n);
 }
 
 void FakeTerminal::type(std::string_view bytes) { typeAt(now_, bytes); }
@@ -26,11 +40,36 @@ void FakeTerminal::typeAt(uint32_t atMs, std::string_view bytes) {
   }
 }
 
+void FakeTerminal::resizeAt(uint32_t atMs, uint16_t columns, uint16_t rows) {
+  Resize resize{atMs, columns, rows};
+  auto at = std::upper_bound(resizes_.begin(), resizes_.end(), resize,
+                             [](const Resize& a, const Resize& b) { return a.atMs < b.atMs; });
+  resizes_.insert(at, resize);
+}
+
+void FakeTerminal::applyResizesDue() {
+  while (!resizes_.empty() && resizes_.front().atMs <= now_) {
+    setWindowSize(resizes_.front().columns, resizes_.front().rows);
+    resizes_.pop_front();
+  }
+}
+
+std::string FakeTerminal::output() {
+  console::flushOutput();
+  return captured_;
+}
+
 const ScreenModel& FakeTerminal::screen() {
-  std::string text = captured_.str();
-  screen_.apply(std::string_view(text).substr(appliedBytes_));
-  appliedBytes_ = text.size();
+  console::flushOutput();
+  screen_.write(std::string_view(captured_).substr(appliedBytes_));
+  appliedBytes_ = captured_.size();
   return screen_;
+}
+
+void FakeTerminal::present(const console::ScreenGrid& grid, bool whole) {
+  ++presents_;
+  if (whole) ++wholePresents_;
+  captured_ += presenter_.update(grid, whole);
 }
 
 bool FakeTerminal::windowSize(uint16_t& columns, uint16_t& rows) {
@@ -40,14 +79,28 @@ bool FakeTerminal::windowSize(uint16_t& columns, uint16_t& rows) {
   return true;
 }
 
+bool FakeTerminal::takeWindowChange() {
+  applyResizesDue();
+  return std::exchange(windowChanged_, false);
+}
+
 int FakeTerminal::takeByte() {
-  if (resizeAfterReads_ >= 0 && resizeAfterReads_-- == 0) columns_ = 80, rows_ = 24;
+  if (resizeAfterReads_ >= 0 && resizeAfterReads_-- == 0) setWindowSize(80, 24);
   int byte = script_.front().byte;
   script_.pop_front();
   return byte;
 }
 
+// A resize due before the next key ends the wait at its moment.
 int FakeTerminal::readByte() {
+  applyResizesDue();
+  if (windowChanged_) return console::kWindowChanged;
+  bool resizeFirst = !resizes_.empty() && (script_.empty() || resizes_.front().atMs < script_.front().atMs);
+  if (resizeFirst) {
+    now_ = std::max(now_, resizes_.front().atMs);
+    applyResizesDue();
+    return console::kWindowChanged;
+  }
   if (script_.empty()) {
     if (keepOpen_) throw std::logic_error("the program waits for a key the test never types");
     return console::kEndOfInput;

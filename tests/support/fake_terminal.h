@@ -7,14 +7,19 @@
 // the rest of an escape sequence; reading it moves it by autoAdvanceMs
 // (0 unless a test sets it). When the script is used up the input ends, as
 // at the end of a file, unless the test keeps it open.
+//
+// What the program shows reaches it as a real terminal's would: lines as
+// they are, then the screen through the same presenter the POSIX terminal
+// uses, so its screen model shows what a player would see.
 
 #include <cstdint>
 #include <deque>
-#include <sstream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 
 #include "console/terminal.h"
+#include "console/vt_presenter.h"
 #include "support/screen_model.h"
 
 namespace support {
@@ -34,26 +39,38 @@ class FakeTerminal : public console::Terminal {
   /// the input.
   void keepInputOpen() { keepOpen_ = true; }
 
-  /// Everything written to std::cout since the terminal was installed.
-  std::string output() const { return captured_.str(); }
-  /// The screen as the output so far leaves it.
+  /// Every byte a terminal would have received since this one was installed.
+  std::string output();
+  /// Every byte the program wrote to std::cout: what it drew, before the
+  /// console decided what the terminal needs of it.
+  const std::string& drawn() const { return drawn_.bytes; }
+  /// The screen as a terminal shows it, with what the program drew so far.
   const ScreenModel& screen();
   /// Shorthand for screen().row(y).
   std::string row(int y) { return screen().row(y); }
 
-  /// Gives the terminal a window size (by default it has none, like a pipe).
-  /// With resizeAfterReads, the window becomes 80x24 once that many more
-  /// bytes have been read, as if the player enlarged it meanwhile.
+  /// Gives the terminal a window size (by default it has none, like a pipe)
+  /// and reports the change, as a resize does. With resizeAfterReads, the
+  /// window becomes 80x24 once that many more bytes have been read, as if
+  /// the player enlarged it meanwhile.
   void setWindowSize(uint16_t columns, uint16_t rows, int resizeAfterReads = -1) {
     columns_ = columns, rows_ = rows, resizeAfterReads_ = resizeAfterReads;
+    windowChanged_ = true;
   }
+  /// Resizes the window when the virtual clock reads atMs.
+  void resizeAt(uint32_t atMs, uint16_t columns, uint16_t rows);
+  /// Reports a window change without a new size, as a continue after a
+  /// stop does.
+  void continueAfterStop() { windowChanged_ = true; }
 
   uint32_t now() const { return now_; }
   void setNow(uint32_t ms) { now_ = ms; }
   uint32_t autoAdvanceMs = 0;
 
   int sleeps() const { return sleeps_; }
-  int flushes() const { return flushes_; }
+  /// How many times the screen was presented, and how many of those whole.
+  int presents() const { return presents_; }
+  int wholePresents() const { return wholePresents_; }
   bool fullScreen() const { return fullScreen_; }
   /// Bytes typed but not read yet.
   size_t unreadBytes() const { return script_.size(); }
@@ -64,25 +81,48 @@ class FakeTerminal : public console::Terminal {
   uint32_t nowMs() override;
   void sleepMs(uint32_t ms) override;
   bool windowSize(uint16_t& columns, uint16_t& rows) override;
+  bool takeWindowChange() override;
+  void writeText(std::string_view bytes) override { captured_ += bytes; }
   void beginFullScreen() override { fullScreen_ = true; }
-  void flushOutput() override { ++flushes_; }
+  void present(const console::ScreenGrid& grid, bool whole) override;
+  void showMessage(std::string_view text) override { captured_ += presenter_.message(text); }
 
  private:
   struct TypedByte {
     uint32_t atMs;
     int byte;
   };
+  struct Resize {
+    uint32_t atMs;
+    uint16_t columns;
+    uint16_t rows;
+  };
+  // Passes what the program writes on to the console's stream, keeping a
+  // copy.
+  struct DrawnCopy : std::streambuf {
+    std::streambuf* console = nullptr;
+    std::string bytes;
+    int_type overflow(int_type ch) override;
+    std::streamsize xsputn(const char* s, std::streamsize n) override;
+    int sync() override { return console->pubsync(); }
+  };
+
   int takeByte();
+  void applyResizesDue();
 
   std::deque<TypedByte> script_;
-  std::ostringstream captured_;
-  std::streambuf* previousCoutBuffer_;
+  std::deque<Resize> resizes_;
+  std::string captured_;
   console::Terminal* previousTerminal_;
+  DrawnCopy drawn_;
+  console::VtPresenter presenter_;
   ScreenModel screen_;
   size_t appliedBytes_ = 0;
   uint32_t now_ = 0;
   int sleeps_ = 0;
-  int flushes_ = 0;
+  int presents_ = 0;
+  int wholePresents_ = 0;
+  bool windowChanged_ = false;
   bool fullScreen_ = false;
   bool keepOpen_ = false;
   uint16_t columns_ = 0;

@@ -1,0 +1,175 @@
+#include "console/screen_grid.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace console {
+namespace {
+
+constexpr char kEscape = '\x1b';
+constexpr char kControlSequenceIntroducer = '[';
+
+// The numbers of "12;5"; an empty field gives 0.
+std::vector<int> parameterNumbers(std::string_view parameters) {
+  std::vector<int> numbers;
+  size_t start = 0;
+  for (;;) {
+    size_t end = parameters.find(';', start);
+    std::string field(parameters.substr(start, end == std::string_view::npos ? end : end - start));
+    numbers.push_back(static_cast<int>(std::strtol(field.c_str(), nullptr, 10)));
+    if (end == std::string_view::npos) return numbers;
+    start = end + 1;
+  }
+}
+
+// How many bytes the UTF-8 sequence led by this byte has; a stray
+// continuation byte or an invalid lead counts as a character of its own.
+size_t utf8Length(unsigned char lead) {
+  if (lead >= 0xC0 && lead < 0xE0) return 2;
+  if (lead >= 0xE0 && lead < 0xF0) return 3;
+  if (lead >= 0xF0 && lead < 0xF8) return 4;
+  return 1;
+}
+
+bool isFinalByte(char byte) { return byte >= 0x40 && byte <= 0x7e; }
+
+}  // namespace
+
+ScreenGrid::ScreenGrid() = default;
+
+void ScreenGrid::write(std::string_view bytes) {
+  std::string joined;
+  if (!carry_.empty()) {
+    joined = carry_ + std::string(bytes);
+    carry_.clear();
+    bytes = joined;
+  }
+  for (size_t i = 0; i < bytes.size();) {
+    char byte = bytes[i];
+    if (byte == kEscape) {
+      i = takeEscape(bytes, i);
+    } else if (byte == '\r') {
+      x_ = 0, wrapPending_ = false, ++i;
+    } else if (byte == '\n') {
+      newline(), ++i;
+    } else if (byte == '\b') {
+      if (x_ > 0) --x_;
+      wrapPending_ = false, ++i;
+    } else if (static_cast<unsigned char>(byte) < 0x20 || byte == 0x7f) {
+      ++i;  // other control bytes show nothing
+    } else {
+      i = takeCharacter(bytes, i);
+    }
+  }
+}
+
+size_t ScreenGrid::takeCharacter(std::string_view bytes, size_t at) {
+  size_t length = utf8Length(static_cast<unsigned char>(bytes[at]));
+  if (at + length > bytes.size()) {
+    carry_.assign(bytes.substr(at));
+    return bytes.size();
+  }
+  put(bytes.substr(at, length));
+  return at + length;
+}
+
+size_t ScreenGrid::takeEscape(std::string_view bytes, size_t at) {
+  size_t i = at + 1;
+  if (i < bytes.size() && bytes[i] != kControlSequenceIntroducer) return i + 1;  // such as ESC 7
+  size_t start = i + 1;
+  for (i = start; i < bytes.size() && !isFinalByte(bytes[i]); ++i) {
+  }
+  if (i >= bytes.size()) {
+    carry_.assign(bytes.substr(at));
+    return bytes.size();
+  }
+  applyControlSequence(bytes.substr(start, i - start), bytes[i]);
+  return i + 1;
+}
+
+void ScreenGrid::applyControlSequence(std::string_view parameters, char finalByte) {
+  if (!parameters.empty() && parameters[0] == '?') return;  // mode switches
+  std::vector<int> n = parameterNumbers(parameters);
+  int count = std::max(n[0], 1);
+  switch (finalByte) {
+    case 'H':
+    case 'f': moveCursor((n.size() > 1 ? std::max(n[1], 1) : 1) - 1, count - 1); break;
+    case 'A': moveCursor(x_, y_ - count); break;
+    case 'B': moveCursor(x_, y_ + count); break;
+    case 'C': moveCursor(x_ + count, y_); break;
+    case 'D': moveCursor(x_ - count, y_); break;
+    case 'J': eraseScreen(n[0]); break;
+    case 'K': eraseLine(n[0]); break;
+    default: break;  // colours and the like change no cell
+  }
+}
+
+void ScreenGrid::moveCursor(int x, int y) {
+  x_ = std::clamp(x, 0, kColumns - 1);
+  y_ = std::clamp(y, 0, kRows - 1);
+  wrapPending_ = false;
+}
+
+void ScreenGrid::clear() {
+  blankCells(0, 0, kColumns, kRows - 1);
+  moveCursor(0, 0);
+}
+
+void ScreenGrid::put(std::string_view character) {
+  if (wrapPending_) newline();
+  Cell& cell = cells_[index(x_, y_)];
+  std::copy(character.begin(), character.end(), cell.bytes.begin());
+  cell.size = static_cast<uint8_t>(character.size());
+  if (x_ == kColumns - 1) {
+    wrapPending_ = true;
+  } else {
+    ++x_;
+  }
+}
+
+void ScreenGrid::newline() {
+  x_ = 0;
+  wrapPending_ = false;
+  if (y_ < kRows - 1) {
+    ++y_;
+    return;
+  }
+  std::move(cells_.begin() + kColumns, cells_.end(), cells_.begin());
+  blankCells(0, kRows - 1, kColumns, kRows - 1);
+  ++scrolls_;
+}
+
+// Blanks from (fromX, fromY) up to, not including, column toX of row toY,
+// reading the rows in order.
+void ScreenGrid::blankCells(int fromX, int fromY, int toX, int toY) {
+  std::fill(cells_.begin() + static_cast<std::ptrdiff_t>(index(fromX, fromY)),
+            cells_.begin() + static_cast<std::ptrdiff_t>(index(toX, toY)), Cell{});
+}
+
+void ScreenGrid::eraseScreen(int mode) {
+  if (mode == 0) blankCells(x_, y_, kColumns, kRows - 1);
+  if (mode == 1) blankCells(0, 0, x_ + 1, y_);
+  if (mode == 2 || mode == 3) blankCells(0, 0, kColumns, kRows - 1);
+}
+
+void ScreenGrid::eraseLine(int mode) {
+  int from = mode == 0 ? x_ : 0;
+  int to = mode == 1 ? x_ + 1 : kColumns;
+  blankCells(from, y_, to, y_);
+}
+
+std::string ScreenGrid::row(int y) const {
+  std::string text;
+  for (int x = 0; x < kColumns; ++x) text += cell(x, y);
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
+std::string ScreenGrid::dump() const {
+  std::string text;
+  for (int y = 0; y < kRows; ++y) text += row(y) + "\n";
+  return text;
+}
+
+}  // namespace console

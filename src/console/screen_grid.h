@@ -1,0 +1,80 @@
+#pragma once
+// The program's screen as cells: 80 columns by 24 rows, each holding one
+// character (a printable byte or one UTF-8 sequence). From the first screen
+// clear on, everything the program draws lands here, and the terminal shows
+// the grid rather than the raw bytes, so a window that was resized, covered
+// or blanked by a stop can always be drawn again exactly.
+//
+// Text behaves as on a terminal of exactly this size: a character written
+// in the last column leaves the cursor there until the next one, which
+// starts the next row (a deferred wrap); a line end on the last row scrolls
+// the grid up. A UTF-8 sequence or an escape split between two writes is
+// put together again.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace console {
+
+class ScreenGrid {
+ public:
+  static constexpr int kColumns = 80;
+  static constexpr int kRows = 24;
+
+  ScreenGrid();
+
+  /// Interprets bytes as a terminal would: printable bytes and UTF-8
+  /// sequences fill cells, '\r' returns to column 0, '\n' goes down a row
+  /// (back to column 0, as a terminal's output processing does), '\b'
+  /// steps left, and the escape sequences that place the cursor (ESC [ y;x H)
+  /// and erase (ESC [ n J, ESC [ n K) act; other control bytes and escape
+  /// sequences (modes, colours) change no cell.
+  void write(std::string_view bytes);
+
+  /// The next character lands at column x of row y; clamped to the grid.
+  void moveCursor(int x, int y);
+  /// Blanks every cell and puts the cursor at the top left.
+  void clear();
+
+  /// The bytes of one cell; a single space where nothing was written.
+  std::string_view cell(int x, int y) const { return cells_[index(x, y)].text(); }
+  /// Row y as text, trailing blanks removed.
+  std::string row(int y) const;
+  /// All rows joined by '\n', for failure messages.
+  std::string dump() const;
+
+  int cursorX() const { return x_; }
+  int cursorY() const { return y_; }
+  /// How many times output ran off the bottom row and scrolled the grid.
+  int scrolls() const { return scrolls_; }
+
+ private:
+  struct Cell {
+    std::array<char, 4> bytes{' '};
+    uint8_t size = 1;
+    std::string_view text() const { return {bytes.data(), size}; }
+  };
+
+  static size_t index(int x, int y) { return static_cast<size_t>(y) * kColumns + static_cast<size_t>(x); }
+  void put(std::string_view character);
+  void newline();
+  void blankCells(int fromX, int fromY, int toX, int toY);
+  void eraseScreen(int mode);
+  void eraseLine(int mode);
+  void applyControlSequence(std::string_view parameters, char finalByte);
+  size_t takeEscape(std::string_view bytes, size_t at);
+  size_t takeCharacter(std::string_view bytes, size_t at);
+
+  std::array<Cell, static_cast<size_t>(kColumns) * kRows> cells_;
+  int x_ = 0;
+  int y_ = 0;
+  bool wrapPending_ = false;
+  int scrolls_ = 0;
+  // The start of a UTF-8 sequence or escape sequence cut off by the end of
+  // the last write.
+  std::string carry_;
+};
+
+}  // namespace console

@@ -1,0 +1,69 @@
+#include "console/vt_presenter.h"
+
+namespace console {
+namespace {
+
+constexpr std::string_view kClearWindow = "\x1b[H\x1b[2J";
+
+// A jump costs up to eight bytes, so unchanged cells shorter than that
+// between two changes are sent again rather than jumped over.
+constexpr int kLongestGapToResend = 8;
+
+void appendCursorTo(std::string& out, int x, int y) {
+  out += "\x1b[" + std::to_string(y + 1) + ';' + std::to_string(x + 1) + 'H';
+}
+
+bool sameCell(const ScreenGrid& a, const ScreenGrid& b, int x, int y) { return a.cell(x, y) == b.cell(x, y); }
+
+}  // namespace
+
+std::string VtPresenter::update(const ScreenGrid& grid, bool whole) {
+  std::string out;
+  if (whole || !shownKnown_) {
+    out += kClearWindow;
+    shown_ = ScreenGrid{};
+    cursorX_ = cursorY_ = 0;
+  }
+  for (int y = 0; y < ScreenGrid::kRows; ++y) appendRowChanges(out, grid, y);
+  shown_ = grid;
+  shownKnown_ = true;
+  return out;
+}
+
+std::string VtPresenter::message(std::string_view text) {
+  shownKnown_ = false;
+  cursorX_ = cursorY_ = -1;
+  return std::string(kClearWindow) + std::string(text);
+}
+
+void VtPresenter::appendCells(std::string& out, const ScreenGrid& grid, int y, int fromX, int toX) {
+  if (fromX != cursorX_ || y != cursorY_) appendCursorTo(out, fromX, y);
+  for (int x = fromX; x < toX; ++x) out += grid.cell(x, y);
+  bool wrapPending = toX == ScreenGrid::kColumns;
+  cursorX_ = wrapPending ? -1 : toX;
+  cursorY_ = wrapPending ? -1 : y;
+}
+
+// Each run of changed cells goes out after a jump to its first cell.
+void VtPresenter::appendRowChanges(std::string& out, const ScreenGrid& grid, int y) {
+  int x = 0;
+  while (x < ScreenGrid::kColumns) {
+    if (sameCell(grid, shown_, x, y)) {
+      ++x;
+      continue;
+    }
+    int runEnd = x + 1;
+    for (int gap = 0; runEnd + gap < ScreenGrid::kColumns && gap <= kLongestGapToResend;) {
+      if (sameCell(grid, shown_, runEnd + gap, y)) {
+        ++gap;
+      } else {
+        runEnd += gap + 1;
+        gap = 0;
+      }
+    }
+    appendCells(out, grid, y, x, runEnd);
+    x = runEnd;
+  }
+}
+
+}  // namespace console
