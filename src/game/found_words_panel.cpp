@@ -66,7 +66,11 @@ void drawFoundWords(const WordGame& game) {
   for (size_t length = kShortestWord; length <= kLongestWord; ++length) {
     std::cout << heading(length);
     console::lineEnd();
-    std::cout << wordRow(game.foundWords[length - kShortestWord]) << '\n';
+    // Padded to its full width, so a shorter row leaves nothing of the
+    // longer one drawn before it.
+    std::string row = wordRow(game.foundWords[length - kShortestWord]);
+    row.resize(kWordRowWidth, ' ');
+    std::cout << row << '\n';
   }
   drawScoreLine(game);
 }
