@@ -5,11 +5,8 @@
 # and the word lists' notice are in place. With engldict.txt in the working
 # directory the program still loads that one.
 set -u
-build=$(cd "$(dirname "$1")" && pwd)
-root=$2
-. "$root/tests/e2e/installed_lib.sh"
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+. "$(dirname "$0")/installed_lib.sh" "$@"
+prefix=$work
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
 expect_usual_layout "$prefix"

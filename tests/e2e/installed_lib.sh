@@ -1,10 +1,23 @@
 # Helpers for the tests that run the program from an installed or unpacked
-# copy, as its user would. Source this file with the source root in $root.
+# copy, as its user would. Source this file with the script's two arguments:
+# the built binary (its folder is the build) and the source root. $work is a
+# temporary folder, removed at the end.
 
+build=$(cd "$(dirname "$1")" && pwd)
+root=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 failed=0
 
 # check NAME CONDITION: evaluates CONDITION; when it fails, names the check.
 check() { if eval "$2"; then :; else echo "FAIL: $1"; failed=$((failed + 1)); fi; }
+
+# make_package BUILD GENERATOR FOLDER: makes the package of the build that
+# cpack's GENERATOR makes, in FOLDER; when that fails, shows why and ends.
+make_package() {
+  cpack --config "$1/CPackConfig.cmake" -G "$2" -B "$3" >"$3/cpack.log" 2>&1 ||
+    { cat "$3/cpack.log"; echo "FAIL: cpack -G $2"; exit 1; }
+}
 
 # expect_usual_layout PREFIX: the program, the dictionary, its notice and the
 # manual page lie where `cmake --install` and the tarball put them.

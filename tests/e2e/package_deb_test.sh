@@ -4,14 +4,9 @@
 # finds the packaged dictionary in Debian's layout for games. Also checks
 # that layout and the control fields that apt and dpkg act on.
 set -u
-build=$(cd "$(dirname "$1")" && pwd)
-root=$2
-. "$root/tests/e2e/installed_lib.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/installed_lib.sh" "$@"
 
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2>&1 ||
-  { cat "$work/cpack.log"; echo "FAIL: cpack -G DEB"; exit 1; }
+make_package "$build" DEB "$work"
 deb=$(echo "$work"/quillop_*.deb)
 dpkg-deb -x "$deb" "$work/root" || { echo "FAIL: dpkg-deb -x $deb"; exit 1; }
 usr=$work/root/usr

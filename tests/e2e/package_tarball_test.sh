@@ -4,14 +4,9 @@
 # holds the usual bin/ and share/ layout under one top folder, and the
 # program finds the dictionary there.
 set -u
-build=$(cd "$(dirname "$1")" && pwd)
-root=$2
-. "$root/tests/e2e/installed_lib.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/installed_lib.sh" "$@"
 
-cpack --config "$build/CPackConfig.cmake" -G TGZ -B "$work" >"$work/cpack.log" 2>&1 ||
-  { cat "$work/cpack.log"; echo "FAIL: cpack -G TGZ"; exit 1; }
+make_package "$build" TGZ "$work"
 mkdir "$work/unpacked"
 tar -xzf "$work"/quillop-*.tar.gz -C "$work/unpacked" || { echo "FAIL: tar -x"; exit 1; }
 top=$(echo "$work"/unpacked/*)
