@@ -3,17 +3,20 @@
 // always was, or else the copy installed beside the program.
 
 #include <string>
+#include <vector>
 
 namespace driver {
 
-/// The installed dictionary: share/quillop/engldict.txt under the prefix the
-/// running program was installed to (found from the program's own path, so
-/// an installation can be moved). Empty when the program's path is unknown.
-std::string installedDictionaryPath();
+/// Where an installation of the program at programPath keeps the dictionary,
+/// in the order to look: the layout this build installs, the usual one
+/// (bin/ and share/quillop/) and Debian's for games (games/ and
+/// share/games/quillop/), without repeats. Empty when programPath is empty.
+std::vector<std::string> installedDictionaryPaths(const std::string& programPath);
 
-/// defaultName when it names a file in the working directory; otherwise
-/// installedPath when that file exists; otherwise defaultName, so that the
+/// defaultName when it names a file in the working directory; otherwise the
+/// first of installedPaths that is a file; otherwise defaultName, so that the
 /// loader reports the missing file by the name the user knows.
-std::string chooseDefaultDictionary(const std::string& defaultName, const std::string& installedPath);
+std::string chooseDefaultDictionary(const std::string& defaultName,
+                                    const std::vector<std::string>& installedPaths);
 
 }  // namespace driver
