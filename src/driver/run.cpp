@@ -10,6 +10,8 @@
 #include "driver/messages.h"
 #include "driver/options.h"
 #include "game/menu.h"
+#include "game/records_file.h"
+#include "game/records_store.h"
 #include "game/round.h"
 #include "stats/statistics_viewer.h"
 
@@ -41,12 +43,23 @@ void seedRandomGenerator() {
   std::srand(static_cast<unsigned>(seconds & 0xffffffffU));
 }
 
-void playUntilExit(WordGame& game, const GameParts& parts) {
+void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras) {
   uint32_t highScore = 0;
-  while (parts.runMainMenu(game, highScore)) {
-    uint32_t score = parts.playGame(game);
+  while (parts.runMainMenu(game, highScore, extras)) {
+    uint32_t score = parts.playGame(game, extras);
     if (score > highScore) highScore = score;
   }
+}
+
+// The classic screens keep no records and read no state folder.
+void playWithExtras(const Settings& settings, WordGame& game, const GameParts& parts) {
+  Extras extras;
+  if (settings.classicScreens) return playUntilExit(game, parts, extras);
+  records::Store records(records::stateFolder());
+  records.load();
+  extras.shown = true;
+  extras.records = &records;
+  playUntilExit(game, parts, extras);
 }
 
 int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
@@ -66,7 +79,7 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
     return kExitDictionaryError;
   }
   seedRandomGenerator();
-  playUntilExit(game, parts);
+  playWithExtras(settings, game, parts);
   writeGoodbye();
   console::readKey();
   return kExitSuccess;
@@ -75,7 +88,11 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
 }  // namespace
 
 GameParts::GameParts()
-    : showBucketStatistics(::showBucketStatistics), runMainMenu(::runMainMenu), playGame(::playGame) {}
+    : showBucketStatistics(::showBucketStatistics),
+      runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras) {
+        return ::runMainMenu(game, highScore, extras);
+      }),
+      playGame([](WordGame& game, const Extras& extras) { return ::playGame(game, extras); }) {}
 
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts) {
   WordGame game;
