@@ -13,6 +13,7 @@ clang-format --dry-run --Werror "${sources[@]}"
 echo "lint: clang-format clean over ${#sources[@]} files"
 
 # Headers are checked through the translation units that include them.
-mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$' | grep -v '^tests/e2e/')
+# Another platform's files have no compile command in this build.
+mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$' | grep -v '^tests/e2e/' | grep -v '_windows\.cpp$')
 printf '%s\n' "${units[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet 2>/dev/null
 echo "lint: clang-tidy clean over ${#units[@]} translation units"

@@ -6,6 +6,7 @@
 // platform (records_file_posix.cpp, records_file_windows.cpp), chosen by
 // the build.
 
+#include <cstdint>
 #include <string>
 
 namespace records {
@@ -36,7 +37,7 @@ class FileLock {
  private:
   bool held_ = false;
   std::string reason_;
-  long long handle_ = -1;  ///< the platform's handle of the open lock file
+  std::intptr_t handle_ = -1;  ///< the platform's handle of the open lock file, or -1
 };
 
 }  // namespace records
