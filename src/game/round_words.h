@@ -21,8 +21,8 @@ struct RoundWords {
 /// How many words the round has found so far, all lengths together.
 size_t foundWordCount(const WordGame& game);
 
-/// Looks up every distinct arrangement of 3 to 6 of the letters (at most
-/// 1,920 of six distinct letters) with the dictionary's find, so the cost is
-/// bounded by the letters, not by how many words the dictionary holds. A
-/// letter the round takes as a command (a blank reshuffles) is never typed.
+/// Looks up every distinct arrangement of 3 to 6 of the letters (1,920 for
+/// six different letters) with the dictionary's find, as the round checks a
+/// submitted word. A letter the round takes as a command (a blank
+/// reshuffles) is never typed.
 RoundWords findRoundWords(const containers::HTable<std::string>& dictionary, const std::string& letters);
