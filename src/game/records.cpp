@@ -12,7 +12,9 @@ constexpr size_t kDateLength = 10;  // YYYY-MM-DD
 
 const std::vector<Entry> kNoEntries;
 
-bool isTime(uint32_t seconds) { return std::find(std::begin(kTimes), std::end(kTimes), seconds) != std::end(kTimes); }
+bool isTime(uint32_t seconds) {
+  return std::find(std::begin(kTimes), std::end(kTimes), seconds) != std::end(kTimes);
+}
 
 bool isDate(std::string_view date) {
   if (date.size() != kDateLength) return false;
@@ -48,7 +50,8 @@ bool addLine(Table& table, std::string_view line) {
 int Table::add(uint16_t seconds, const Entry& entry) {
   if (entry.score == 0) return 0;
   std::vector<Entry>& list = lists_[seconds];
-  auto below = std::find_if(list.begin(), list.end(), [&](const Entry& kept) { return kept.score < entry.score; });
+  auto below =
+      std::find_if(list.begin(), list.end(), [&](const Entry& kept) { return kept.score < entry.score; });
   const auto place = static_cast<size_t>(below - list.begin());
   if (place >= kKeptPerTime) return 0;
   list.insert(below, entry);

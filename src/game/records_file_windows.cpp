@@ -17,8 +17,8 @@ constexpr DWORD kMessageSize = 256;
 
 std::string errorText(DWORD code) {
   char message[kMessageSize] = {};
-  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                                      message, kMessageSize, nullptr);
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                      code, 0, message, kMessageSize, nullptr);
   std::string text(message, length);
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == '.')) text.pop_back();
   return text.empty() ? "error " + std::to_string(code) : text;
@@ -73,8 +73,8 @@ bool replaceFile(const std::string& path, const std::string& text, std::string& 
 
 FileLock::FileLock(const std::string& path) {
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     reason_ = errorText(GetLastError());
     return;

@@ -18,11 +18,12 @@ std::string padLeft(const std::string& text, size_t width) {
 // The scores right-aligned, so the lines are all as wide and centre as one.
 std::vector<std::string> placeLines(const std::vector<records::Entry>& best) {
   size_t scoreWidth = 0;
-  for (const records::Entry& entry : best) scoreWidth = std::max(scoreWidth, std::to_string(entry.score).size());
+  for (const records::Entry& entry : best)
+    scoreWidth = std::max(scoreWidth, std::to_string(entry.score).size());
   std::vector<std::string> lines;
   for (size_t i = 0; i < best.size(); ++i) {
-    lines.push_back(std::to_string(i + 1) + ".  " + padLeft(std::to_string(best[i].score), scoreWidth) + "   " +
-                    best[i].date);
+    lines.push_back(std::to_string(i + 1) + ".  " + padLeft(std::to_string(best[i].score), scoreWidth) +
+                    "   " + best[i].date);
   }
   if (lines.empty()) lines.emplace_back("No scores yet");
   return lines;

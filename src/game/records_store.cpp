@@ -17,7 +17,7 @@ constexpr const char* kFileName = "records.txt";
 constexpr const char* kLockName = "records.lock";
 constexpr const char* kAsideSuffix = ".bad";
 // A full table is well under a kilobyte; a file far larger is not ours.
-constexpr std::uintmax_t kLargestFile = 64 * 1024;
+constexpr std::uintmax_t kLargestFile = 64U * 1024U;
 constexpr int kAsideAttempts = 1000;
 
 enum class ReadOutcome { kRead, kMissing, kFailed };
@@ -96,8 +96,9 @@ Table Store::readKeepingAside() {
 void Store::keepAside(bool unreadable) {
   const std::string what = unreadable ? "Records file unreadable" : "Records file made no sense";
   const std::string aside = moveAside(pathOf(kFileName));
-  notice_ = aside.empty() ? what + " and could not be moved; records start anew."
-                          : what + ": kept as " + fs::path(aside).filename().string() + "; records start anew.";
+  notice_ = aside.empty()
+                ? what + " and could not be moved; records start anew."
+                : what + ": kept as " + fs::path(aside).filename().string() + "; records start anew.";
 }
 
 Table Store::withUnsaved(Table table, int& lastPlace) const {

@@ -31,8 +31,8 @@ bool wasFound(const WordGame& game, const std::string& word) {
 }
 
 std::string headingText(const WordGame& game, size_t tree, size_t words) {
-  return " " + std::to_string(tree + kShortestWord) + " Letter Words: " +
-         std::to_string(game.foundWords[tree].count) + " of " + std::to_string(words);
+  return " " + std::to_string(tree + kShortestWord) +
+         " Letter Words: " + std::to_string(game.foundWords[tree].count) + " of " + std::to_string(words);
 }
 
 std::string wordRow(const WordGame& game, const std::vector<std::string>& words, size_t first) {

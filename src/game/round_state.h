@@ -16,9 +16,9 @@ using PointValues = std::array<uint32_t, kFoundWordTrees>;
 constexpr PointValues kPointSteps = {1, 3, 6, 10};
 
 struct Round {
-  std::string word;        ///< as chosen, revealed when the round is lost
-  std::string typedInput;  ///< never longer than game.mangledWord
-  bool passed = false;     ///< a six-letter word was found
+  std::string word;          ///< as chosen, revealed when the round is lost
+  std::string typedInput;    ///< never longer than game.mangledWord
+  bool passed = false;       ///< a six-letter word was found
   bool extrasShown = false;  ///< counts, feedback and the review are on
   RoundWords words;          ///< with extrasShown: every word the round would accept
   std::string recordNote;    ///< with extrasShown: the place a game's score took, at its end

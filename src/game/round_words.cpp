@@ -70,7 +70,8 @@ RoundWords findRoundWords(const containers::HTable<std::string>& dictionary, con
   std::sort(byBucket.begin(), byBucket.end());
   RoundWords words;
   for (const auto& [bucket, arrangement] : byBucket) {
-    if (dictionary.find(arrangement) != -1) words.byLength[arrangement.size() - kShortestWord].push_back(arrangement);
+    if (dictionary.find(arrangement) != -1)
+      words.byLength[arrangement.size() - kShortestWord].push_back(arrangement);
   }
   for (std::vector<std::string>& ofLength : words.byLength) std::sort(ofLength.begin(), ofLength.end());
   return words;

@@ -111,7 +111,9 @@ void drawBlankedRow(uint16_t y, uint16_t x, const std::string& text) {
   writeAt(x, y, text.substr(0, kLastColumn - std::min<size_t>(x, kLastColumn)));
 }
 
-void drawCentredRow(uint16_t y, const std::string& text) { drawBlankedRow(y, centringColumn(text.size()), text); }
+void drawCentredRow(uint16_t y, const std::string& text) {
+  drawBlankedRow(y, centringColumn(text.size()), text);
+}
 
 void appendNumber(std::string& text, int32_t n) {
   std::ostringstream stream;

@@ -50,7 +50,7 @@ struct RecordingParts {
   std::vector<uint32_t> scores;
   int viewerOpened = 0;
   std::vector<uint32_t> menuHighScores;
-  std::vector<Extras> menuExtras;  ///< what each menu was given
+  std::vector<Extras> menuExtras;   ///< what each menu was given
   std::vector<uint32_t> bestFor60;  ///< the best 60-second record each menu saw, or 0
 };
 

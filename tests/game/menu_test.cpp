@@ -198,15 +198,16 @@ TEST_F(MenuRecordsTest, TheBestScoresForTheTimeChosenStandUnderTheItems) {
   terminal.type(kEnter);
   EXPECT_TRUE(runMainMenu(game, 0, extras));
   EXPECT_EQ(itemRows(), kPlaySelected);
-  EXPECT_EQ(bestRows(terminal), (std::vector<std::string>{centred("Best scores for 60 seconds"),
-                                                          centred("1.  120   2026-03-01"),
-                                                          centred("2.    9   2026-03-02"), "", "", ""}));
+  EXPECT_EQ(bestRows(terminal),
+            (std::vector<std::string>{centred("Best scores for 60 seconds"), centred("1.  120   2026-03-01"),
+                                      centred("2.    9   2026-03-02"), "", "", ""}));
   for (const auto& [arrows, rows] :
-       {std::pair{keys({kDown, kRight}), std::vector<std::string>{centred("Best scores for 90 seconds"),
-                                                                  centred("1.  31   2026-02-01"), "", "", "", ""}},
+       {std::pair{keys({kDown, kRight}),
+                  std::vector<std::string>{centred("Best scores for 90 seconds"),
+                                           centred("1.  31   2026-02-01"), "", "", "", ""}},
         std::pair{keys({kDown, kRight, kRight}),
-                  std::vector<std::string>{centred("Best scores for 120 seconds"), centred("No scores yet"), "",
-                                           "", "", ""}}}) {
+                  std::vector<std::string>{centred("Best scores for 120 seconds"), centred("No scores yet"),
+                                           "", "", "", ""}}}) {
     WordGame fresh;
     support::FakeTerminal moved;
     moved.type(arrows);
@@ -219,7 +220,8 @@ TEST_F(MenuRecordsTest, ANoticeAboutTheRecordsIsShownOnce) {
   keep("nonsense");
   terminal.type(kEnter);
   EXPECT_TRUE(runMainMenu(game, 0, extras));
-  EXPECT_EQ(terminal.row(20), centred("Records file made no sense: kept as records.txt.bad; records start anew."));
+  EXPECT_EQ(terminal.row(20),
+            centred("Records file made no sense: kept as records.txt.bad; records start anew."));
   terminal.type(kEnter);
   EXPECT_TRUE(runMainMenu(game, 0, extras));
   EXPECT_EQ(terminal.row(20), "");

@@ -15,11 +15,11 @@ TEST(StateFolder, FromXdgStateHomeOrElseHome) {
     std::optional<std::string> home;
     std::string folder;
   };
-  for (const Case& c : {Case{"/x/state", "/home/p", "/x/state/quillop"},
-                        Case{"", "/home/p", "/home/p/.local/state/quillop"},
-                        Case{std::nullopt, "/home/p", "/home/p/.local/state/quillop"},
-                        Case{"relative/state", "/home/p", "/home/p/.local/state/quillop"},
-                        Case{"", "", ""}, Case{std::nullopt, std::nullopt, ""}}) {
+  for (const Case& c :
+       {Case{"/x/state", "/home/p", "/x/state/quillop"}, Case{"", "/home/p", "/home/p/.local/state/quillop"},
+        Case{std::nullopt, "/home/p", "/home/p/.local/state/quillop"},
+        Case{"relative/state", "/home/p", "/home/p/.local/state/quillop"}, Case{"", "", ""},
+        Case{std::nullopt, std::nullopt, ""}}) {
     support::ScopedEnvironment stateHome("XDG_STATE_HOME", c.stateHome);
     support::ScopedEnvironment home("HOME", c.home);
     EXPECT_EQ(records::stateFolder(), c.folder) << c.stateHome.value_or("(unset)");

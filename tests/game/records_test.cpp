@@ -44,8 +44,8 @@ TEST(RecordsTable, ItsTextReadsBackAsTheSameTable) {
 
 TEST(RecordsTable, TextsThatMakeNoSense) {
   for (const std::string& text :
-       {std::string(), std::string("Quillop records 1"), std::string("Quillop records 2\n"),
-        "\n" + kHeader, kHeader + "60 5 2026-01-01", kHeader + "\n", kHeader + "45 5 2026-01-01\n",
+       {std::string(), std::string("Quillop records 1"), std::string("Quillop records 2\n"), "\n" + kHeader,
+        kHeader + "60 5 2026-01-01", kHeader + "\n", kHeader + "45 5 2026-01-01\n",
         kHeader + "60 -5 2026-01-01\n", kHeader + "60 4294967296 2026-01-01\n", kHeader + "60 5 2026-1-01\n",
         kHeader + "60  5 2026-01-01\n", kHeader + "60 5 2026-01-01 \n", kHeader + "60 5\n",
         kHeader + "60 five 2026-01-01\n", std::string("\0", 1)}) {

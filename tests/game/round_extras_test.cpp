@@ -83,10 +83,15 @@ TEST_F(RoundExtrasTest, TheRoundsEndTellsHowManyWordsWereFoundAndClearsTheFeedba
 
 TEST_F(RoundExtrasTest, WShowsEveryWordWithTheFoundOnesMarked) {
   playThenAtTheEnd("ant\rplane\r", "w");
-  const std::vector<std::string> expected = {
-      " 3 Letter Words: 1 of 3", "  *ant     lap     tan", " 4 Letter Words: 0 of 1", "   plan",
-      " 5 Letter Words: 1 of 2", "  *plane   plate",       " 6 Letter Words: 0 of 1", "   planet",
-      ""};
+  const std::vector<std::string> expected = {" 3 Letter Words: 1 of 3",
+                                             "  *ant     lap     tan",
+                                             " 4 Letter Words: 0 of 1",
+                                             "   plan",
+                                             " 5 Letter Words: 1 of 2",
+                                             "  *plane   plate",
+                                             " 6 Letter Words: 0 of 1",
+                                             "   planet",
+                                             ""};
   EXPECT_EQ(terminal.row(2), bannerTextRow("Every word of the round: you found 2 of 7"));
   for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(terminal.row(static_cast<int>(5 + i)), expected[i]);
   EXPECT_EQ(terminal.row(22), bannerTextRow("* marks a word you found   Any key: back"));
