@@ -12,6 +12,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/bench/word_file.sh"
 build=${1:-$root/build/default}
 cmake --build "$build" --target round_words_bench >/dev/null
 bench=$build/round_words_bench
@@ -20,17 +21,7 @@ export LC_ALL=C
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 words=$work/words.txt
-awk 'BEGIN {
-  srand(20240601)
-  letters = "abcdefghijklmnopqrstuvwxyz"
-  for (i = 0; i < 2000000; i++) {
-    length_ = 1 + int(rand() * 9)
-    word = ""
-    for (j = 0; j < length_; j++) word = word substr(letters, 1 + int(rand() * 26), 1)
-    if (rand() < 0.1) word = substr(word, 1, int(length_ / 2)) "\047" substr(word, int(length_ / 2) + 1)
-    print word
-  }
-}' >"$words"
+write_word_file "$words"
 
 echo "shipped dictionary ($(wc -l <"$root/engldict.txt") lines):"
 "$bench" "$root/engldict.txt"
