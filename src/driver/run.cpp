@@ -51,8 +51,10 @@ void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras)
   }
 }
 
-// The classic screens keep no records and read no state folder.
-void playWithExtras(const Settings& settings, WordGame& game, const GameParts& parts) {
+// Unless the classic screens are asked for, the games have the extras and
+// keep their best scores in the player's state folder; the classic screens
+// read and write no state at all.
+void playGames(const Settings& settings, WordGame& game, const GameParts& parts) {
   Extras extras;
   if (settings.classicScreens) return playUntilExit(game, parts, extras);
   records::Store records(records::stateFolder());
@@ -79,7 +81,7 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
     return kExitDictionaryError;
   }
   seedRandomGenerator();
-  playWithExtras(settings, game, parts);
+  playGames(settings, game, parts);
   writeGoodbye();
   console::readKey();
   return kExitSuccess;
