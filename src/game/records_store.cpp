@@ -17,7 +17,7 @@ constexpr const char* kFileName = "records.txt";
 constexpr const char* kLockName = "records.lock";
 constexpr const char* kAsideSuffix = ".bad";
 // A full table is well under a kilobyte; a file far larger is not ours.
-constexpr std::uintmax_t kLargestFile = 64U * 1024U;
+constexpr std::uintmax_t kLargestFile = 65536;
 constexpr int kAsideAttempts = 1000;
 
 enum class ReadOutcome { kRead, kMissing, kFailed };
