@@ -16,9 +16,9 @@ TEST(StateFolder, FromXdgStateHomeOrElseHome) {
     std::string folder;
   };
   for (const Case& c :
-       {Case{"/x/state", "/home/p", "/x/state/quillop"}, Case{"", "/home/p", "/home/p/.local/state/quillop"},
-        Case{std::nullopt, "/home/p", "/home/p/.local/state/quillop"},
-        Case{"relative/state", "/home/p", "/home/p/.local/state/quillop"}, Case{"", "", ""},
+       {Case{"/x/state", "/u/p", "/x/state/quillop"}, Case{"", "/u/p", "/u/p/.local/state/quillop"},
+        Case{std::nullopt, "/u/p", "/u/p/.local/state/quillop"},
+        Case{"relative/state", "/u/p", "/u/p/.local/state/quillop"}, Case{"", "", ""},
         Case{std::nullopt, std::nullopt, ""}}) {
     support::ScopedEnvironment stateHome("XDG_STATE_HOME", c.stateHome);
     support::ScopedEnvironment home("HOME", c.home);
