@@ -13,6 +13,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/bench/word_file.sh"
 quillop=${1:-$root/build/default/quillop}
 [ -x "$quillop" ] || { echo "no quillop at $quillop: build first (see README.md)" >&2; exit 1; }
 [ -x /usr/bin/time ] || { echo "needs /usr/bin/time (Debian package: time)" >&2; exit 1; }
@@ -24,17 +25,7 @@ words=$work/words.txt
 empty=$work/empty.txt
 : >"$empty"
 
-awk 'BEGIN {
-  srand(20240601)
-  letters = "abcdefghijklmnopqrstuvwxyz"
-  for (i = 0; i < 2000000; i++) {
-    length_ = 1 + int(rand() * 9)
-    word = ""
-    for (j = 0; j < length_; j++) word = word substr(letters, 1 + int(rand() * 26), 1)
-    if (rand() < 0.1) word = substr(word, 1, int(length_ / 2)) "\047" substr(word, int(length_ / 2) + 1)
-    print word
-  }
-}' >"$words"
+write_word_file "$words"
 
 run_quillop() { "$quillop" -n -f "$1" </dev/null >/dev/null; }
 run_awk() { awk 'length($0) >= 3 && length($0) <= 6 && index($0, "\047") == 0 { n++ } END { print n + 0 }' "$1"; }
