@@ -1,40 +1,66 @@
 #include "dictionary/line_splitter.h"
 
-#include <cstring>
+#include <cassert>
 
 namespace dictionary {
 
-bool LineSplitter::nextLine(Line& line) {
-  const void* lineFeed = rest_.empty() ? nullptr : std::memchr(rest_.data(), '\n', rest_.size());
-  if (lineFeed == nullptr) {
-    keep(rest_);
-    rest_ = {};
-    return false;
-  }
-  size_t length = static_cast<size_t>(static_cast<const char*>(lineFeed) - rest_.data());
-  std::string_view piece = rest_.substr(0, length);
-  rest_.remove_prefix(length + 1);
-  if (startedLength_ == 0 && !startedTooLong_) {
-    // The common case: the whole line lies in this chunk, so it is not copied.
-    bool tooLong = piece.size() > kLongestKept;
-    line = {tooLong ? std::string_view() : piece, tooLong};
-    return true;
-  }
-  keep(piece);
-  line = {startedTooLong_ ? std::string_view() : std::string_view(started_, startedLength_), startedTooLong_};
-  startedLength_ = 0;
-  startedTooLong_ = false;
-  return true;
+namespace {
+
+constexpr unsigned char kLineFeed = '\n';
+// Groups of eight bytes with more line feeds than this take a slower
+// branch; a word list seldom has them, as they need lines of one byte.
+constexpr size_t kLineFeedsWrittenAlways = 4;
+
+}  // namespace
+
+LineSplitter::LineSplitter(size_t chunkBytes)
+    : buffer_(new char[kCarrySpace + chunkBytes + kPadding]), chunkBytes_(chunkBytes) {
+  std::memset(buffer_.get(), 0, kCarrySpace);
 }
 
-void LineSplitter::keep(std::string_view piece) {
-  if (piece.empty()) return;
-  if (startedTooLong_ || startedLength_ + piece.size() > kLongestKept) {
-    startedTooLong_ = true;
+const char* LineSplitter::endOfCarriedLongLine(size_t received) {
+  const void* lineFeed = received == 0 ? nullptr : std::memchr(chunk(), kLineFeed, received);
+  if (lineFeed == nullptr) return nullptr;
+  carriedTooLong_ = false;
+  return static_cast<const char*>(lineFeed) + 1;
+}
+
+// Each group's first offsets are written whether or not it has that many
+// line feeds (an absent one reads as the group's last byte), and the count
+// moves on by the number there are: no branch on how many.
+size_t LineSplitter::listLineFeeds(const char* window, const char* end) {
+  size_t found = 0;
+  for (const char* group = window; group < end; group += kLanes) {
+    uint64_t lineFeeds = lanesEqualTo(loadEightBytes(group), kLineFeed);
+    if (static_cast<size_t>(end - group) < kLanes) lineFeeds &= leadingLanes(static_cast<size_t>(end - group));
+    const size_t count = flaggedLaneCount(lineFeeds);
+    const auto groupOffset = static_cast<uint16_t>(group - window);
+    uint16_t* out = &lineFeeds_[found];
+    auto takeFirst = [&lineFeeds, groupOffset] {
+      const auto offset = static_cast<uint16_t>(groupOffset + firstFlaggedLane(lineFeeds));
+      lineFeeds = withoutFirstFlag(lineFeeds);
+      return offset;
+    };
+    out[0] = takeFirst();
+    out[1] = takeFirst();
+    out[2] = takeFirst();
+    out[3] = takeFirst();
+    for (size_t i = kLineFeedsWrittenAlways; i < count; ++i) out[i] = takeFirst();
+    found += count;
+  }
+  return found;
+}
+
+void LineSplitter::keepUnfinished(const char* lineStart, const char* end) {
+  const auto length = static_cast<size_t>(end - lineStart);
+  if (length > kLongestKept) {
+    carriedTooLong_ = true;
+    carried_ = 0;
     return;
   }
-  std::memcpy(started_ + startedLength_, piece.data(), piece.size());
-  startedLength_ += piece.size();
+  assert(lineStart >= buffer_.get());
+  std::memmove(chunk() - length, lineStart, length);
+  carried_ = length;
 }
 
 }  // namespace dictionary

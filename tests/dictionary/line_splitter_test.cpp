@@ -13,34 +13,59 @@ constexpr const char* kTooLong = "<too long>";
 
 // The lines of text when it arrives in chunks of chunkSize bytes.
 std::vector<std::string> splitInChunks(std::string_view text, size_t chunkSize) {
-  LineSplitter splitter;
+  LineSplitter splitter(chunkSize);
   std::vector<std::string> lines;
   for (size_t at = 0; at < text.size(); at += chunkSize) {
-    splitter.setChunk(text.substr(at, chunkSize));
-    for (dictionary::Line line; splitter.nextLine(line);) {
-      lines.push_back(line.tooLong ? kTooLong : std::string(line.bytes));
-    }
+    std::string_view chunk = text.substr(at, chunkSize);
+    chunk.copy(splitter.chunk(), chunk.size());
+    splitter.split(chunk.size(), [&lines](const char* line, size_t length) {
+      lines.push_back(length == LineSplitter::kTooLong ? kTooLong : std::string(line, length));
+    });
   }
   return lines;
 }
 
+// Lines of every length from 0 to 9, with and without a carriage return,
+// so that a chunk ends at every offset of every kind of line.
 TEST(LineSplitter, SameLinesWhereverTheChunksEnd) {
   std::string text = "cat\r\ndogs\n\nabcdefg\nabcdefgh\nelephant\r\n\nunfinished";
   std::vector<std::string> expected{"cat\r", "dogs", "", "abcdefg", kTooLong, kTooLong, ""};
+  for (size_t length = 0; length <= 9; ++length) {
+    std::string line = std::string(length, 'w');
+    text.insert(0, line + "\n" + line + "\r\n");
+    expected.insert(expected.begin(), {length <= 7 ? line : kTooLong, length <= 6 ? line + '\r' : kTooLong});
+  }
   for (size_t chunkSize = 1; chunkSize <= text.size(); ++chunkSize) {
+    ASSERT_EQ(splitInChunks(text, chunkSize), expected) << "chunks of " << chunkSize;
+  }
+}
+
+// A chunk is searched a window of a few kilobytes at a time; lines that
+// straddle two windows, or that run on over many chunks, come out whole.
+TEST(LineSplitter, LinesAcrossWindowsAndManyChunks) {
+  std::string text;
+  std::vector<std::string> expected;
+  for (size_t n = 0; text.size() < 20'000; ++n) {
+    std::string line(n % 9, static_cast<char>('a' + n % 26));
+    text += line + '\n';
+    expected.push_back(line.size() <= 7 ? line : kTooLong);
+  }
+  text += std::string(50'000, 'x') + "\nend\n";
+  expected.insert(expected.end(), {kTooLong, "end"});
+  for (size_t chunkSize : {4096U, 5000U, 16'384U, 65'536U}) {
     EXPECT_EQ(splitInChunks(text, chunkSize), expected) << "chunks of " << chunkSize;
   }
 }
 
 TEST(LineSplitter, AnEmptyChunkGivesNothing) {
-  LineSplitter splitter;
-  dictionary::Line line;
-  splitter.setChunk({});
-  EXPECT_FALSE(splitter.nextLine(line));
-  splitter.setChunk("\n");
-  ASSERT_TRUE(splitter.nextLine(line));
-  EXPECT_EQ(line.bytes, "");
-  EXPECT_FALSE(line.tooLong);
+  LineSplitter splitter(16);
+  std::vector<std::string> lines;
+  auto collect = [&lines](const char* line, size_t length) { lines.emplace_back(line, length); };
+  splitter.split(0, collect);
+  EXPECT_TRUE(lines.empty());
+  splitter.chunk()[0] = '\n';
+  splitter.split(1, collect);
+  EXPECT_EQ(lines, std::vector<std::string>{""});
 }
 
 }  // namespace
