@@ -32,7 +32,6 @@ size_t LineSplitter::listLineFeeds(const char* window, const char* end) {
   size_t found = 0;
   for (const char* group = window; group < end; group += kLanes) {
     uint64_t lineFeeds = lanesEqualTo(loadEightBytes(group), kLineFeed);
-    if (static_cast<size_t>(end - group) < kLanes) lineFeeds &= leadingLanes(static_cast<size_t>(end - group));
     const size_t count = flaggedLaneCount(lineFeeds);
     const auto groupOffset = static_cast<uint16_t>(group - window);
     uint16_t* out = &lineFeeds_[found];

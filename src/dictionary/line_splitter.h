@@ -56,7 +56,9 @@ class LineSplitter {
   /// bytes (just past its line feed), or null when it goes on past the chunk.
   const char* endOfCarriedLongLine(size_t received);
   /// Lists the offsets from window of the line feeds in [window, end) in
-  /// lineFeeds_ and returns how many there are.
+  /// lineFeeds_ and returns how many there are. It reads whole groups of
+  /// eight: end is a multiple of eight bytes from window, or the chunk's
+  /// end, where the padding holds no line feed.
   size_t listLineFeeds(const char* window, const char* end);
   void keepUnfinished(const char* lineStart, const char* end);
 

@@ -26,10 +26,12 @@ std::vector<std::string> splitInChunks(std::string_view text, size_t chunkSize) 
 }
 
 // Lines of every length from 0 to 9, with and without a carriage return,
-// so that a chunk ends at every offset of every kind of line.
+// and a run of empty lines, so that a chunk ends at every offset of every
+// kind of line and eight bytes can hold eight line ends.
 TEST(LineSplitter, SameLinesWhereverTheChunksEnd) {
-  std::string text = "cat\r\ndogs\n\nabcdefg\nabcdefgh\nelephant\r\n\nunfinished";
-  std::vector<std::string> expected{"cat\r", "dogs", "", "abcdefg", kTooLong, kTooLong, ""};
+  std::string text = "cat\r\ndogs\n\nabcdefg\nabcdefgh\nelephant\r\n" + std::string(10, '\n') + "unfinished";
+  std::vector<std::string> expected{"cat\r", "dogs", "", "abcdefg", kTooLong, kTooLong};
+  expected.insert(expected.end(), 10, "");
   for (size_t length = 0; length <= 9; ++length) {
     std::string line = std::string(length, 'w');
     text.insert(0, line + "\n" + line + "\r\n");
