@@ -44,12 +44,12 @@ class NodeLink {
  public:
   NodeLink(Node<T>* node = nullptr) { *this = node; }
   NodeLink& operator=(Node<T>* node) {
-    std::memcpy(bytes_, &node, sizeof node);
+    std::memcpy(bytes_, &node, sizeof bytes_);
     return *this;
   }
   operator Node<T>*() const {
     Node<T>* node = nullptr;
-    std::memcpy(&node, bytes_, sizeof node);
+    std::memcpy(&node, bytes_, sizeof bytes_);
     return node;
   }
   Node<T>* operator->() const { return *this; }
@@ -158,6 +158,7 @@ class HTable {
 
 /// The dictionary: words of at most six bytes.
 using WordTable = HTable<ShortWord>;
-static_assert(sizeof(Node<ShortWord>) == sizeof(ShortWord) + sizeof(void*), "a word's node is the word and a link");
+static_assert(sizeof(Node<ShortWord>) == sizeof(ShortWord) + sizeof(void*),
+              "a word's node is the word and a link");
 
 }  // namespace containers

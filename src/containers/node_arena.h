@@ -17,7 +17,8 @@ namespace containers {
 template <typename NodeType>
 class NodeArena {
   static_assert(std::is_trivially_destructible_v<NodeType>, "nodes are freed with their blocks, unvisited");
-  static_assert(alignof(NodeType) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__, "a block starts at the default alignment");
+  static_assert(alignof(NodeType) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__,
+                "a block starts at the default alignment");
 
  public:
   /// Measured with the 800,000 words of the loading benchmark: blocks of

@@ -43,7 +43,9 @@ constexpr uint64_t lanesBelow(uint64_t value, unsigned char limit) {
   return ~(((value | kFlagOfEveryLane) - inEveryLane(limit)) | value) & kFlagOfEveryLane;
 }
 
-constexpr uint64_t lanesEqualTo(uint64_t value, unsigned char byte) { return lanesBelow(value ^ inEveryLane(byte), 1); }
+constexpr uint64_t lanesEqualTo(uint64_t value, unsigned char byte) {
+  return lanesBelow(value ^ inEveryLane(byte), 1);
+}
 
 /// Every bit of lanes 0 to count - 1, for count 0 to 7.
 constexpr uint64_t leadingLanes(size_t count) { return (uint64_t{1} << (8 * count)) - 1; }
@@ -59,6 +61,8 @@ constexpr size_t firstFlaggedLane(uint64_t flags) {
 constexpr uint64_t withoutFirstFlag(uint64_t flags) { return flags & (flags - 1); }
 
 /// Multiplying gathers every lane's flag, moved to its lowest bit, into the top lane.
-constexpr size_t flaggedLaneCount(uint64_t flags) { return static_cast<size_t>(((flags >> 7) * kLowBitOfEveryLane) >> 56); }
+constexpr size_t flaggedLaneCount(uint64_t flags) {
+  return static_cast<size_t>(((flags >> 7) * kLowBitOfEveryLane) >> 56);
+}
 
 }  // namespace dictionary

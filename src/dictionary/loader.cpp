@@ -112,8 +112,9 @@ inline void WordLoader::take(const char* line, size_t length) {
 
 void WordLoader::writeProgress(const containers::ShortWord& word) const {
   char text[64];
-  int length = std::snprintf(text, sizeof text, ": Word # %-6" PRIu32 " - %-6.*s (%-4" PRId32 ")", usableWords_,
-                             static_cast<int>(word.size()), word.view().data(), containers::hashWord(word));
+  int length =
+      std::snprintf(text, sizeof text, ": Word # %-6" PRIu32 " - %-6.*s (%-4" PRId32 ")", usableWords_,
+                    static_cast<int>(word.size()), word.view().data(), containers::hashWord(word));
   std::cout.write(text, length);
   std::cout << std::string(kProgressLength, '\b');
 }

@@ -26,7 +26,6 @@ struct LineWord {
   uint64_t lanes = 0;
   size_t length = 0;
   bool usable = false;
-
 };
 
 /// What a line gives: the line without the carriage return of a CR LF line
@@ -61,7 +60,8 @@ inline LineWord readLineWord(const char* line, size_t length) {
   const uint64_t bytes = loadEightBytes(line);
   // For an empty line the lane read is ignored.
   const size_t lastLane = (length - 1) % kLanes;
-  const bool carriageReturnLast = (length != 0) & (((bytes >> (8 * lastLane)) & 0xFF) == detail::kCarriageReturn);
+  const bool carriageReturnLast =
+      (length != 0) & (((bytes >> (8 * lastLane)) & 0xFF) == detail::kCarriageReturn);
   const size_t wordLength = length - carriageReturnLast;
   // Anything longer than 7 is as unusable as 7.
   const size_t checkedLength = wordLength < kLanes ? wordLength : kLanes - 1;

@@ -33,8 +33,8 @@ TEST(LineSplitter, SameLinesWhereverTheChunksEnd) {
   std::vector<std::string> expected{"cat\r", "dogs", "", "abcdefg", kTooLong, kTooLong};
   expected.insert(expected.end(), 10, "");
   for (size_t length = 0; length <= 9; ++length) {
-    std::string line = std::string(length, 'w');
-    text.insert(0, line + "\n" + line + "\r\n");
+    const std::string line(length, 'w');
+    text.insert(0, line + "\r\n").insert(0, line + "\n");
     expected.insert(expected.begin(), {length <= 7 ? line : kTooLong, length <= 6 ? line + '\r' : kTooLong});
   }
   for (size_t chunkSize = 1; chunkSize <= text.size(); ++chunkSize) {

@@ -149,8 +149,9 @@ TEST_F(LoaderTest, LinesCutByTheChunkEndAtEveryOffset) {
   for (size_t shift = 0; shift <= lines.size(); ++shift) {
     support::FakeTerminal captured;
     WordGame fresh;
-    const std::string filler(kLoaderChunkBytes - 1 - shift, 'x');
-    ASSERT_TRUE(loadDictionary(folder.write("cut.txt", filler + '\n' + lines), fresh, true));
+    std::string contents(kLoaderChunkBytes - 1 - shift, 'x');
+    contents += '\n';
+    ASSERT_TRUE(loadDictionary(folder.write("cut.txt", contents + lines), fresh, true));
     EXPECT_EQ(sorted(tableWords(fresh)), (std::vector<std::string>{"abcdef", "cat"})) << "shift " << shift;
     EXPECT_TRUE(captured.output().ends_with("(Total usable words: 2 of 6)\r\n")) << "shift " << shift;
   }
