@@ -9,7 +9,7 @@ namespace {
 constexpr unsigned char kLineFeed = '\n';
 // Groups of eight bytes with more line feeds than this take a slower
 // branch; a word list seldom has them, as they need lines of one byte.
-constexpr size_t kLineFeedsWrittenAlways = 4;
+constexpr size_t kLineFeedsWrittenAlways = 3;
 
 }  // namespace
 
@@ -43,16 +43,30 @@ size_t LineSplitter::listLineFeeds(const char* window, const char* end) {
     out[0] = takeFirst();
     out[1] = takeFirst();
     out[2] = takeFirst();
-    out[3] = takeFirst();
     for (size_t i = kLineFeedsWrittenAlways; i < count; ++i) out[i] = takeFirst();
     found += count;
   }
   return found;
 }
 
+// A line is picked by moving the count on by one or by none, so the loop
+// has no branch that depends on the lengths.
+size_t LineSplitter::pickHandedLines(const char* window, size_t found, const char*& lineStart) {
+  size_t handed = 0;
+  for (size_t i = 0; i < found; ++i) {
+    const char* lineFeed = window + lineFeeds_[i];
+    const auto length = static_cast<size_t>(lineFeed - lineStart);
+    lineFeeds_[handed] = lineFeeds_[i];
+    lengths_[handed] = static_cast<uint8_t>(length);
+    handed += static_cast<size_t>(length - kShortestHanded <= kLongestHanded - kShortestHanded);
+    lineStart = lineFeed + 1;
+  }
+  return handed;
+}
+
 void LineSplitter::keepUnfinished(const char* lineStart, const char* end) {
   const auto length = static_cast<size_t>(end - lineStart);
-  if (length > kLongestKept) {
+  if (length > kLongestHanded) {
     carriedTooLong_ = true;
     carried_ = 0;
     return;

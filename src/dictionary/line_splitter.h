@@ -1,13 +1,14 @@
 #pragma once
 // Cuts a byte stream, read chunk by chunk into the splitter's own buffer,
-// into lines that end at a line feed, keeping no more than a few bytes of
+// into lines that end at a line feed, counts them, and hands over the few
+// that are short enough to hold a word. It keeps no more than a few bytes of
 // any one line from one chunk to the next: a word file with a gigabyte on
 // one line is passed over in fixed memory.
 //
-// Line feeds are found eight bytes at a time, one window of the chunk after
-// another: first every line feed of the window is listed, then the lines
-// are handed over in a plain loop, so neither step branches on where the
-// lines happen to end.
+// A chunk is taken one window at a time, each in three plain loops that do
+// not branch on where the lines end: the window's line feeds are listed,
+// eight bytes at a time; the lines of a word's length are picked from the
+// list; and those are handed over.
 
 #include <array>
 #include <cstddef>
@@ -16,16 +17,18 @@
 #include <memory>
 
 #include "dictionary/eight_bytes.h"
+#include "dictionary/word_filter.h"
 
 namespace dictionary {
 
 class LineSplitter {
  public:
-  /// Six letters of the longest usable word, plus the carriage return of a
-  /// CR LF line end.
-  static constexpr size_t kLongestKept = 7;
-  /// The length handed over for every line longer than kLongestKept.
-  static constexpr size_t kTooLong = kLongestKept + 1;
+  /// The shortest line handed over: the shortest usable word.
+  static constexpr size_t kShortestHanded = kShortestUsable;
+  /// The longest line handed over, and kept from one chunk to the next: six
+  /// letters of the longest usable word, plus the carriage return of a CR
+  /// LF line end.
+  static constexpr size_t kLongestHanded = kLongestUsable + 1;
 
   explicit LineSplitter(size_t chunkBytes);
 
@@ -33,14 +36,14 @@ class LineSplitter {
   char* chunk() { return buffer_.get() + kCarrySpace; }
   size_t chunkBytes() const { return chunkBytes_; }
 
-  /// Hands each line that the chunk's first `received` bytes complete to
-  /// visit(line, length), in order, without its line feed. length is the
-  /// line's length, or kTooLong for any longer line; the 8 bytes from line
-  /// are readable and begin with the line's own unless it is too long. A
+  /// Takes the chunk's first `received` bytes and returns the number of
+  /// lines they complete. Each of those lines of kShortestHanded to
+  /// kLongestHanded bytes, without its line feed, goes to
+  /// visit(line, length), in order; the 8 bytes from line are readable. A
   /// line that the chunk leaves unfinished goes on in the next chunk; one
-  /// that the stream never finishes is never handed over.
+  /// that the stream never finishes is neither counted nor handed over.
   template <typename Visit>
-  void split(size_t received, Visit&& visit);
+  size_t split(size_t received, Visit&& visit);
 
  private:
   // Before the chunk, room for the kept bytes of a line that the last chunk
@@ -60,39 +63,43 @@ class LineSplitter {
   /// eight: end is a multiple of eight bytes from window, or the chunk's
   /// end, where the padding holds no line feed.
   size_t listLineFeeds(const char* window, const char* end);
+  /// Moves the first `found` listed lines that may hold a word to the front
+  /// of the list, with their lengths, and returns how many there are.
+  /// lineStart is where the first one starts; it ends up past the last.
+  size_t pickHandedLines(const char* window, size_t found, const char*& lineStart);
   void keepUnfinished(const char* lineStart, const char* end);
 
   std::unique_ptr<char[]> buffer_;
   size_t chunkBytes_;
   size_t carried_ = 0;           ///< kept bytes of an unfinished line, just before chunk()
-  bool carriedTooLong_ = false;  ///< the unfinished line is longer than kLongestKept
-  // Room for the four offsets written for every group of eight, whether or
-  // not that many line feeds are in it.
+  bool carriedTooLong_ = false;  ///< the unfinished line is longer than kLongestHanded
+  // Room for the offsets written for every group of eight, whether or not
+  // that many line feeds are in it.
   std::array<uint16_t, kWindowBytes + kLanes> lineFeeds_{};
+  std::array<uint8_t, kWindowBytes + kLanes> lengths_{};
 };
 
 template <typename Visit>
-void LineSplitter::split(size_t received, Visit&& visit) {
+size_t LineSplitter::split(size_t received, Visit&& visit) {
   const char* end = chunk() + received;
   std::memset(chunk() + received, 0, kPadding);
   const char* lineStart = chunk() - carried_;
+  size_t lines = 0;
   if (carriedTooLong_) {
     lineStart = endOfCarriedLongLine(received);
-    if (lineStart == nullptr) return;
-    visit(buffer_.get(), kTooLong);
+    if (lineStart == nullptr) return 0;
+    lines = 1;
   }
   for (const char* window = lineStart; window < end;) {
     const char* windowEnd = window + std::min(kWindowBytes, static_cast<size_t>(end - window));
     const size_t found = listLineFeeds(window, windowEnd);
-    for (size_t i = 0; i < found; ++i) {
-      const char* lineFeed = window + lineFeeds_[i];
-      const auto length = static_cast<size_t>(lineFeed - lineStart);
-      visit(lineStart, length < kTooLong ? length : kTooLong);
-      lineStart = lineFeed + 1;
-    }
+    const size_t handed = pickHandedLines(window, found, lineStart);
+    for (size_t i = 0; i < handed; ++i) visit(window + lineFeeds_[i] - lengths_[i], size_t{lengths_[i]});
+    lines += found;
     window = windowEnd;
   }
   keepUnfinished(lineStart, end);
+  return lines;
 }
 
 }  // namespace dictionary

@@ -56,6 +56,12 @@ File openDictionary(const std::string& fileName) {
   return file;
 }
 
+// Lines read and usable words among them.
+struct Totals {
+  uint32_t usableWords = 0;
+  uint32_t linesRead = 0;
+};
+
 class WordLoader {
  public:
   WordLoader(Table& table, bool verbose) : table_(table), verbose_(verbose) {}
@@ -65,9 +71,10 @@ class WordLoader {
   void writeTotals() const;
 
  private:
+  void split(dictionary::LineSplitter& splitter, size_t received);
   template <bool kVerbose>
-  void take(const char* line, size_t length);
-  void writeProgress(const containers::ShortWord& word) const;
+  void take(const char* line, size_t length, uint32_t& usableWords);
+  void writeProgress(const containers::ShortWord& word, uint32_t usableWords) const;
   // The table's hash function, called directly when it is hashWord, so the
   // compiler can inline it and keep the word in registers.
   int32_t bucketOf(const containers::ShortWord& word) const {
@@ -76,8 +83,7 @@ class WordLoader {
 
   Table& table_;
   bool verbose_;
-  uint32_t usableWords_ = 0;
-  uint32_t linesRead_ = 0;
+  Totals totals_;
 };
 
 std::error_code WordLoader::readAll(std::FILE& file) {
@@ -85,35 +91,49 @@ std::error_code WordLoader::readAll(std::FILE& file) {
   for (;;) {
     const size_t received = std::fread(splitter.chunk(), 1, splitter.chunkBytes(), &file);
     if (std::ferror(&file)) return {errno, std::generic_category()};
-    if (verbose_) {
-      splitter.split(received, [this](const char* line, size_t length) { take<true>(line, length); });
-    } else {
-      splitter.split(received, [this](const char* line, size_t length) { take<false>(line, length); });
-    }
+    split(splitter, received);
     if (received < splitter.chunkBytes()) return {};
   }
 }
 
-// The quiet loop runs once per line of the file: everything in it is
-// inlined, and it branches only on whether the line is a word.
+// The count of usable words is kept in a local copy, which the compiler can
+// hold in a register for the whole chunk instead of writing it back at
+// every word.
+void WordLoader::split(dictionary::LineSplitter& splitter, size_t received) {
+  uint32_t usableWords = totals_.usableWords;
+  size_t lines = 0;
+  if (verbose_) {
+    lines = splitter.split(received, [this, &usableWords](const char* line, size_t length) {
+      take<true>(line, length, usableWords);
+    });
+  } else {
+    lines = splitter.split(received, [this, &usableWords](const char* line, size_t length) {
+      take<false>(line, length, usableWords);
+    });
+  }
+  totals_.usableWords = usableWords;
+  totals_.linesRead = totals_.linesRead + static_cast<uint32_t>(lines);
+}
+
+// The quiet loop runs once per line that may hold a word: everything in it
+// is inlined, and it branches only on whether the line is a word.
 template <bool kVerbose>
-inline void WordLoader::take(const char* line, size_t length) {
+inline void WordLoader::take(const char* line, size_t length, uint32_t& usableWords) {
   const dictionary::LineWord candidate = dictionary::readLineWord(line, length);
   if (candidate.usable) {
     char padded[dictionary::kLanes];
     dictionary::storeEightBytes(padded, candidate.lanes);
     const containers::ShortWord word(containers::ShortWord::FromZeroPadded{}, padded, candidate.length);
-    usableWords_ = usableWords_ + 1;
-    if constexpr (kVerbose) writeProgress(word);
+    usableWords = usableWords + 1;
+    if constexpr (kVerbose) writeProgress(word, usableWords);
     table_.buckets[static_cast<size_t>(bucketOf(word))].insert(word);
   }
-  linesRead_ = linesRead_ + 1;
 }
 
-void WordLoader::writeProgress(const containers::ShortWord& word) const {
+void WordLoader::writeProgress(const containers::ShortWord& word, uint32_t usableWords) const {
   char text[64];
   int length =
-      std::snprintf(text, sizeof text, ": Word # %-6" PRIu32 " - %-6.*s (%-4" PRId32 ")", usableWords_,
+      std::snprintf(text, sizeof text, ": Word # %-6" PRIu32 " - %-6.*s (%-4" PRId32 ")", usableWords,
                     static_cast<int>(word.size()), word.view().data(), containers::hashWord(word));
   std::cout.write(text, length);
   std::cout << std::string(kProgressLength, '\b');
@@ -121,7 +141,7 @@ void WordLoader::writeProgress(const containers::ShortWord& word) const {
 
 void WordLoader::writeTotals() const {
   if (verbose_) {
-    std::cout << ": DONE! (Total usable words: " << usableWords_ << " of " << linesRead_ << ")";
+    std::cout << ": DONE! (Total usable words: " << totals_.usableWords << " of " << totals_.linesRead << ")";
   } else {
     std::cout << "DONE!" << std::string(kQuietTotalsPadding, ' ');
   }

@@ -3,6 +3,7 @@
 // at a time: the loader asks this of every line, so the decision takes the
 // same few steps whatever the bytes are, with no branch per byte.
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -28,10 +29,10 @@ struct LineWord {
   bool usable = false;
 };
 
-/// What a line gives: the line without the carriage return of a CR LF line
-/// end (so files written with either convention give the same words), when
-/// that is a usable word. `length` is the line's length, or any number from
-/// 8 up for a longer line; the 8 bytes from `line` must be readable.
+/// What a line of 3 to 7 bytes gives: the line without the carriage return
+/// of a CR LF line end (so files written with either convention give the
+/// same words), when that is a usable word. The 8 bytes from `line` must be
+/// readable.
 inline LineWord readLineWord(const char* line, size_t length);
 
 namespace detail {
@@ -57,15 +58,11 @@ inline bool isUsableCandidate(uint64_t bytes, size_t length) {
 
 // Inline, being the loader's innermost step.
 inline LineWord readLineWord(const char* line, size_t length) {
+  assert(length >= kShortestUsable && length <= kLongestUsable + 1);
   const uint64_t bytes = loadEightBytes(line);
-  // For an empty line the lane read is ignored.
-  const size_t lastLane = (length - 1) % kLanes;
-  const bool carriageReturnLast =
-      (length != 0) & (((bytes >> (8 * lastLane)) & 0xFF) == detail::kCarriageReturn);
+  const bool carriageReturnLast = ((bytes >> (8 * (length - 1))) & 0xFF) == detail::kCarriageReturn;
   const size_t wordLength = length - carriageReturnLast;
-  // Anything longer than 7 is as unusable as 7.
-  const size_t checkedLength = wordLength < kLanes ? wordLength : kLanes - 1;
-  return {bytes & leadingLanes(checkedLength), wordLength, detail::isUsableCandidate(bytes, checkedLength)};
+  return {bytes & leadingLanes(wordLength), wordLength, detail::isUsableCandidate(bytes, wordLength)};
 }
 
 }  // namespace dictionary
