@@ -50,19 +50,10 @@ constexpr uint64_t lanesEqualTo(uint64_t value, unsigned char byte) {
 /// Every bit of lanes 0 to count - 1, for count 0 to 7.
 constexpr uint64_t leadingLanes(size_t count) { return (uint64_t{1} << (8 * count)) - 1; }
 
-/// The lowest flagged lane; kLanes - 1 when none is. The top bit set here
-/// tells the compiler that the count of trailing zeros has a value to find,
-/// so it needs no branch for a value of zero.
-constexpr size_t firstFlaggedLane(uint64_t flags) {
-  return static_cast<size_t>(std::countr_zero(flags | uint64_t{1} << 63)) / 8;
-}
-
-/// flags less its lowest flag.
-constexpr uint64_t withoutFirstFlag(uint64_t flags) { return flags & (flags - 1); }
-
-/// Multiplying gathers every lane's flag, moved to its lowest bit, into the top lane.
-constexpr size_t flaggedLaneCount(uint64_t flags) {
-  return static_cast<size_t>(((flags >> 7) * kLowBitOfEveryLane) >> 56);
+/// The flagged lanes as one bit each, lane 0 lowest. The multiplication
+/// moves each lane's flag to its own bit of the top lane, with no carries.
+constexpr size_t flaggedLaneSet(uint64_t flags) {
+  return static_cast<size_t>(((flags >> 7) * 0x0102040810204080) >> 56);
 }
 
 }  // namespace dictionary

@@ -1,5 +1,7 @@
 #include "dictionary/line_splitter.h"
 
+#include <algorithm>
+#include <bit>
 #include <cassert>
 
 namespace dictionary {
@@ -7,9 +9,40 @@ namespace dictionary {
 namespace {
 
 constexpr unsigned char kLineFeed = '\n';
-// Groups of eight bytes with more line feeds than this take a slower
-// branch; a word list seldom has them, as they need lines of one byte.
-constexpr size_t kLineFeedsWrittenAlways = 3;
+
+// Offsets of line feeds are 16-bit numbers, written four at a time as one
+// 64-bit value; adding a group's offset to each part of such a value at
+// once never carries from one part into the next.
+constexpr size_t kOffsetsPerValue = 4;
+constexpr uint64_t kOneInEveryPart = 0x0001000100010001;
+
+// The flagged lanes of a group in order, for every set of them.
+struct LaneList {
+  std::array<uint64_t, kLanes / kOffsetsPerValue> lanes;  ///< 16-bit lane numbers, four a value
+  size_t count;
+};
+
+// Built as the arrays of 16-bit numbers they are read as, so the list is
+// right whatever order the machine keeps a value's bytes in.
+constexpr std::array<LaneList, 256> listEveryLaneSet() {
+  std::array<LaneList, 256> lists{};
+  for (size_t set = 0; set < lists.size(); ++set) {
+    std::array<uint16_t, kLanes> lanes{};
+    size_t count = 0;
+    for (uint16_t lane = 0; lane < kLanes; ++lane) {
+      if ((set >> lane & 1) != 0) lanes[count++] = lane;
+    }
+    for (size_t value = 0; value < lists[set].lanes.size(); ++value) {
+      std::array<uint16_t, kOffsetsPerValue> part{};
+      std::copy_n(lanes.begin() + value * kOffsetsPerValue, kOffsetsPerValue, part.begin());
+      lists[set].lanes[value] = std::bit_cast<uint64_t>(part);
+    }
+    lists[set].count = count;
+  }
+  return lists;
+}
+
+constexpr std::array<LaneList, 256> kLaneLists = listEveryLaneSet();
 
 }  // namespace
 
@@ -25,26 +58,19 @@ const char* LineSplitter::endOfCarriedLongLine(size_t received) {
   return static_cast<const char*>(lineFeed) + 1;
 }
 
-// Each group's first offsets are written whether or not it has that many
-// line feeds (an absent one reads as the group's last byte), and the count
-// moves on by the number there are: no branch on how many.
+// A group's line feeds are listed with no branch on how many there are: all
+// eight places are written, and the count moves on by the number of line
+// feeds.
 size_t LineSplitter::listLineFeeds(const char* window, const char* end) {
   size_t found = 0;
-  for (const char* group = window; group < end; group += kLanes) {
-    uint64_t lineFeeds = lanesEqualTo(loadEightBytes(group), kLineFeed);
-    const size_t count = flaggedLaneCount(lineFeeds);
-    const auto groupOffset = static_cast<uint16_t>(group - window);
-    uint16_t* out = &lineFeeds_[found];
-    auto takeFirst = [&lineFeeds, groupOffset] {
-      const auto offset = static_cast<uint16_t>(groupOffset + firstFlaggedLane(lineFeeds));
-      lineFeeds = withoutFirstFlag(lineFeeds);
-      return offset;
-    };
-    out[0] = takeFirst();
-    out[1] = takeFirst();
-    out[2] = takeFirst();
-    for (size_t i = kLineFeedsWrittenAlways; i < count; ++i) out[i] = takeFirst();
-    found += count;
+  uint64_t groupOffset = 0;  // in every 16-bit part
+  for (const char* group = window; group < end; group += kLanes, groupOffset += kLanes * kOneInEveryPart) {
+    const LaneList& list = kLaneLists[flaggedLaneSet(lanesEqualTo(loadEightBytes(group), kLineFeed))];
+    for (size_t value = 0; value < list.lanes.size(); ++value) {
+      const uint64_t offsets = list.lanes[value] + groupOffset;
+      std::memcpy(&lineFeeds_[found + value * kOffsetsPerValue], &offsets, sizeof offsets);
+    }
+    found += list.count;
   }
   return found;
 }
