@@ -4,8 +4,8 @@
 // allocation of its own. It compares, prints and converts to std::string as
 // the byte string it holds.
 //
-// Invariant: the bytes from size() on are zero, so two words are equal
-// exactly when their arrays and lengths are.
+// Invariant: the bytes past the word, up to kCapacity, are zero, so two
+// words are equal exactly when their arrays are.
 
 #include <array>
 #include <cassert>
@@ -31,10 +31,11 @@ class ShortWord {
   ShortWord(const std::string& text) : ShortWord(std::string_view(text)) {}
   ShortWord(const char* text) : ShortWord(std::string_view(text)) {}
 
-  /// Says that a word is made from kCapacity + 1 bytes of which those from
-  /// its length on are zero, the last one may be overwritten.
+  /// Picks the constructor that copies a whole padded array.
   struct FromZeroPadded {};
-  /// A copy of fixed size, without a branch: for the loader's hot path.
+  /// The word of the first length bytes of padded, which holds kCapacity + 1
+  /// bytes, zero from length on; its last byte is overwritten. A copy of
+  /// fixed size, without a branch, for the loader's innermost loop.
   ShortWord(FromZeroPadded, char* padded, size_t length) {
     assert(length <= kCapacity);
     padded[kCapacity] = static_cast<char>(length);
@@ -44,7 +45,7 @@ class ShortWord {
   size_t size() const { return static_cast<unsigned char>(bytes_[kCapacity]); }
   std::string_view view() const { return {bytes_.data(), size()}; }
   operator std::string() const { return std::string(view()); }
-  /// Byte i as an unsigned value; 0 from size() on.
+  /// Byte i (below kCapacity) as an unsigned value; 0 from size() on.
   int32_t byteAt(size_t i) const { return static_cast<unsigned char>(bytes_[i]); }
 
   friend bool operator==(const ShortWord&, const ShortWord&) = default;

@@ -73,8 +73,8 @@ class WordLoader {
  private:
   void split(dictionary::LineSplitter& splitter, size_t received);
   template <bool kVerbose>
-  void take(const char* line, size_t length, uint32_t& usableWords);
-  void writeProgress(const containers::ShortWord& word, uint32_t usableWords) const;
+  void take(const char* line, size_t length);
+  void writeProgress(const containers::ShortWord& word) const;
   // The table's hash function, called directly when it is hashWord, so the
   // compiler can inline it and keep the word in registers.
   int32_t bucketOf(const containers::ShortWord& word) const {
@@ -96,44 +96,35 @@ std::error_code WordLoader::readAll(std::FILE& file) {
   }
 }
 
-// The count of usable words is kept in a local copy, which the compiler can
-// hold in a register for the whole chunk instead of writing it back at
-// every word.
 void WordLoader::split(dictionary::LineSplitter& splitter, size_t received) {
-  uint32_t usableWords = totals_.usableWords;
   size_t lines = 0;
   if (verbose_) {
-    lines = splitter.split(received, [this, &usableWords](const char* line, size_t length) {
-      take<true>(line, length, usableWords);
-    });
+    lines = splitter.split(received, [this](const char* line, size_t length) { take<true>(line, length); });
   } else {
-    lines = splitter.split(received, [this, &usableWords](const char* line, size_t length) {
-      take<false>(line, length, usableWords);
-    });
+    lines = splitter.split(received, [this](const char* line, size_t length) { take<false>(line, length); });
   }
-  totals_.usableWords = usableWords;
   totals_.linesRead = totals_.linesRead + static_cast<uint32_t>(lines);
 }
 
 // The quiet loop runs once per line that may hold a word: everything in it
 // is inlined, and it branches only on whether the line is a word.
 template <bool kVerbose>
-inline void WordLoader::take(const char* line, size_t length, uint32_t& usableWords) {
+inline void WordLoader::take(const char* line, size_t length) {
   const dictionary::LineWord candidate = dictionary::readLineWord(line, length);
   if (candidate.usable) {
     char padded[dictionary::kLanes];
     dictionary::storeEightBytes(padded, candidate.lanes);
     const containers::ShortWord word(containers::ShortWord::FromZeroPadded{}, padded, candidate.length);
-    usableWords = usableWords + 1;
-    if constexpr (kVerbose) writeProgress(word, usableWords);
+    totals_.usableWords = totals_.usableWords + 1;
+    if constexpr (kVerbose) writeProgress(word);
     table_.buckets[static_cast<size_t>(bucketOf(word))].insert(word);
   }
 }
 
-void WordLoader::writeProgress(const containers::ShortWord& word, uint32_t usableWords) const {
+void WordLoader::writeProgress(const containers::ShortWord& word) const {
   char text[64];
   int length =
-      std::snprintf(text, sizeof text, ": Word # %-6" PRIu32 " - %-6.*s (%-4" PRId32 ")", usableWords,
+      std::snprintf(text, sizeof text, ": Word # %-6" PRIu32 " - %-6.*s (%-4" PRId32 ")", totals_.usableWords,
                     static_cast<int>(word.size()), word.view().data(), containers::hashWord(word));
   std::cout.write(text, length);
   std::cout << std::string(kProgressLength, '\b');
