@@ -5,6 +5,7 @@
 // stays where it is until release(); only elements that need no destructor
 // can live here, since nodes are never destroyed one by one.
 
+#include <cassert>
 #include <cstddef>
 #include <memory>
 #include <new>
@@ -28,7 +29,10 @@ class NodeArena {
   /// and keeps the count of blocks of a large one small.
   static constexpr size_t kDefaultBlockBytes = size_t{1} << 20;
 
-  explicit NodeArena(size_t blockBytes = kDefaultBlockBytes) : blockBytes_(blockBytes) {}
+  /// blockBytes must hold at least one node.
+  explicit NodeArena(size_t blockBytes = kDefaultBlockBytes) : blockBytes_(blockBytes) {
+    assert(blockBytes >= sizeof(NodeType));
+  }
   NodeArena(const NodeArena&) = delete;
   NodeArena& operator=(const NodeArena&) = delete;
   ~NodeArena() = default;
@@ -57,10 +61,9 @@ class NodeArena {
   // The default initialisation leaves the block's pages untouched, so the
   // system supplies each one only when a node is first written there.
   void addBlock() {
-    size_t bytes = blockBytes_ < sizeof(NodeType) ? sizeof(NodeType) : blockBytes_;
-    blocks_.push_back(std::unique_ptr<std::byte[]>(new std::byte[bytes]));
+    blocks_.push_back(std::unique_ptr<std::byte[]>(new std::byte[blockBytes_]));
     free_ = blocks_.back().get();
-    end_ = free_ + bytes;
+    end_ = free_ + blockBytes_;
   }
 
   size_t blockBytes_;
