@@ -12,6 +12,7 @@
 // element and a link, nothing more, and clearing the table frees the
 // arena's blocks rather than each node.
 
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -82,6 +83,7 @@ class SLList {
 
   /// Adds a copy of element at the front.
   void insert(const T& element) {
+    assert(nodes_ != nullptr);
     Node<T>* node = nodes_->allocate(element, head);
     count = count + 1;
     head = node;

@@ -22,11 +22,12 @@ class ShortWord {
   static constexpr size_t kCapacity = 6;
 
   ShortWord() = default;
-  /// text must be at most kCapacity bytes long.
+  /// text must be at most kCapacity bytes long; no more are ever copied.
   ShortWord(std::string_view text) {
     assert(text.size() <= kCapacity);
-    std::memcpy(bytes_.data(), text.data(), text.size());
-    bytes_[kCapacity] = static_cast<char>(text.size());
+    const size_t length = text.size() < kCapacity ? text.size() : kCapacity;
+    std::memcpy(bytes_.data(), text.data(), length);
+    bytes_[kCapacity] = static_cast<char>(length);
   }
   ShortWord(const std::string& text) : ShortWord(std::string_view(text)) {}
   ShortWord(const char* text) : ShortWord(std::string_view(text)) {}
