@@ -54,7 +54,7 @@ time_us() {
   start=$EPOCHREALTIME
   "$@" >/dev/null
   end=$EPOCHREALTIME
-  echo $(((${end/./} - ${start/./})))
+  echo $((${end/./} - ${start/./}))
 }
 
 # Median, quartiles and range of numbers given one a line, formatted with fmt.
