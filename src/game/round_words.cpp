@@ -62,7 +62,7 @@ size_t foundWordCount(const WordGame& game) {
 // Looked up bucket by bucket: the arrangements that share a bucket (all
 // orders of three letters do) walk it while it is still in the cache, which
 // saves about a third of the time on a dictionary of a million words.
-RoundWords findRoundWords(const containers::HTable<std::string>& dictionary, const std::string& letters) {
+RoundWords findRoundWords(const containers::WordTable& dictionary, const std::string& letters) {
   std::vector<std::pair<int32_t, std::string>> byBucket;
   for (std::string& arrangement : arrangementsOf(letters)) {
     byBucket.emplace_back(dictionary.hash(arrangement), std::move(arrangement));

@@ -25,4 +25,4 @@ size_t foundWordCount(const WordGame& game);
 /// six different letters) with the dictionary's find, as the round checks a
 /// submitted word. A letter the round takes as a command (a blank
 /// reshuffles) is never typed.
-RoundWords findRoundWords(const containers::HTable<std::string>& dictionary, const std::string& letters);
+RoundWords findRoundWords(const containers::WordTable& dictionary, const std::string& letters);
