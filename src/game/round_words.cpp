@@ -45,6 +45,27 @@ std::vector<std::string> arrangementsOf(const std::string& letters) {
   return std::move(state.found);
 }
 
+using BucketedArrangement = std::pair<int32_t, containers::ShortWord>;
+using Arrangements = std::vector<BucketedArrangement>;
+
+// Adds to words each arrangement of [first, last), all of one bucket, that a
+// node of that bucket holds.
+void collectFoundInBucket(const containers::WordTable& dictionary, Arrangements::iterator first,
+                          Arrangements::iterator last, RoundWords& words) {
+  std::vector<bool> found(static_cast<size_t>(last - first), false);
+  const auto& bucket = dictionary.buckets[static_cast<size_t>(first->first)];
+  for (containers::SLLIter<containers::ShortWord> it(bucket); !it.atEnd(); it.advance()) {
+    for (auto entry = first; entry != last; ++entry) {
+      if (it.element() == entry->second) found[static_cast<size_t>(entry - first)] = true;
+    }
+  }
+  for (auto entry = first; entry != last; ++entry) {
+    if (!found[static_cast<size_t>(entry - first)]) continue;
+    std::string word = entry->second;
+    words.byLength[word.size() - kShortestWord].push_back(std::move(word));
+  }
+}
+
 }  // namespace
 
 size_t RoundWords::total() const {
@@ -59,19 +80,22 @@ size_t foundWordCount(const WordGame& game) {
   return found;
 }
 
-// Looked up bucket by bucket: the arrangements that share a bucket (all
-// orders of three letters do) walk it while it is still in the cache, which
-// saves about a third of the time on a dictionary of a million words.
+// The arrangements that share a bucket (all orders of three letters do) are
+// looked for in one walk of it, so each bucket's nodes, which lie scattered
+// through the table's memory, are visited once rather than once for each.
+// A node matches exactly when the table's find would find the arrangement.
 RoundWords findRoundWords(const containers::WordTable& dictionary, const std::string& letters) {
-  std::vector<std::pair<int32_t, std::string>> byBucket;
-  for (std::string& arrangement : arrangementsOf(letters)) {
-    byBucket.emplace_back(dictionary.hash(arrangement), std::move(arrangement));
+  std::vector<std::pair<int32_t, containers::ShortWord>> byBucket;
+  for (const std::string& arrangement : arrangementsOf(letters)) {
+    byBucket.emplace_back(dictionary.hash(arrangement), arrangement);
   }
-  std::sort(byBucket.begin(), byBucket.end());
+  std::sort(byBucket.begin(), byBucket.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   RoundWords words;
-  for (const auto& [bucket, arrangement] : byBucket) {
-    if (dictionary.find(arrangement) != -1)
-      words.byLength[arrangement.size() - kShortestWord].push_back(arrangement);
+  for (auto group = byBucket.begin(); group != byBucket.end();) {
+    auto groupEnd =
+        std::find_if(group, byBucket.end(), [&](const auto& entry) { return entry.first != group->first; });
+    collectFoundInBucket(dictionary, group, groupEnd, words);
+    group = groupEnd;
   }
   for (std::vector<std::string>& ofLength : words.byLength) std::sort(ofLength.begin(), ofLength.end());
   return words;
