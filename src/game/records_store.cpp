@@ -42,7 +42,11 @@ ReadOutcome readFile(const std::string& path, std::string& text) {
 // copy of the program takes the same name meanwhile.
 std::string moveAside(const std::string& path) {
   for (int attempt = 1; attempt <= kAsideAttempts; ++attempt) {
-    std::string aside = path + kAsideSuffix + (attempt == 1 ? "" : "." + std::to_string(attempt));
+    std::string aside = path + kAsideSuffix;
+    if (attempt > 1) {
+      aside += '.';
+      aside += std::to_string(attempt);
+    }
     std::error_code error;
     if (fs::exists(fs::symlink_status(aside, error))) continue;
     fs::rename(path, aside, error);
