@@ -6,9 +6,11 @@
 
 namespace driver {
 
-/// The installed dictionary: share/quillop/engldict.txt under the prefix the
-/// running program was installed to (found from the program's own path, so
-/// an installation can be moved). Empty when the program's path is unknown.
+/// The installed dictionary, found from the running program's own path so an
+/// installation can be moved: share/quillop/engldict.txt under the prefix it
+/// was installed to, or on Windows engldict.txt beside it (the release's
+/// folder). Empty when the program's path is unknown. Each platform has its
+/// own file for it.
 std::string installedDictionaryPath();
 
 /// defaultName when it names a file in the working directory; otherwise

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "support/temp_folder.h"
 
 namespace {
@@ -23,15 +21,6 @@ TEST(DictionaryLocation, PrefersTheWorkingDirectoryThenTheInstalledCopy) {
   EXPECT_EQ(chooseDefaultDictionary(missing, ""), missing);
   // A folder is not a dictionary to fall back to.
   EXPECT_EQ(chooseDefaultDictionary(missing, folder.path()), missing);
-}
-
-TEST(DictionaryLocation, InstalledPathLiesUnderTheProgramsPrefix) {
-  std::string path = driver::installedDictionaryPath();
-  ASSERT_FALSE(path.empty());
-  std::filesystem::path installed(path);
-  EXPECT_EQ(installed.filename(), "engldict.txt");
-  EXPECT_EQ(installed.parent_path().filename(), "quillop");
-  EXPECT_EQ(installed.parent_path().parent_path().filename(), "share");
 }
 
 }  // namespace

@@ -30,11 +30,16 @@ class LocaleScope {
     apply(name, value);
   }
   static void apply(const std::string& name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+    // Windows' C library has no setenv; an empty value removes the variable.
+    _putenv_s(name.c_str(), value ? value->c_str() : "");
+#else
     if (value) {
       setenv(name.c_str(), value->c_str(), 1);
     } else {
       unsetenv(name.c_str());
     }
+#endif
   }
 
   std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
