@@ -11,8 +11,8 @@
 
 namespace {
 
-using console::KeyEvent;
 using console::kExtendedKey;
+using console::KeyEvent;
 using Codes = std::vector<int>;
 
 KeyEvent press(uint16_t virtualKey, char16_t character = 0) { return {true, 1, virtualKey, character}; }
@@ -61,7 +61,8 @@ TEST(KeyEventBytes, CharactersAsTypedWithCaseAndControl) {
 TEST(KeyEventBytes, ReleasesAndKeysWithoutCharactersTypeNothing) {
   // Wine may report Home and End with neither a virtual-key code nor a
   // character; function keys have no code the program reads.
-  EXPECT_EQ(codesOf({release(0x41, u'a'), press(0), release(0), press(0x70), press(0x41, u'a')}), (Codes{'a'}));
+  EXPECT_EQ(codesOf({release(0x41, u'a'), press(0), release(0), press(0x70), press(0x41, u'a')}),
+            (Codes{'a'}));
 }
 
 TEST(KeyEventBytes, RepeatsAndAltNumpadEntry) {
@@ -70,8 +71,9 @@ TEST(KeyEventBytes, RepeatsAndAltNumpadEntry) {
   EXPECT_EQ(codesOf({held}), (Codes{'a', 'a', 'a'}));
   // Alt held while 6 and 5 are typed on the numeric pad: the character
   // comes with the release of Alt.
-  EXPECT_EQ(codesOf({press(0x12), press(0x66), release(0x66), press(0x65), release(0x65), release(0x12, u'A')}),
-            (Codes{'A'}));
+  EXPECT_EQ(
+      codesOf({press(0x12), press(0x66), release(0x66), press(0x65), release(0x65), release(0x12, u'A')}),
+      (Codes{'A'}));
 }
 
 TEST(KeyEventBytes, CharactersBeyondAsciiArriveInUtf8) {
