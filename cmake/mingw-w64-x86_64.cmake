@@ -1,7 +1,6 @@
 # Cross-compiling for 64-bit Windows with MinGW-w64 on Debian (package
 # g++-mingw-w64-x86-64-posix: the POSIX thread model, which std::mutex
-# needs). The program is linked statically, so quillop.exe needs no DLLs
-# beyond those every Windows has.
+# needs).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -14,5 +13,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

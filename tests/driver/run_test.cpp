@@ -113,8 +113,8 @@ TEST_F(RunTest, HighScoreCarriedIntoEachMenu) {
   terminal.type("xq");
   EXPECT_EQ(run({"-f", playable()}), driver::kExitSuccess);
   EXPECT_EQ(recorder.menuHighScores, (std::vector<uint32_t>{0, 40, 40, 55}));
-  EXPECT_TRUE(
-      terminal.drawn().ends_with("\x1b[H\x1b[2JThank you for playing Quillop!\r\n\r\nPress any key to continue..."));
+  EXPECT_TRUE(terminal.drawn().ends_with(
+      "\x1b[H\x1b[2JThank you for playing Quillop!\r\n\r\nPress any key to continue..."));
   EXPECT_EQ(terminal.row(0), "Thank you for playing Quillop!");
   EXPECT_EQ(terminal.row(2), "Press any key to continue...");
   EXPECT_EQ(terminal.unreadBytes(), 0U);
