@@ -2,10 +2,11 @@
 # The Windows build on a real console: quillop.exe under Wine, whose console
 # host draws into a tmux pane of 80x24. The menu shows, the arrows and Enter
 # start a round, typed letters appear, the round ends, the goodbye shows and
-# the run ends with status 0; Ctrl-C in the menu ends it with the status
-# Windows gives a program that Ctrl-C ends. Each time the pane's terminal
-# settings are as they were. Wine's console shows text only reliably in
-# ASCII, so only ASCII is expected. Takes about 45 seconds.
+# the run ends with status 0, the cursor hidden meanwhile and shown again at
+# the end; Ctrl-C in the menu ends the run with the status Windows gives a
+# program that Ctrl-C ends. Each time the pane's terminal settings are as
+# they were. Only ASCII text is expected, since what Wine's console makes of
+# other characters depends on the host's locale. Takes about 30 seconds.
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 emulator=${QUILLOP_EMULATOR:-wine}
@@ -37,6 +38,7 @@ tmux_start_shell "$TMUX_WORKDIR"
 tmux_save_stty before
 
 start_to_menu
+[ "$(tmux_pane_flag cursor_flag)" = 0 ] || fail "the cursor shows while playing"
 tmux_keys Down
 tmux_keys Left
 tmux_wait_for "< 30 seconds >"
@@ -58,6 +60,7 @@ tmux_keys Enter
 tmux_wait_for "Thank you for playing Quillop!"
 tmux_type "k"
 tmux_expect_recorded_end 0 before
+poll_until 1 '[ "$(tmux_pane_flag cursor_flag)" = 1 ]' || fail "the cursor is still hidden"
 
 start_to_menu
 tmux_keys C-c
