@@ -23,7 +23,7 @@ FuzzTerminal::FuzzTerminal(std::vector<TypedByte> script, Observer observer)
 
 FuzzTerminal::~FuzzTerminal() { console::install(previousTerminal_); }
 
-void FuzzTerminal::observe(bool waitsForKey) { observer_(screen_, waitsForKey); }
+void FuzzTerminal::observe(bool waitsForKey) { observer_(*screen_, waitsForKey); }
 
 int FuzzTerminal::takeByte() {
   now_ = std::max(now_, script_[next_].atMs);

@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "console/screen_grid.h"
 #include "console/terminal.h"
-#include "support/screen_model.h"
 
 namespace fuzz {
 
@@ -36,7 +36,7 @@ class FuzzTerminal : public console::Terminal {
  public:
   /// Sees the screen at every key read, key test and sleep; waitsForKey
   /// tells that the program blocks for a key typed later.
-  using Observer = std::function<void(const support::ScreenModel& screen, bool waitsForKey)>;
+  using Observer = std::function<void(const console::ScreenGrid& screen, bool waitsForKey)>;
 
   /// Installs the terminal behind the console operations; the destructor
   /// puts the previous one back.
@@ -50,12 +50,17 @@ class FuzzTerminal : public console::Terminal {
   bool byteWaiting() override;
   uint32_t nowMs() override { return now_; }
   void sleepMs(uint32_t ms) override;
-  void writeText(std::string_view bytes) override { screen_.write(bytes); }
+  void writeText(std::string_view bytes) override {
+    lines_.write(bytes);
+    screen_ = &lines_;
+  }
   void beginFullScreen() override {}
-  void present(const console::ScreenGrid& grid, bool) override { screen_ = grid; }
+  // The console's grid outlives every present: it is looked at, not copied.
+  void present(const console::ScreenGrid& grid, bool) override { screen_ = &grid; }
   void showMessage(std::string_view text) override {
-    screen_.clear();
-    screen_.write(text);
+    lines_.clear();
+    lines_.write(text);
+    screen_ = &lines_;
   }
 
  private:
@@ -70,7 +75,8 @@ class FuzzTerminal : public console::Terminal {
   uint32_t now_ = 0;
   Observer observer_;
   console::Terminal* previousTerminal_;
-  support::ScreenModel screen_;
+  console::ScreenGrid lines_;  // what was written before the screen, or a message
+  const console::ScreenGrid* screen_ = &lines_;
 };
 
 }  // namespace fuzz

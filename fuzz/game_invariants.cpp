@@ -18,7 +18,7 @@ constexpr int kScoreRow = 6;
 constexpr int kInputRow = 7;
 constexpr size_t kMangledColumn = 73;
 
-[[noreturn]] void fail(const char* breach, const support::ScreenModel& screen) {
+[[noreturn]] void fail(const char* breach, const console::ScreenGrid& screen) {
   std::fprintf(stderr, "broken invariant: %s\nscreen:\n%s", breach, screen.dump().c_str());
   std::abort();
 }
@@ -39,7 +39,7 @@ void GameInvariants::enter(Stage stage, const WordGame& game) {
   if (stage == Stage::kGame) lastScore_ = 0;
 }
 
-void GameInvariants::check(const support::ScreenModel& screen, bool waitsForKey) {
+void GameInvariants::check(const console::ScreenGrid& screen, bool waitsForKey) {
   if (game_ == nullptr) return;
   const uint16_t time = game_->timeToPlay;
   if (time < kShortestTime || time > kLongestTime || time % kTimeStep != 0) fail("time to play", screen);
@@ -47,12 +47,12 @@ void GameInvariants::check(const support::ScreenModel& screen, bool waitsForKey)
   if (stage_ == Stage::kGame) checkRound(screen, waitsForKey);
 }
 
-void GameInvariants::checkStatistics(const support::ScreenModel& screen) const {
+void GameInvariants::checkStatistics(const console::ScreenGrid& screen) const {
   const int firstBucket = leadingNumber(screen.row(kFirstBucketRow));
   if (firstBucket < 0 || firstBucket > kLastFirstBucket) fail("first bucket on the page", screen);
 }
 
-void GameInvariants::checkRound(const support::ScreenModel& screen, bool waitsForKey) {
+void GameInvariants::checkRound(const console::ScreenGrid& screen, bool waitsForKey) {
   if (game_->score < lastScore_) fail("the score went down", screen);
   lastScore_ = game_->score;
   if (!holds(screen.row(kScoreRow), "Your Score: " + std::to_string(game_->score)))
@@ -69,7 +69,7 @@ void GameInvariants::checkRound(const support::ScreenModel& screen, bool waitsFo
 }
 
 // The typed letters are exactly the letters at the used positions.
-void GameInvariants::checkTypedInput(const std::string& typed, const support::ScreenModel& screen) const {
+void GameInvariants::checkTypedInput(const std::string& typed, const console::ScreenGrid& screen) const {
   if (typed.size() > game_->mangledWord.size()) fail("typed input longer than the letters", screen);
   std::string usedLetters;
   for (size_t i = 0; i < game_->mangledWord.size(); ++i) {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "console/screen_grid.h"
 #include "containers/word_game.h"
-#include "support/screen_model.h"
 
 namespace fuzz {
 
@@ -23,12 +23,12 @@ class GameInvariants {
 
   /// Checks the game and the screen as they are now; waitsForKey: the
   /// program blocks until a key is typed.
-  void check(const support::ScreenModel& screen, bool waitsForKey);
+  void check(const console::ScreenGrid& screen, bool waitsForKey);
 
  private:
-  void checkStatistics(const support::ScreenModel& screen) const;
-  void checkRound(const support::ScreenModel& screen, bool waitsForKey);
-  void checkTypedInput(const std::string& typed, const support::ScreenModel& screen) const;
+  void checkStatistics(const console::ScreenGrid& screen) const;
+  void checkRound(const console::ScreenGrid& screen, bool waitsForKey);
+  void checkTypedInput(const std::string& typed, const console::ScreenGrid& screen) const;
 
   Stage stage_ = Stage::kDriver;
   const WordGame* game_ = nullptr;

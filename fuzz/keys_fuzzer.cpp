@@ -67,7 +67,7 @@ driver::GameParts observedParts(fuzz::GameInvariants& invariants) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::GameInvariants invariants;
   fuzz::FuzzTerminal terminal(fuzz::keyScript(data, size),
-                              [&invariants](const support::ScreenModel& screen, bool waitsForKey) {
+                              [&invariants](const console::ScreenGrid& screen, bool waitsForKey) {
                                 invariants.check(screen, waitsForKey);
                               });
   const std::vector<std::string> commandLine = {"quillop", "-f", wordFile()};

@@ -24,10 +24,6 @@ using Table = containers::HTable<std::string>;
 // enough to be a fixed cost whatever the file holds.
 constexpr size_t kChunkBytes = size_t{64} * 1024;
 
-// The verbose progress text is 31 bytes while the count has at most six
-// digits; as many backspaces bring the cursor back to its colon, so the next
-// word's text overwrites it in place.
-constexpr size_t kProgressLength = 31;
 constexpr size_t kQuietTotalsPadding = 38;
 
 struct FileCloser {
@@ -115,8 +111,11 @@ void WordLoader::writeProgress() const {
   char text[64];
   int length = std::snprintf(text, sizeof text, ": Word # %-6" PRIu32 " - %-6s (%-4" PRId32 ")", usableWords_,
                              word_.c_str(), containers::hashWord(word_));
+  // As many backspaces as bytes written bring the cursor back to the colon,
+  // so the next word's text overwrites this one in place, however many
+  // digits the count has.
   std::cout.write(text, length);
-  std::cout << std::string(kProgressLength, '\b');
+  std::cout << std::string(static_cast<size_t>(length), '\b');
 }
 
 void WordLoader::insert() {

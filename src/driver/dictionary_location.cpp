@@ -1,5 +1,6 @@
 #include "driver/dictionary_location.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -8,6 +9,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr const char* kDictionaryName = "engldict.txt";
+// From the program's folder to the data, in the two layouts packages use:
+// bin/ beside share/quillop/, and Debian's games/ beside share/games/quillop/.
+constexpr const char* kUsualBinToData = "../share/quillop";
+constexpr const char* kGamesBinToData = "../share/games/quillop";
+
 bool isFile(const std::string& path) {
   std::error_code error;
   return !path.empty() && fs::is_regular_file(path, error);
@@ -15,9 +22,22 @@ bool isFile(const std::string& path) {
 
 }  // namespace
 
-std::string chooseDefaultDictionary(const std::string& defaultName, const std::string& installedPath) {
-  if (isFile(defaultName) || !isFile(installedPath)) return defaultName;
-  return installedPath;
+std::vector<std::string> installedDictionaryPaths(const std::string& programPath) {
+  if (programPath.empty()) return {};
+  fs::path programFolder = fs::path(programPath).parent_path();
+  std::vector<std::string> paths;
+  for (const char* binToData : {QUILLOP_BIN_TO_DATA, kUsualBinToData, kGamesBinToData}) {
+    std::string path = (programFolder / binToData / kDictionaryName).lexically_normal().string();
+    if (std::find(paths.begin(), paths.end(), path) == paths.end()) paths.push_back(path);
+  }
+  return paths;
+}
+
+std::string chooseDefaultDictionary(const std::string& defaultName,
+                                    const std::vector<std::string>& installedPaths) {
+  if (isFile(defaultName)) return defaultName;
+  auto installed = std::find_if(installedPaths.begin(), installedPaths.end(), isFile);
+  return installed == installedPaths.end() ? defaultName : *installed;
 }
 
 }  // namespace driver

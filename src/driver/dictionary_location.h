@@ -3,19 +3,20 @@
 // always was, or else the copy installed beside the program.
 
 #include <string>
+#include <vector>
 
 namespace driver {
 
-/// The installed dictionary, found from the running program's own path so an
-/// installation can be moved: share/quillop/engldict.txt under the prefix it
-/// was installed to, or on Windows engldict.txt beside it (the release's
-/// folder). Empty when the program's path is unknown. Each platform has its
-/// own file for it.
-std::string installedDictionaryPath();
+/// Where an installation of the program at programPath keeps the dictionary,
+/// in the order to look: the layout this build installs, the usual one
+/// (bin/ and share/quillop/) and Debian's for games (games/ and
+/// share/games/quillop/), without repeats. Empty when programPath is empty.
+std::vector<std::string> installedDictionaryPaths(const std::string& programPath);
 
-/// defaultName when it names a file in the working directory; otherwise
-/// installedPath when that file exists; otherwise defaultName, so that the
+/// defaultName when it names a file in the working directory; otherwise the
+/// first of installedPaths that is a file; otherwise defaultName, so that the
 /// loader reports the missing file by the name the user knows.
-std::string chooseDefaultDictionary(const std::string& defaultName, const std::string& installedPath);
+std::string chooseDefaultDictionary(const std::string& defaultName,
+                                    const std::vector<std::string>& installedPaths);
 
 }  // namespace driver

@@ -10,12 +10,34 @@ namespace {
 constexpr const char* kErrorRule =
     "ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR! ERROR!";
 
+bool isControlByte(unsigned char byte) { return byte < 0x20 || byte == 0x7f; }
+
+std::string escaped(unsigned char byte) {
+  switch (byte) {
+    case '\n': return "\\n";
+    case '\t': return "\\t";
+    case '\r': return "\\r";
+    default: break;
+  }
+  return {'\\', static_cast<char>('0' + (byte >> 6)), static_cast<char>('0' + ((byte >> 3) & 7)),
+          static_cast<char>('0' + (byte & 7))};
+}
+
 void writeLine(const std::string& text) {
   std::cout << text;
   console::lineEnd();
 }
 
 }  // namespace
+
+std::string printable(std::string_view text) {
+  std::string shown;
+  for (char c : text) {
+    auto byte = static_cast<unsigned char>(c);
+    shown += isControlByte(byte) ? escaped(byte) : std::string(1, c);
+  }
+  return shown;
+}
 
 void writeBanner() {
   std::cout << "Quillop - a timed anagram word game\n"
@@ -25,7 +47,7 @@ void writeBanner() {
 
 void writeUsage(const std::string& programName) {
   std::cout << "Usage:\n"
-            << "   " << programName << " [arguments]\n\n"
+            << "   " << printable(programName) << " [arguments]\n\n"
             << "Options:\n"
             << "   -h             Prints argument list\n"
             << "   -m             Shows hash bucket status after loading\n"
@@ -39,14 +61,14 @@ void writeUsage(const std::string& programName) {
 void writeCommandLineError(const Command& command, const std::string& programName) {
   bool missingName = command.outcome == CommandOutcome::kMissingFileName;
   writeLine((missingName ? "MISSING FILE NAME AFTER OPTION: " : "UNRECOGNISED OPTION: ") +
-            command.offendingArgument);
+            printable(command.offendingArgument));
   console::lineEnd();
   writeUsage(programName);
 }
 
 void writeLoadingLine(const Settings& settings) {
   writeLine(std::string("Loading ") + (settings.alternateDictionary ? "alternate " : "default ") +
-            "dictionary: " + settings.dictionaryFile);
+            "dictionary: " + printable(settings.dictionaryFile));
 }
 
 void writeErrorBlock() {

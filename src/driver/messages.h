@@ -4,10 +4,17 @@
 // console::lineEnd().
 
 #include <string>
+#include <string_view>
 
 #include "driver/options.h"
 
 namespace driver {
+
+/// text with each control byte (0 to 31, 127) written as an escape: \n,
+/// \t, \r, or three octal digits such as \033. A file name or an option
+/// typed by the user goes through this before it is shown, so it cannot
+/// move the cursor, retitle the window or break a line.
+std::string printable(std::string_view text);
 
 /// The credit line, the version line and an empty line, with bare newlines.
 void writeBanner();

@@ -9,6 +9,7 @@
 #include "driver/dictionary_location.h"
 #include "driver/messages.h"
 #include "driver/options.h"
+#include "driver/own_executable.h"
 #include "game/menu.h"
 #include "game/round.h"
 #include "stats/statistics_viewer.h"
@@ -51,7 +52,8 @@ void playUntilExit(WordGame& game, const GameParts& parts) {
 
 int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
   if (!settings.alternateDictionary) {
-    settings.dictionaryFile = chooseDefaultDictionary(settings.dictionaryFile, installedDictionaryPath());
+    settings.dictionaryFile =
+        chooseDefaultDictionary(settings.dictionaryFile, installedDictionaryPaths(ownExecutablePath()));
   }
   writeLoadingLine(settings);
   if (!loadDictionary(settings.dictionaryFile, game, settings.verboseLoading)) {

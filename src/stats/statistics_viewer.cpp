@@ -1,5 +1,6 @@
 #include "stats/statistics_viewer.h"
 
+#include <algorithm>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
@@ -17,6 +18,11 @@ constexpr int32_t kPageKeyMargin = 42;
 constexpr uint16_t kFirstPageRow = 2;
 constexpr uint16_t kFooterRow = 22;
 constexpr size_t kRuleWidth = 79;
+constexpr size_t kRowWidth = 80;
+constexpr size_t kBarWidth = 40;
+// The blanks between a row's bar and its total, fewer where a wide count or
+// total would push the row past the screen's edge.
+constexpr size_t kTotalGap = 5;
 
 constexpr const char* kGathering = "Gathering Statistics... Please Wait...";
 constexpr const char* kHeader =
@@ -57,15 +63,20 @@ void drawFixedParts(uint32_t emptyBuckets) {
   drawStatisticsFooter(emptyBuckets);
 }
 
-// Formatted in a stream of its own, so no alignment carries over to the next row.
+// Formatted in a stream of its own, so no alignment carries over to the next
+// row. The percentage is taken in 64 bits: a count times 100 passes 32 bits
+// from about 43 million words on.
 void drawBucketRow(const Page& page, int32_t bucket) {
   const uint32_t count = page.game.dictionary->buckets[static_cast<size_t>(bucket)].count;
   std::ostringstream start;
   start << std::left << std::setw(9) << bucket << '|' << std::right << std::setw(8) << count << " |"
-        << std::setw(3) << count * 100 / page.maxCount << "% [";
+        << std::setw(3) << uint64_t{count} * 100 / page.maxCount << "% [";
+  const std::string total = std::to_string(page.maxCount);
+  const size_t used = start.str().size() + kBarWidth + 1 + total.size();
+  const size_t gap = used + kTotalGap <= kRowWidth ? kTotalGap : std::max<size_t>(kRowWidth - used, 1);
   std::cout << start.str();
   drawBucketBar(static_cast<float>(count) / page.scale, page.filledCell);
-  std::cout << "]     " << page.maxCount;
+  std::cout << ']' << std::string(gap, ' ') << total;
   console::lineEnd();
 }
 

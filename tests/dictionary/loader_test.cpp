@@ -61,6 +61,19 @@ TEST_F(LoaderTest, VerboseModeOverwritesOneProgressTextPerWord) {
   EXPECT_EQ(terminal.row(0), "Loading and hashing: DONE! (Total usable words: 2 of 5)");
 }
 
+// Past 999,999 words the count takes seven digits and the text a byte more:
+// the cursor must still come back to the colon, word after word.
+TEST_F(LoaderTest, VerboseProgressPastSixDigitsStaysInPlace) {
+  std::string words;
+  for (uint32_t n = 0; n < 1000003; ++n) {
+    for (uint32_t rest = n, letter = 0; letter < 5; ++letter, rest /= 26)
+      words += static_cast<char>('a' + rest % 26);
+    words += '\n';
+  }
+  ASSERT_TRUE(load(words, true));
+  EXPECT_EQ(terminal.row(0), "Loading and hashing: DONE! (Total usable words: 1000003 of 1000003)");
+}
+
 TEST_F(LoaderTest, EmptyFile) {
   ASSERT_TRUE(load(""));
   EXPECT_EQ(terminal.output(), "Loading and hashing... " + kQuietDone);

@@ -77,6 +77,20 @@ TEST_F(RunTest, UnreadableDictionaryEndsWithTheErrorBlock) {
   EXPECT_EQ(recorder.viewerOpened, 0);
 }
 
+// Control bytes in a name would retitle the window or break the line; they
+// are shown as escapes, and the file named is still the one opened.
+TEST_F(RunTest, ControlBytesInNamesAreShownAsEscapes) {
+  std::string named = folder.write("x\x1b]0;TITLE\x07\n\x7f.txt", "cat\nplanet\n");
+  EXPECT_EQ(run({"-n", "-f", named}), driver::kExitSuccess);
+  EXPECT_TRUE(output().starts_with(kBanner + "Loading alternate dictionary: " + folder.path() +
+                                   "/x\\033]0;TITLE\\007\\n\\177.txt\r\n" + kQuietLoad));
+}
+
+TEST_F(RunTest, ControlBytesInAnUnknownOptionAreShownAsEscapes) {
+  EXPECT_EQ(run({"-\x1b[2J"}), driver::kExitUsageError);
+  EXPECT_TRUE(output().starts_with(kBanner + "UNRECOGNISED OPTION: -\\033[2J\r\n"));
+}
+
 TEST_F(RunTest, OnlyASmallSOpensTheStatisticsView) {
   struct Case {
     const char* key;

@@ -14,7 +14,7 @@ failed=0
 check() { if eval "$2"; then passed=$((passed + 1)); else echo "FAIL: $1"; failed=$((failed + 1)); fi; }
 
 cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null || { echo "FAIL: cpack"; exit 1; }
-zips=("$work"/package/quillop-*-windows-x86_64.zip)
+zips=("$work"/package/quillop-*-Windows-x86_64.zip)
 [ -f "${zips[0]}" ] || { echo "FAIL: no zip made"; exit 1; }
 mkdir "$work/unpacked" "$work/elsewhere"
 (cd "$work/unpacked" && cmake -E tar xf "${zips[0]}") || { echo "FAIL: the zip does not unpack"; exit 1; }

@@ -148,5 +148,21 @@ TEST_F(RoundTest, EachPassSleepsForAtLeastFiftyMilliseconds) {
   EXPECT_GE(passes, kRoundMs / 60);
 }
 
+// The round's clock is real time: a window too small for the screen does
+// not stop it, and keys typed while the request shows never reach the round.
+TEST_F(RoundTest, AWindowTooSmallMidRoundHoldsTheKeysButNotTheClock) {
+  terminal.setWindowSize(80, 24);
+  terminal.resizeAt(5000, 60, 20);
+  terminal.typeAt(6000, "ant\r");
+  terminal.resizeAt(kRoundMs + 10000, 80, 24);
+  terminal.typeAt(kRoundMs + 11000, "x");
+  EXPECT_THROW(playGame(game), console::InputEnded);
+  EXPECT_EQ(game.score, 0u);
+  EXPECT_EQ(countdown(terminal.drawn()).size(), 600u);
+  EXPECT_EQ(terminal.row(2), bannerTextRow("GAME OVER! The word was: planet"));
+  EXPECT_EQ(terminal.row(13), "");
+  EXPECT_EQ(terminal.row(22), bannerTextRow("Press SPACE to continue."));
+}
+
 }  // namespace
 }  // namespace game_test

@@ -153,7 +153,7 @@ TEST_F(ScreenTest, FoundWordsWithEmptyTrees) {
   for (int y = 10; y <= 20; ++y) EXPECT_EQ(terminal.row(y), expected[static_cast<size_t>(y - 10)]) << y;
   EXPECT_EQ(terminal.row(6), at(33, "Your Score: 0"));
   // Headings end with a line end, word rows with a bare newline.
-  EXPECT_NE(terminal.output().find(" 6 Letter Words: \r\n  \n"), std::string::npos);
+  EXPECT_NE(terminal.drawn().find(" 6 Letter Words: \r\n" + std::string(79, ' ') + "\n"), std::string::npos);
   expectNoScroll();
 }
 
@@ -207,6 +207,21 @@ TEST_F(ScreenTest, FoundWordsRowMayEndInColumn78) {
   EXPECT_EQ(terminal.row(19), elevenWords.substr(0, 72) + "+2 more");
   EXPECT_EQ(terminal.row(20), "");
   expectNoScroll();
+}
+
+// A longer note can leave room for one word fewer: the row gets shorter,
+// and nothing of the longer row drawn before may stay behind it.
+TEST_F(ScreenTest, FoundWordsRowThatShrinksLeavesNothingBehind) {
+  std::vector<std::string> sixes = numberedWords("plane", 20);
+  addWords(3, std::vector<std::string>(sixes.begin(), sixes.begin() + 19));
+  drawFoundWords(game);
+  std::string tenWords = "  ";
+  for (size_t i = 0; i < 10; ++i) tenWords += sixes[i] + ' ';
+  EXPECT_EQ(terminal.row(19), tenWords + "+9 more");
+
+  addWords(3, {sixes[19]});
+  drawFoundWords(game);
+  EXPECT_EQ(terminal.row(19), tenWords.substr(0, 65) + "+11 more");
 }
 
 }  // namespace

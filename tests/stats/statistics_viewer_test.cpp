@@ -60,7 +60,8 @@ class StatisticsViewerTest : public ::testing::Test {
 
 TEST_F(StatisticsViewerTest, EmptyTable) {
   view("q");
-  EXPECT_EQ(terminal.output().rfind("Gathering Statistics... Please Wait...", 0), 0u);
+  // The line is ended before the full screen, so nothing is glued to it.
+  EXPECT_EQ(terminal.output().rfind("Gathering Statistics... Please Wait...\r\n\x1b[H", 0), 0u);
   EXPECT_EQ(terminal.row(0), kHeader);
   EXPECT_EQ(terminal.row(1), kRule);
   for (int r = 0; r < 20; ++r) EXPECT_EQ(terminal.row(2 + r), emptyBucketRow(r));
@@ -189,6 +190,27 @@ TEST_F(StatisticsViewerTest, WithoutUtf8TheBarUsesHashes) {
   view("q");
   EXPECT_EQ(terminal.row(3),
             "1        |       1 | 50% [" + std::string(21, '#') + "         |         ]     2");
+}
+
+// Counts past 32 bits' worth of percent: the percentage stays right, and a
+// count or total too wide for its column takes blanks from the gap before
+// the total, so the row still ends within 80 columns.
+TEST_F(StatisticsViewerTest, HugeBucketsKeepTheirPercentAndTheRowWidth) {
+  game.dictionary->buckets[0].count = 50000000;
+  game.dictionary->buckets[1].count = 25000000;
+  view("q");
+  EXPECT_EQ(terminal.row(2), bucketRow(0, 50000000, 100, 40, 50000000));
+  EXPECT_EQ(terminal.row(3), bucketRow(1, 25000000, 50, 21, 50000000));
+
+  game.dictionary->buckets[0].count = 4000000000;
+  view("q");
+  std::string widest = terminal.row(2);
+  EXPECT_EQ(widest.substr(0, 28), "0        |4000000000 |100% [");
+  EXPECT_TRUE(widest.ends_with("] 4000000000")) << widest;
+  std::string narrowerGap = bucketRow(1, 25000000, 0, 1, 4000000000);
+  narrowerGap.erase(narrowerGap.find("]     ") + 1, 2);
+  EXPECT_EQ(terminal.row(3), narrowerGap);  // 80 columns, and nothing wrapped into it
+  game.dictionary->buckets[0].count = game.dictionary->buckets[1].count = 0;
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+#include "console/screen_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using console::ScreenGrid;
+
+TEST(ScreenGrid, TextPastTheLastColumnWrapsOnlyWhenTheNextCharacterComes) {
+  ScreenGrid grid;
+  grid.moveCursor(75, 3);
+  grid.write("abcde");
+  EXPECT_EQ(grid.row(3), std::string(75, ' ') + "abcde");
+  EXPECT_EQ(grid.cursorX(), 79);
+  EXPECT_EQ(grid.cursorY(), 3);
+  grid.write("\r\nx");  // a line end cancels the pending wrap: no empty row
+  EXPECT_EQ(grid.row(4), "x");
+  grid.moveCursor(79, 5);
+  grid.write("yz");
+  EXPECT_EQ(grid.row(5), std::string(79, ' ') + "y");
+  EXPECT_EQ(grid.row(6), "z");
+}
+
+TEST(ScreenGrid, ALineEndOnTheLastRowScrollsTheGridUp) {
+  ScreenGrid grid;
+  grid.write("top\r\n");
+  grid.moveCursor(0, 23);
+  grid.write("bottom\nnext");
+  EXPECT_EQ(grid.scrolls(), 1);
+  EXPECT_EQ(grid.row(0), "");
+  EXPECT_EQ(grid.row(22), "bottom");
+  EXPECT_EQ(grid.row(23), "next");
+}
+
+TEST(ScreenGrid, BackspacesStepLeftAndStopAtTheFirstColumn) {
+  ScreenGrid grid;
+  grid.write("Loading: 12\b\b34\b\b\b\b\b\b\b\b\b\b\b\bL");
+  EXPECT_EQ(grid.row(0), "Loading: 34");
+  EXPECT_EQ(grid.cursorX(), 1);
+}
+
+TEST(ScreenGrid, ClearsAndErasesBlankWhatTheyCover) {
+  ScreenGrid grid;
+  for (int y = 0; y < 3; ++y) grid.write("0123456789\r\n");
+  grid.write("\x1b[2;5H\x1b[K");
+  EXPECT_EQ(grid.row(1), "0123");
+  grid.write("\x1b[1;3H\x1b[1K");
+  EXPECT_EQ(grid.row(0), "   3456789");
+  grid.write("\x1b[3;9H\x1b[J");
+  EXPECT_EQ(grid.row(2), "01234567");
+  grid.write("\x1b[H\x1b[2J");
+  EXPECT_EQ(grid.dump(), std::string(24, '\n'));
+  EXPECT_EQ(grid.cursorX(), 0);
+}
+
+// The stream hands over bytes in pieces that may cut a character or an
+// escape sequence in two.
+TEST(ScreenGrid, SequencesCutBetweenWritesAreJoined) {
+  ScreenGrid grid;
+  std::string bytes = "\x1b[3;5H\xe2\x96\xa0|\x1b[?25l#";
+  for (char byte : bytes) grid.write(std::string(1, byte));
+  EXPECT_EQ(grid.row(2), "    \xe2\x96\xa0|#");
+  EXPECT_EQ(grid.cell(4, 2), "\xe2\x96\xa0");
+}
+
+TEST(ScreenGrid, CursorPlacesOutsideTheGridAreClamped) {
+  ScreenGrid grid;
+  grid.write("\x1b[99;200Hx\x1b[0;0Hy");
+  EXPECT_EQ(grid.row(23), std::string(79, ' ') + "x");
+  EXPECT_EQ(grid.row(0), "y");
+  EXPECT_EQ(grid.scrolls(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+#include "console/vt_presenter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using console::ScreenGrid;
+
+// Shows grid through the presenter on a model terminal; returns the bytes.
+std::string present(console::VtPresenter& presenter, ScreenGrid& terminal, const ScreenGrid& grid,
+                    bool whole = false) {
+  std::string bytes = presenter.update(grid, whole);
+  terminal.write(bytes);
+  return bytes;
+}
+
+TEST(VtPresenter, TheFirstUpdateClearsAndDrawsOnlyWhatIsNotBlank) {
+  console::VtPresenter presenter;
+  ScreenGrid grid;
+  grid.write("Menu\x1b[3;31HPlay");
+  EXPECT_EQ(presenter.update(grid, false), "\x1b[H\x1b[2JMenu\x1b[3;31HPlay");
+}
+
+TEST(VtPresenter, LaterUpdatesSendOnlyChangedCellsAndNothingWhenNothingChanged) {
+  console::VtPresenter presenter;
+  ScreenGrid grid;
+  ScreenGrid terminal;
+  grid.write("Time Left: 30\x1b[8;1Hpla");
+  present(presenter, terminal, grid);
+  grid.write("\x1b[1;12H29\x1b[8;4Hn");
+  EXPECT_EQ(present(presenter, terminal, grid), "\x1b[1;12H29\x1b[8;4Hn");
+  EXPECT_EQ(present(presenter, terminal, grid), "");
+  EXPECT_EQ(terminal.dump(), grid.dump());
+}
+
+// Nearby changes go out as one run rather than paying for a jump each.
+TEST(VtPresenter, ShortGapsBetweenChangesAreSentAgainRatherThanJumpedOver) {
+  console::VtPresenter presenter;
+  ScreenGrid grid;
+  ScreenGrid terminal;
+  grid.write("a b c d" + std::string(30, ' ') + "far");
+  present(presenter, terminal, grid);
+  grid.write("\x1b[1;1HA B C D" + std::string(30, ' ') + "FAR");
+  EXPECT_EQ(present(presenter, terminal, grid), "\x1b[1;1HA B C D\x1b[1;38HFAR");
+  EXPECT_EQ(terminal.dump(), grid.dump());
+}
+
+TEST(VtPresenter, AWholeUpdateAfterAMessageDrawsTheScreenAgain) {
+  console::VtPresenter presenter;
+  ScreenGrid grid;
+  ScreenGrid terminal;
+  grid.write("\x1b[24;1H" + std::string(80, '-'));
+  present(presenter, terminal, grid);
+  terminal.write(presenter.message("Too small"));
+  EXPECT_EQ(terminal.row(0), "Too small");
+  EXPECT_EQ(present(presenter, terminal, grid).substr(0, 7), "\x1b[H\x1b[2J");
+  EXPECT_EQ(terminal.dump(), grid.dump());
+  EXPECT_EQ(terminal.scrolls(), 0);
+}
+
+}  // namespace

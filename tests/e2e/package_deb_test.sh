@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Makes the .deb from the build with cpack, unpacks it with dpkg-deb into a
+# temporary root and runs the unpacked program from another directory: it
+# finds the packaged dictionary in Debian's layout for games. Also checks
+# that layout and the control fields that apt and dpkg act on.
+set -u
+. "$(dirname "$0")/installed_lib.sh" "$@"
+
+make_package "$build" DEB "$work"
+deb=$(echo "$work"/quillop_*.deb)
+dpkg-deb -x "$deb" "$work/root" || { echo "FAIL: dpkg-deb -x $deb"; exit 1; }
+usr=$work/root/usr
+field() { dpkg-deb -f "$deb" "$1"; }
+
+check "only /usr in the package" '[ "$(ls "$work/root")" = usr ]'
+check "program in /usr/games" '[ -x "$usr/games/quillop" ] && [ ! -e "$usr/bin" ]'
+check "dictionary in /usr/share/games/quillop" 'cmp -s "$root/engldict.txt" "$usr/share/games/quillop/engldict.txt"'
+check "notice in /usr/share/games/quillop" \
+  'cmp -s "$root/engldict.COPYING" "$usr/share/games/quillop/engldict.COPYING"'
+check "manual page in section 6" 'zcat "$usr/share/man/man6/quillop.6.gz" | grep -q "^.TH QUILLOP 6"'
+check "copyright file holds the word lists' notice" \
+  'grep -qF "Copyright 2000-2011 by Kevin Atkinson" "$usr/share/doc/quillop/copyright"'
+check "changelog's last entry is this version" \
+  'zcat "$usr/share/doc/quillop/changelog.gz" | head -1 | grep -qF "quillop ($(field Version)) "'
+check "package name, section and priority" \
+  '[ "$(field Package) $(field Section) $(field Priority)" = "quillop games optional" ]'
+check "depends on the C and C++ runtime libraries" \
+  'field Depends | grep -q "libc6 (>= .*libstdc++6 (>= "'
+check "architecture of this machine" '[ "$(field Architecture)" = "$(dpkg --print-architecture)" ]'
+expect_installed_run "$usr/games/quillop" "$usr/share/games/quillop/engldict.txt"
+
+finish package_deb
