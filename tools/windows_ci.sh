@@ -47,9 +47,10 @@ export WINEDLLOVERRIDES="winedbg.exe=d;mscoree=d;mshtml=d"
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
 trap 'wineserver -k 2>/dev/null || true' EXIT
+# Wine's background processes must not hold this script's output open.
 start_wine() {
-  wineserver -p
-  wineboot -i
+  wineserver -p >/dev/null
+  wineboot -i >/dev/null
   wine explorer.exe /desktop >/dev/null 2>&1 &
 }
 timed "wine start" start_wine
