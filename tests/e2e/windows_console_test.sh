@@ -39,16 +39,7 @@ tmux_save_stty before
 
 start_to_menu
 [ "$(tmux_pane_flag cursor_flag)" = 0 ] || fail "the cursor shows while playing"
-tmux_keys Down
-tmux_keys Left
-tmux_wait_for "< 30 seconds >"
-tmux_keys Up
-tmux_wait_for "-> Play!"
-tmux_keys Enter
-
-tmux_wait_for "Mangled Text"
-shown=$(tmux_row 7 | cut -c74-79)
-[ "$(echo "$shown" | fold -w1 | sort | tr -d '\n')" = "aelnpt" ] || fail "letters on show: [$shown]"
+tmux_play_30_second_round_of_planet
 tmux_type "pl"
 poll_until 5 '[ "$(tmux_row 7 | cut -c1-2)" = pl ]' || fail "typed letters not shown: [$(tmux_row 7)]"
 tmux_wait_for "GAME OVER! The word was: planet" 40
