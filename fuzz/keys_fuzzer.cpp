@@ -30,10 +30,22 @@ constexpr const char* kWords =
     "ale\nalp\nape\napt\nasp\nate\neat\nels\nlap\nlas\nlat\nlea\nlet\npal\npas\n"
     "pat\npea\npet\nsal\nsap\nsat\nsea\nset\nspa\ntae\ntap\ntas\ntea\ntel\n";
 
-const std::string& wordFile() {
+const support::TempFolder& workFolder() {
   static const support::TempFolder folder;
-  static const std::string path = folder.write("words.txt", kWords);
+  return folder;
+}
+
+const std::string& wordFile() {
+  static const std::string path = workFolder().write("words.txt", kWords);
   return path;
+}
+
+// The games keep their records in a state folder that a file stands in the
+// way of: nothing is ever written, no disk is waited for, and the path of a
+// folder that cannot be written is played every time.
+void keepNoRecords() {
+  static const std::string blocked = workFolder().write("state", "");
+  ::setenv("XDG_STATE_HOME", blocked.c_str(), 1);
 }
 
 // Each game deals the same words, so a finding replays exactly.
@@ -46,16 +58,16 @@ driver::GameParts observedParts(fuzz::GameInvariants& invariants) {
     showBucketStatistics(game);
     invariants.leave();
   };
-  parts.runMainMenu = [&invariants](WordGame& game, uint32_t highScore) {
+  parts.runMainMenu = [&invariants](WordGame& game, uint32_t highScore, const Extras& extras) {
     invariants.enter(fuzz::Stage::kMenu, game);
-    const bool play = runMainMenu(game, highScore);
+    const bool play = runMainMenu(game, highScore, extras);
     invariants.leave();
     return play;
   };
-  parts.playGame = [&invariants](WordGame& game) {
+  parts.playGame = [&invariants](WordGame& game, const Extras& extras) {
     std::srand(kGameSeed);
     invariants.enter(fuzz::Stage::kGame, game);
-    const uint32_t score = playGame(game);
+    const uint32_t score = playGame(game, extras);
     invariants.leave();
     return score;
   };
@@ -70,6 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                               [&invariants](const console::ScreenGrid& screen, bool waitsForKey) {
                                 invariants.check(screen, waitsForKey);
                               });
+  keepNoRecords();
   const std::vector<std::string> commandLine = {"quillop", "-f", wordFile()};
   const int status = driver::runQuillop(commandLine, observedParts(invariants));
   if (status != driver::kExitSuccess) {

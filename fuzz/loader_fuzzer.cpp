@@ -20,11 +20,6 @@
 
 namespace {
 
-// The loader reads the file in chunks of this size. Half the inputs are
-// put behind one overlong line that ends the first chunk in their middle,
-// so lines cut by a chunk boundary are fuzzed too.
-constexpr size_t kLoaderChunkBytes = 64 * 1024;
-
 struct ExpectedLoad {
   std::array<std::vector<std::string>, containers::kBucketCount> buckets;  ///< head first
   uint32_t usableWords = 0;
@@ -36,6 +31,9 @@ struct ExpectedLoad {
   std::abort();
 }
 
+// Half the inputs are put behind one overlong line that ends the first
+// chunk the loader reads in their middle, so lines cut by a chunk boundary
+// are fuzzed too.
 std::string fileContents(std::string_view input) {
   if (input.size() % 2 == 1) return std::string(input);
   const size_t fillerLength = kLoaderChunkBytes - 1 - input.size() / 2;
@@ -67,7 +65,7 @@ ExpectedLoad expectedLoad(std::string_view file) {
   return expected;
 }
 
-void compareTable(const containers::HTable<std::string>& table, const ExpectedLoad& expected) {
+void compareTable(const containers::WordTable& table, const ExpectedLoad& expected) {
   for (size_t i = 0; i < expected.buckets.size(); ++i) {
     const std::vector<std::string>& words = expected.buckets[i];
     if (table.buckets[i].count != words.size()) fail("bucket count");

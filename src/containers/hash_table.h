@@ -7,10 +7,18 @@
 // `head`; every element of bucket i hashes to i. Duplicates are allowed.
 // The fields are public because the loader, the word choice and the
 // statistics viewer walk the buckets directly.
+//
+// The table owns the arena its lists take their nodes from: a node is its
+// element and a link, nothing more, and clearing the table frees the
+// arena's blocks rather than each node.
 
+#include <cassert>
 #include <cstdint>
+#include <cstring>
 #include <memory>
-#include <string>
+
+#include "containers/node_arena.h"
+#include "containers/short_word.h"
 
 namespace containers {
 
@@ -21,25 +29,52 @@ constexpr int32_t kBucketCount = 577;
 /// The bucket of a word: built from its first four bytes, read as unsigned
 /// values, (b1 * b2) * b0 + b3, modulo kBucketCount. A three-letter word's
 /// fourth byte counts as 0, so "act", "cat" and "tac" share a bucket.
-inline int32_t hashWord(const std::string& word) {
-  auto byteAt = [&word](size_t i) -> int32_t {
-    return i < word.size() ? static_cast<unsigned char>(word[i]) : 0;
-  };
-  int32_t sum = (byteAt(1) * byteAt(2)) * byteAt(0) + byteAt(3);
+inline int32_t hashWord(const ShortWord& word) {
+  int32_t sum = (word.byteAt(1) * word.byteAt(2)) * word.byteAt(0) + word.byteAt(3);
   return sum % kBucketCount;
 }
 
 template <typename T>
-struct Node {
-  T element{};
-  Node* next = nullptr;
+struct Node;
+
+/// A pointer to a node, kept as plain bytes so that a node needs no more
+/// alignment than its element: a node of a seven-byte word then takes 15
+/// bytes instead of 16. It reads and assigns like the pointer it holds.
+template <typename T>
+class NodeLink {
+ public:
+  NodeLink(Node<T>* node = nullptr) { *this = node; }
+  NodeLink& operator=(Node<T>* node) {
+    std::memcpy(bytes_, &node, sizeof bytes_);
+    return *this;
+  }
+  operator Node<T>*() const {
+    Node<T>* node = nullptr;
+    std::memcpy(&node, bytes_, sizeof bytes_);
+    return node;
+  }
+  Node<T>* operator->() const { return *this; }
+
+ private:
+  unsigned char bytes_[sizeof(Node<T>*)];
 };
 
-/// One bucket: newest element first.
+template <typename T>
+struct Node {
+  T element{};
+  NodeLink<T> next;
+};
+
+template <typename T>
+class HTable;
+
+/// One bucket: newest element first. Its nodes come from an arena: the
+/// table's own for its buckets, or the one a lone list is given.
 template <typename T>
 class SLList {
  public:
   SLList() = default;
+  explicit SLList(NodeArena<Node<T>>& nodes) : nodes_(&nodes) {}
   SLList(const SLList&) = delete;
   SLList& operator=(const SLList&) = delete;
   virtual ~SLList() {
@@ -48,24 +83,24 @@ class SLList {
 
   /// Adds a copy of element at the front.
   void insert(const T& element) {
-    auto* node = new Node<T>;
-    node->element = element;
-    node->next = head;
+    assert(nodes_ != nullptr);
+    Node<T>* node = nodes_->allocate(element, head);
     count = count + 1;
     head = node;
   }
 
+  /// Forgets every node; their memory goes back with the arena's blocks.
   void clear() {
-    while (head != nullptr) {
-      Node<T>* node = head;
-      head = node->next;
-      delete node;
-    }
+    head = nullptr;
     count = 0;
   }
 
   Node<T>* head = nullptr;
   uint32_t count = 0;
+
+ private:
+  friend class HTable<T>;
+  NodeArena<Node<T>>* nodes_ = nullptr;
 };
 
 /// A position in one list, for walking it from the head.
@@ -93,7 +128,9 @@ class HTable {
   using HashFunction = int32_t (*)(const T&);
 
   explicit HTable(HashFunction hashFunction = hashWord)
-      : buckets(std::make_unique<SLList<T>[]>(kBucketCount)), size(kBucketCount), hash(hashFunction) {}
+      : buckets(std::make_unique<SLList<T>[]>(kBucketCount)), size(kBucketCount), hash(hashFunction) {
+    for (uint32_t i = 0; i < size; ++i) buckets[i].nodes_ = &nodes_;
+  }
   HTable(const HTable&) = delete;
   HTable& operator=(const HTable&) = delete;
   virtual ~HTable() { clear(); }
@@ -110,11 +147,20 @@ class HTable {
     for (uint32_t i = 0; i < size; ++i) {
       if (buckets[i].head != nullptr) buckets[i].clear();
     }
+    nodes_.release();
   }
 
   std::unique_ptr<SLList<T>[]> buckets;
   uint32_t size;
   HashFunction hash;
+
+ private:
+  NodeArena<Node<T>> nodes_;
 };
+
+/// The dictionary: words of at most six bytes.
+using WordTable = HTable<ShortWord>;
+static_assert(sizeof(Node<ShortWord>) == sizeof(ShortWord) + sizeof(void*),
+              "a word's node is the word and a link");
 
 }  // namespace containers

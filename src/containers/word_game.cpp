@@ -1,7 +1,7 @@
 #include "containers/word_game.h"
 
 WordGame::WordGame()
-    : dictionary(std::make_unique<containers::HTable<std::string>>()),
+    : dictionary(std::make_unique<containers::WordTable>()),
       foundWords(std::make_unique<containers::BST<std::string>[]>(kFoundWordTrees)) {
   for (size_t i = 0; i < kFoundWordTrees; ++i) foundWords[i].clear();
 }

@@ -22,8 +22,8 @@ struct WordGame {
   WordGame(const WordGame&) = delete;
   WordGame& operator=(const WordGame&) = delete;
 
-  std::unique_ptr<containers::HTable<std::string>> dictionary;  ///< filled once by the loader
-  std::unique_ptr<containers::BST<std::string>[]> foundWords;   ///< kFoundWordTrees trees
+  std::unique_ptr<containers::WordTable> dictionary;           ///< filled once by the loader
+  std::unique_ptr<containers::BST<std::string>[]> foundWords;  ///< kFoundWordTrees trees
   uint32_t score = 0;        ///< the game in progress, or the last one played
   uint16_t timeToPlay = 60;  ///< seconds per round: 30, 60, 90 or 120
   std::string mangledWord;   ///< the round's letters in the order shown

@@ -2,7 +2,7 @@
 
 namespace dictionary {
 
-bool holdsWordOfLength(const containers::HTable<std::string>& table, size_t length) {
+bool holdsWordOfLength(const containers::WordTable& table, size_t length) {
   for (uint32_t bucket = 0; bucket < table.size; ++bucket) {
     for (const auto* node = table.buckets[bucket].head; node != nullptr; node = node->next) {
       if (node->element.size() == length) return true;

@@ -7,22 +7,15 @@
 #include <iostream>
 #include <memory>
 #include <new>
-#include <string_view>
 #include <system_error>
-#include <vector>
 
 #include "console/console.h"
-#include "dictionary/insertion_batch.h"
 #include "dictionary/line_splitter.h"
 #include "dictionary/word_filter.h"
 
 namespace {
 
-using Table = containers::HTable<std::string>;
-
-// Big enough that reading costs a few system calls per megabyte, small
-// enough to be a fixed cost whatever the file holds.
-constexpr size_t kChunkBytes = size_t{64} * 1024;
+using Table = containers::WordTable;
 
 constexpr size_t kQuietTotalsPadding = 38;
 
@@ -61,6 +54,12 @@ File openDictionary(const std::string& fileName) {
   return file;
 }
 
+// Lines read and usable words among them.
+struct Totals {
+  uint32_t usableWords = 0;
+  uint32_t linesRead = 0;
+};
+
 class WordLoader {
  public:
   WordLoader(Table& table, bool verbose) : table_(table), verbose_(verbose) {}
@@ -70,47 +69,61 @@ class WordLoader {
   void writeTotals() const;
 
  private:
-  void take(const dictionary::Line& line);
-  void writeProgress() const;
-  void insert();
+  void split(dictionary::LineSplitter& splitter, size_t received);
+  template <bool kVerbose>
+  void take(const char* line, size_t length);
+  void writeProgress(const containers::ShortWord& word) const;
+  // The table's hash function, called directly when it is hashWord, so the
+  // compiler can inline it and keep the word in registers.
+  int32_t bucketOf(const containers::ShortWord& word) const {
+    return table_.hash == containers::hashWord ? containers::hashWord(word) : table_.hash(word);
+  }
 
   Table& table_;
-  dictionary::InsertionBatch batch_;
   bool verbose_;
-  std::string word_;
-  uint32_t usableWords_ = 0;
-  uint32_t linesRead_ = 0;
+  Totals totals_;
 };
 
 std::error_code WordLoader::readAll(std::FILE& file) {
-  std::vector<char> chunk(kChunkBytes);
-  dictionary::LineSplitter splitter;
-  std::error_code error;
-  for (size_t received = kChunkBytes; received == kChunkBytes && !error;) {
-    received = std::fread(chunk.data(), 1, chunk.size(), &file);
-    if (std::ferror(&file)) error = std::error_code(errno, std::generic_category());
-    splitter.setChunk(std::string_view(chunk.data(), received));
-    for (dictionary::Line line; splitter.nextLine(line);) take(line);
+  dictionary::LineSplitter splitter(kLoaderChunkBytes);
+  for (;;) {
+    const size_t received = std::fread(splitter.chunk(), 1, splitter.chunkBytes(), &file);
+    if (std::ferror(&file)) return {errno, std::generic_category()};
+    split(splitter, received);
+    if (received < splitter.chunkBytes()) return {};
   }
-  batch_.insertInto(table_);
-  return error;
 }
 
-void WordLoader::take(const dictionary::Line& line) {
-  std::string_view candidate = dictionary::withoutCarriageReturn(line.bytes);
-  if (!line.tooLong && dictionary::isUsableWord(candidate)) {
-    word_.assign(candidate);
-    usableWords_ = usableWords_ + 1;
-    if (verbose_) writeProgress();
-    insert();
+void WordLoader::split(dictionary::LineSplitter& splitter, size_t received) {
+  size_t lines = 0;
+  if (verbose_) {
+    lines = splitter.split(received, [this](const char* line, size_t length) { take<true>(line, length); });
+  } else {
+    lines = splitter.split(received, [this](const char* line, size_t length) { take<false>(line, length); });
   }
-  linesRead_ = linesRead_ + 1;
+  totals_.linesRead = totals_.linesRead + static_cast<uint32_t>(lines);
 }
 
-void WordLoader::writeProgress() const {
+// The quiet loop runs once per line that may hold a word: everything in it
+// is inlined, and it branches only on whether the line is a word.
+template <bool kVerbose>
+inline void WordLoader::take(const char* line, size_t length) {
+  const dictionary::LineWord candidate = dictionary::readLineWord(line, length);
+  if (candidate.usable) {
+    char padded[dictionary::kLanes];
+    dictionary::storeEightBytes(padded, candidate.lanes);
+    const containers::ShortWord word(containers::ShortWord::FromZeroPadded{}, padded, candidate.length);
+    totals_.usableWords = totals_.usableWords + 1;
+    if constexpr (kVerbose) writeProgress(word);
+    table_.buckets[static_cast<size_t>(bucketOf(word))].insert(word);
+  }
+}
+
+void WordLoader::writeProgress(const containers::ShortWord& word) const {
   char text[64];
-  int length = std::snprintf(text, sizeof text, ": Word # %-6" PRIu32 " - %-6s (%-4" PRId32 ")", usableWords_,
-                             word_.c_str(), containers::hashWord(word_));
+  int length =
+      std::snprintf(text, sizeof text, ": Word # %-6" PRIu32 " - %-6.*s (%-4" PRId32 ")", totals_.usableWords,
+                    static_cast<int>(word.size()), word.view().data(), containers::hashWord(word));
   // As many backspaces as bytes written bring the cursor back to the colon,
   // so the next word's text overwrites this one in place, however many
   // digits the count has.
@@ -118,14 +131,9 @@ void WordLoader::writeProgress() const {
   std::cout << std::string(static_cast<size_t>(length), '\b');
 }
 
-void WordLoader::insert() {
-  batch_.add(table_.hash(word_), word_);
-  if (batch_.full()) batch_.insertInto(table_);
-}
-
 void WordLoader::writeTotals() const {
   if (verbose_) {
-    std::cout << ": DONE! (Total usable words: " << usableWords_ << " of " << linesRead_ << ")";
+    std::cout << ": DONE! (Total usable words: " << totals_.usableWords << " of " << totals_.linesRead << ")";
   } else {
     std::cout << "DONE!" << std::string(kQuietTotalsPadding, ' ');
   }

@@ -1,20 +1,68 @@
 #pragma once
-// Which lines of a word file become dictionary words.
+// Which lines of a word file become dictionary words, decided eight bytes
+// at a time: the loader asks this of every line, so the decision takes the
+// same few steps whatever the bytes are, with no branch per byte.
 
+#include <cassert>
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
+
+#include "containers/short_word.h"
+#include "dictionary/eight_bytes.h"
 
 namespace dictionary {
 
 constexpr size_t kShortestUsable = 3;
-constexpr size_t kLongestUsable = 6;
-
-/// The line without the carriage return of a CR LF line end, so that files
-/// written with either convention give the same words.
-std::string_view withoutCarriageReturn(std::string_view line);
+constexpr size_t kLongestUsable = containers::ShortWord::kCapacity;
 
 /// 3 to 6 bytes, no apostrophe and no control byte (0 to 31, 127); blanks,
 /// digits and capitals are kept as they are. Control bytes are refused so a
 /// word file cannot send terminal control sequences to the screen.
 bool isUsableWord(std::string_view word);
+
+/// What a line gives: when usable, a word of `length` bytes, which are the
+/// lowest lanes of `lanes` (the lanes above are zero).
+struct LineWord {
+  uint64_t lanes = 0;
+  size_t length = 0;
+  bool usable = false;
+};
+
+/// What a line of 3 to 7 bytes gives: the line without the carriage return
+/// of a CR LF line end (so files written with either convention give the
+/// same words), when that is a usable word. The 8 bytes from `line` must be
+/// readable.
+inline LineWord readLineWord(const char* line, size_t length);
+
+namespace detail {
+
+constexpr unsigned char kFirstPrintable = 32;
+constexpr unsigned char kApostrophe = '\'';
+constexpr unsigned char kDelete = 127;
+constexpr unsigned char kCarriageReturn = '\r';
+// Put in the lanes past a word's end, so that only the word's own bytes
+// can be refused.
+constexpr unsigned char kHarmlessByte = 'a';
+
+/// bytes: a candidate in its lowest `length` lanes, anything above; length at most 7.
+inline bool isUsableCandidate(uint64_t bytes, size_t length) {
+  const uint64_t kept = leadingLanes(length);
+  const uint64_t probe = (bytes & kept) | (inEveryLane(kHarmlessByte) & ~kept);
+  const uint64_t refused =
+      lanesBelow(probe, kFirstPrintable) | lanesEqualTo(probe, kApostrophe) | lanesEqualTo(probe, kDelete);
+  return (refused == 0) & (length - kShortestUsable <= kLongestUsable - kShortestUsable);
+}
+
+}  // namespace detail
+
+// Inline, being the loader's innermost step.
+inline LineWord readLineWord(const char* line, size_t length) {
+  assert(length >= kShortestUsable && length <= kLongestUsable + 1);
+  const uint64_t bytes = loadEightBytes(line);
+  const bool carriageReturnLast = ((bytes >> (8 * (length - 1))) & 0xFF) == detail::kCarriageReturn;
+  const size_t wordLength = length - carriageReturnLast;
+  return {bytes & leadingLanes(wordLength), wordLength, detail::isUsableCandidate(bytes, wordLength)};
+}
 
 }  // namespace dictionary

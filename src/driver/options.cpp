@@ -27,6 +27,7 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
       case 'm': settings.showStatistics = true; break;
       case 'n': settings.noPlay = true; break;
       case 'v': settings.verboseLoading = true; break;
+      case 'c': settings.classicScreens = true; break;
       case 'h': return endedBy(CommandOutcome::kShowUsage, argument);
       default: return endedBy(CommandOutcome::kUnrecognisedOption, argument);
     }

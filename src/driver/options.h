@@ -15,6 +15,10 @@ struct Settings {
   bool showStatistics = false;                      ///< -m: the statistics view without asking
   bool noPlay = false;                              ///< -n: end after the statistics step
   bool verboseLoading = false;                      ///< -v: word-by-word progress
+  /// -c: the classic screens, without word counts, feedback, the round
+  /// review and lasting records. Left out of the usage text, which stays as
+  /// it always was.
+  bool classicScreens = false;
 };
 
 enum class CommandOutcome {

@@ -11,6 +11,8 @@
 #include "driver/options.h"
 #include "driver/own_executable.h"
 #include "game/menu.h"
+#include "game/records_file.h"
+#include "game/records_store.h"
 #include "game/round.h"
 #include "stats/statistics_viewer.h"
 
@@ -42,12 +44,25 @@ void seedRandomGenerator() {
   std::srand(static_cast<unsigned>(seconds & 0xffffffffU));
 }
 
-void playUntilExit(WordGame& game, const GameParts& parts) {
+void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras) {
   uint32_t highScore = 0;
-  while (parts.runMainMenu(game, highScore)) {
-    uint32_t score = parts.playGame(game);
+  while (parts.runMainMenu(game, highScore, extras)) {
+    uint32_t score = parts.playGame(game, extras);
     if (score > highScore) highScore = score;
   }
+}
+
+// Unless the classic screens are asked for, the games have the extras and
+// keep their best scores in the player's state folder; the classic screens
+// read and write no state at all.
+void playGames(const Settings& settings, WordGame& game, const GameParts& parts) {
+  Extras extras;
+  if (settings.classicScreens) return playUntilExit(game, parts, extras);
+  records::Store records(records::stateFolder());
+  records.load();
+  extras.shown = true;
+  extras.records = &records;
+  playUntilExit(game, parts, extras);
 }
 
 int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
@@ -68,7 +83,7 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
     return kExitDictionaryError;
   }
   seedRandomGenerator();
-  playUntilExit(game, parts);
+  playGames(settings, game, parts);
   writeGoodbye();
   console::readKey();
   return kExitSuccess;
@@ -77,7 +92,11 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
 }  // namespace
 
 GameParts::GameParts()
-    : showBucketStatistics(::showBucketStatistics), runMainMenu(::runMainMenu), playGame(::playGame) {}
+    : showBucketStatistics(::showBucketStatistics),
+      runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras) {
+        return ::runMainMenu(game, highScore, extras);
+      }),
+      playGame([](WordGame& game, const Extras& extras) { return ::playGame(game, extras); }) {}
 
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts) {
   WordGame game;

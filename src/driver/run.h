@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "containers/word_game.h"
+#include "game/extras.h"
 
 namespace driver {
 
@@ -20,13 +21,15 @@ constexpr int kExitUsageError = 2;       ///< an option that is not understood
 struct GameParts {
   GameParts();
   std::function<void(const WordGame&)> showBucketStatistics;
-  std::function<bool(WordGame&, uint32_t highScore)> runMainMenu;  ///< true: play
-  std::function<uint32_t(WordGame&)> playGame;                     ///< the game's score
+  std::function<bool(WordGame&, uint32_t highScore, const Extras&)> runMainMenu;  ///< true: play
+  std::function<uint32_t(WordGame&, const Extras&)> playGame;                     ///< the game's score
 };
 
 /// Runs the program with its command line (argument 0 is the name it was
 /// invoked by) and returns the exit status. The end of the key input ends
-/// the run at once, quietly and with success.
+/// the run at once, quietly and with success. Unless -c asks for the classic
+/// screens, the games have the extras and keep their best scores in the
+/// player's state folder.
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts = GameParts());
 
 }  // namespace driver

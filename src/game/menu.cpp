@@ -4,6 +4,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "game/records_panel.h"
 #include "game/screen.h"
 
 namespace {
@@ -59,13 +60,15 @@ void applyArrow(WordGame& game, uint16_t& selection, int arrow) {
 
 }  // namespace
 
-bool runMainMenu(WordGame& game, uint32_t highScore) {
+bool runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras) {
   console::clearScreen();
   drawTitleScreen(game, highScore);
   drawBottomBanner(kMenuHelp);
+  if (extras.records != nullptr) drawRecordsNotice(extras.records->takeNotice());
   uint16_t selection = kPlay;
   for (;;) {
     drawItems(game, selection);
+    if (extras.records != nullptr) drawBestScores(*extras.records, game.timeToPlay);
     const int key = console::readKey();
     if (key == console::kExtendedKey) {
       applyArrow(game, selection, console::readKey());

@@ -4,7 +4,9 @@
 #include <cstdint>
 
 #include "containers/word_game.h"
+#include "game/extras.h"
 
 /// Runs the menu until Enter on "Play!" (true) or on "Exit" (false). Changes
-/// only game.timeToPlay.
-bool runMainMenu(WordGame& game, uint32_t highScore);
+/// only game.timeToPlay. With extras.records, the best scores for the time
+/// chosen stand under the items, and a notice about them once.
+bool runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras = {});

@@ -1,7 +1,10 @@
 #include "game/round.h"
 
 #include "console/console.h"
+#include "game/records_store.h"
+#include "game/round_extras.h"
 #include "game/round_keys.h"
+#include "game/round_review.h"
 #include "game/round_state.h"
 #include "game/screen.h"
 #include "game/word_choice.h"
@@ -24,7 +27,9 @@ void growPointValues(PointValues& points) {
   for (size_t i = 0; i < points.size(); ++i) points[i] += kPointSteps[i];
 }
 
-Round startRound(WordGame& game, PointValues& points) {
+// The words the round would accept are found before its clock starts, so
+// finding them costs no playing time.
+Round startRound(WordGame& game, PointValues& points, const Extras& extras) {
   console::clearScreen();
   drawBottomBanner(roundGoalText());
   Round round;
@@ -33,6 +38,11 @@ Round startRound(WordGame& game, PointValues& points) {
   mangleWord(game, round.word);
   redrawInput(game, round);
   drawFoundWords(game);
+  round.extrasShown = extras.shown;
+  if (round.extrasShown) {
+    round.words = findRoundWords(*game.dictionary, game.mangledWord);
+    drawWordCounts(game, round.words);
+  }
   return round;
 }
 
@@ -69,31 +79,52 @@ void playOutTime(WordGame& game, Round& round, const PointValues& points) {
   while (msSince(startMs) < roundMs) makePass(game, round, points, startMs);
 }
 
-void waitForSpace() {
-  while (console::readKey() != console::kSpace) {
+void drawEndBanners(const WordGame& game, const Round& round) {
+  drawTopBanner(round.passed ? "You go to the next round!" : "GAME OVER! The word was: " + round.word);
+  drawBottomBanner("Press SPACE to continue.");
+  if (round.extrasShown) drawRoundEndRows(game, round);
+}
+
+// The review took the whole screen: everything of the end screen comes back.
+void redrawEndScreen(const WordGame& game, const Round& round) {
+  console::clearScreen();
+  redrawInput(game, round);
+  drawFoundWords(game);
+  drawEndBanners(game, round);
+}
+
+void waitForSpace(const WordGame& game, const Round& round) {
+  for (int key = console::readKey(); key != console::kSpace; key = console::readKey()) {
+    if (round.extrasShown && opensReview(key)) {
+      showRoundReview(game, round.words);
+      redrawEndScreen(game, round);
+    }
   }
 }
 
-void endRound(WordGame& game, const Round& round) {
-  drawTopBanner(round.passed ? "You go to the next round!" : "GAME OVER! The word was: " + round.word);
-  drawBottomBanner("Press SPACE to continue.");
-  waitForSpace();
+// A lost round ends the game, whose score then meets the best scores.
+void endRound(WordGame& game, Round& round, const Extras& extras) {
+  if (!round.passed && extras.records != nullptr) {
+    round.recordNote = recordNote(extras.records->add(game.timeToPlay, game.score), game.timeToPlay);
+  }
+  drawEndBanners(game, round);
+  waitForSpace(game, round);
   for (size_t i = 0; i < kFoundWordTrees; ++i) game.foundWords[i].clear();
 }
 
-bool playRound(WordGame& game, PointValues& points) {
-  Round round = startRound(game, points);
+bool playRound(WordGame& game, PointValues& points, const Extras& extras) {
+  Round round = startRound(game, points, extras);
   playOutTime(game, round, points);
-  endRound(game, round);
+  endRound(game, round, extras);
   return round.passed;
 }
 
 }  // namespace
 
-uint32_t playGame(WordGame& game) {
+uint32_t playGame(WordGame& game, const Extras& extras) {
   game.score = 0;
   PointValues points{};
-  while (playRound(game, points)) {
+  while (playRound(game, points, extras)) {
   }
   return game.score;
 }

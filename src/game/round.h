@@ -5,6 +5,8 @@
 #include <cstdint>
 
 #include "containers/word_game.h"
+#include "game/extras.h"
 
 /// Plays a game and returns its final score, which is also left in game.score.
-uint32_t playGame(WordGame& game);
+/// With extras.records, a game's score also meets the best scores at its end.
+uint32_t playGame(WordGame& game, const Extras& extras = {});

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "console/console.h"
+#include "game/round_extras.h"
 #include "game/screen.h"
 #include "game/word_choice.h"
 
@@ -18,9 +19,12 @@ bool foundBefore(const WordGame& game, const std::string& word) {
   return tree.root != nullptr && tree.contains(tree.root, word);
 }
 
-bool acceptable(const WordGame& game, const std::string& word) {
-  return word.size() >= kShortestWord && word.size() <= kLongestWord && inDictionary(game, word) &&
-         !foundBefore(game, word);
+// The checks in their order: length, the dictionary, the words found.
+Verdict judge(const WordGame& game, const std::string& word) {
+  if (word.size() < kShortestWord) return Verdict::kTooShort;
+  if (word.size() > kLongestWord || !inDictionary(game, word)) return Verdict::kNotInDictionary;
+  if (foundBefore(game, word)) return Verdict::kFoundBefore;
+  return Verdict::kAccepted;
 }
 
 void drawSixLetterMessage() {
@@ -40,13 +44,23 @@ void scoreWord(WordGame& game, Round& round, const PointValues& points, const st
   game.foundWords[tree].count += 1;
 }
 
+void showVerdict(const WordGame& game, const Round& round, Verdict verdict, const std::string& word,
+                 const PointValues& points) {
+  const bool accepted = verdict == Verdict::kAccepted;
+  drawFeedback(verdict, word, accepted ? points[word.size() - kShortestWord] : 0);
+  if (accepted) drawWordCounts(game, round.words);
+}
+
 // Accepted or not, the input is cleared; a rejected word costs nothing.
 void submitInput(WordGame& game, Round& round, const PointValues& points) {
-  if (acceptable(game, round.typedInput)) scoreWord(game, round, points, round.typedInput);
+  const Verdict verdict = judge(game, round.typedInput);
+  if (verdict == Verdict::kAccepted) scoreWord(game, round, points, round.typedInput);
+  const std::string submitted = round.typedInput;
   round.typedInput.clear();
   game.letterUsed.fill(false);
   redrawInput(game, round);
   drawFoundWords(game);
+  if (round.extrasShown) showVerdict(game, round, verdict, submitted, points);
 }
 
 void reshuffle(WordGame& game, Round& round) {

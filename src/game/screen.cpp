@@ -1,5 +1,6 @@
 #include "game/screen.h"
 
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 
@@ -101,6 +102,17 @@ void drawInputPanel(const WordGame& game, const std::string& input) {
   writeAt(kMangledWordColumn, kInputRow, game.mangledWord);
   console::lineEnd();
   writeAt(kSpaceHintColumn, kSpaceHintRow, "Press Space to mangle again!");
+}
+
+void drawBlankedRow(uint16_t y, uint16_t x, const std::string& text) {
+  // Column 79 is left alone: a write there would leave the cursor waiting
+  // to wrap onto the next row.
+  writeAt(0, y, std::string(kLastColumn, ' '));
+  writeAt(x, y, text.substr(0, kLastColumn - std::min<size_t>(x, kLastColumn)));
+}
+
+void drawCentredRow(uint16_t y, const std::string& text) {
+  drawBlankedRow(y, centringColumn(text.size()), text);
 }
 
 void appendNumber(std::string& text, int32_t n) {

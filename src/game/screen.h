@@ -27,6 +27,12 @@ void drawInputPanel(const WordGame& game, const std::string& input);
 /// Rows 10 to 19: the words found this round by length, then the score line.
 void drawFoundWords(const WordGame& game);
 
+/// Blanks columns 0 to 78 of row y, then writes text from column x. For the
+/// rows the classic screens leave empty, which hold texts of changing length.
+void drawBlankedRow(uint16_t y, uint16_t x, const std::string& text);
+/// As drawBlankedRow, with the text centred.
+void drawCentredRow(uint16_t y, const std::string& text);
+
 /// Appends one blank and n in decimal to text.
 void appendNumber(std::string& text, int32_t n);
 void appendNumber(std::string& text, uint32_t n);

@@ -6,17 +6,17 @@
 
 namespace {
 
-using Bucket = containers::SLList<std::string>;
+using Bucket = containers::SLList<containers::ShortWord>;
 
-const std::string& wordAt(const Bucket& bucket, uint32_t position) {
-  const containers::Node<std::string>* node = bucket.head;
+const containers::ShortWord& wordAt(const Bucket& bucket, uint32_t position) {
+  const containers::Node<containers::ShortWord>* node = bucket.head;
   for (uint32_t step = 0; step < position; ++step) node = node->next;
   return node->element;
 }
 
 }  // namespace
 
-std::string chooseWord(const containers::HTable<std::string>& dictionary) {
+std::string chooseWord(const containers::WordTable& dictionary) {
   for (;;) {
     const Bucket& bucket = dictionary.buckets[static_cast<size_t>(std::rand() % containers::kBucketCount)];
     // The position is drawn even for an empty bucket, so every attempt takes
@@ -24,7 +24,7 @@ std::string chooseWord(const containers::HTable<std::string>& dictionary) {
     // the empty buckets are.
     auto positionDraw = static_cast<uint32_t>(std::rand());
     if (bucket.count == 0) continue;
-    const std::string& candidate = wordAt(bucket, positionDraw % bucket.count);
+    const containers::ShortWord& candidate = wordAt(bucket, positionDraw % bucket.count);
     if (candidate.size() == kLongestWord) return candidate;
   }
 }

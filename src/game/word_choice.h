@@ -10,7 +10,7 @@
 
 /// A copy of a six-letter word of the dictionary, which must hold one.
 /// Each attempt draws a bucket index, then a position in that bucket.
-std::string chooseWord(const containers::HTable<std::string>& dictionary);
+std::string chooseWord(const containers::WordTable& dictionary);
 
 /// Puts the six letters of source into game.mangledWord in a random order
 /// and leaves every letterUsed flag false.

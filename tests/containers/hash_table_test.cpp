@@ -8,17 +8,18 @@
 namespace {
 
 using containers::hashWord;
-using containers::HTable;
 using containers::kBucketCount;
-using containers::SLList;
+using containers::ShortWord;
+using containers::WordTable;
+using WordList = containers::SLList<ShortWord>;
 
-std::vector<std::string> walk(const SLList<std::string>& list) {
+std::vector<std::string> walk(const WordList& list) {
   std::vector<std::string> words;
   for (const auto* node = list.head; node != nullptr; node = node->next) words.push_back(node->element);
   return words;
 }
 
-void add(HTable<std::string>& table, const std::string& word) {
+void add(WordTable& table, const std::string& word) {
   table.buckets[static_cast<size_t>(table.hash(word))].insert(word);
 }
 
@@ -50,7 +51,7 @@ TEST(HashWord, HighBytesLandInABucket) {
 }
 
 TEST(HTable, NewTableIsEmpty) {
-  HTable<std::string> table;
+  WordTable table;
   EXPECT_EQ(table.size, 577U);
   for (uint32_t i = 0; i < table.size; ++i) {
     EXPECT_EQ(table.buckets[i].head, nullptr);
@@ -60,7 +61,7 @@ TEST(HTable, NewTableIsEmpty) {
 }
 
 TEST(HTable, FindIsExactAndCaseSensitive) {
-  HTable<std::string> table;
+  WordTable table;
   add(table, "cat");
   add(table, "act");
   EXPECT_EQ(table.find("cat"), 338);
@@ -71,7 +72,8 @@ TEST(HTable, FindIsExactAndCaseSensitive) {
 }
 
 TEST(SLList, NewestFirstAndDuplicatesKept) {
-  SLList<std::string> list;
+  containers::NodeArena<containers::Node<ShortWord>> nodes;
+  WordList list(nodes);
   list.insert("cat");
   list.insert("act");
   list.insert("cat");
@@ -83,7 +85,7 @@ TEST(SLList, NewestFirstAndDuplicatesKept) {
 }
 
 TEST(HTable, ClearEmptiesEveryBucket) {
-  HTable<std::string> table;
+  WordTable table;
   for (const char* word : {"cat", "act", "plan", "planet", "zebra"}) add(table, word);
   table.clear();
   for (uint32_t i = 0; i < table.size; ++i) {
@@ -91,6 +93,16 @@ TEST(HTable, ClearEmptiesEveryBucket) {
     EXPECT_EQ(table.buckets[i].count, 0U);
   }
   EXPECT_EQ(table.find("plan"), -1);
+}
+
+TEST(HTable, FilledAgainAfterClear) {
+  WordTable table;
+  for (int round = 0; round < 3; ++round) {
+    for (const char* word : {"cat", "act", "plan"}) add(table, word);
+    EXPECT_EQ(walk(table.buckets[338]), (std::vector<std::string>{"act", "cat"})) << "round " << round;
+    EXPECT_EQ(table.find("plan"), 381);
+    table.clear();
+  }
 }
 
 }  // namespace

@@ -18,15 +18,29 @@ using namespace std::string_literals;
 const std::string kQuietDone = "DONE!" + std::string(38, ' ') + "\r\n";
 const std::string kBackspaces(31, '\b');
 
+std::vector<std::string> bucketWords(const containers::WordTable& table, uint32_t bucket) {
+  std::vector<std::string> words;
+  for (const auto* node = table.buckets[bucket].head; node != nullptr; node = node->next) {
+    words.push_back(node->element);
+  }
+  return words;
+}
+
 // Every word in the table, each bucket walked from its head, buckets in order.
 std::vector<std::string> tableWords(const WordGame& game) {
   std::vector<std::string> words;
   for (uint32_t i = 0; i < game.dictionary->size; ++i) {
-    for (const auto* node = game.dictionary->buckets[i].head; node != nullptr; node = node->next) {
-      words.push_back(node->element);
-    }
+    std::vector<std::string> bucket = bucketWords(*game.dictionary, i);
+    words.insert(words.end(), bucket.begin(), bucket.end());
   }
   return words;
+}
+
+// Words of 3 to 6 letters counted in base 26, so many share a bucket.
+std::string nthWord(size_t n) {
+  std::string word(3 + n % 4, 'a');
+  for (size_t i = 0; i < word.size(); ++i, n /= 26) word[i] = static_cast<char>('a' + n % 26);
+  return word;
 }
 
 std::vector<std::string> sorted(std::vector<std::string> words) {
@@ -122,6 +136,40 @@ TEST_F(LoaderTest, EachWordGoesToTheHeadOfItsBucket) {
   EXPECT_EQ(game.dictionary->find("plan"), 381);
 }
 
+// Over a megabyte, so many chunk ends fall inside lines of every kind.
+TEST_F(LoaderTest, TableFromAFileEqualsOneBuiltWordByWord) {
+  containers::WordTable direct;
+  std::string contents;
+  for (size_t n = 0; n < 150'000; ++n) {
+    const std::string word = nthWord(n);
+    contents += word + (n % 3 == 0 ? "\r\n" : "\n");
+    // Lines passed over: too short, too long, or 3 to 6 bytes with an apostrophe.
+    if (n % 5 == 0) contents += std::string(n % 13 < 3 ? n % 13 : n % 13 + 4, 'z') + "\n";
+    if (n % 7 == 0) contents += word.substr(1) + "'\r\n";
+    direct.buckets[static_cast<size_t>(containers::hashWord(word))].insert(word);
+  }
+  ASSERT_TRUE(load(contents));
+  for (uint32_t bucket = 0; bucket < direct.size; ++bucket) {
+    ASSERT_EQ(bucketWords(*game.dictionary, bucket), bucketWords(direct, bucket)) << "bucket " << bucket;
+    ASSERT_EQ(game.dictionary->buckets[bucket].count, direct.buckets[bucket].count) << "bucket " << bucket;
+  }
+}
+
+// A filler line moves the same lines across the end of the first chunk, one
+// byte at a time, so it cuts each of them at every offset.
+TEST_F(LoaderTest, LinesCutByTheChunkEndAtEveryOffset) {
+  const std::string lines = "cat\r\nab\nabcdef\r\nabcdefg\ndon't\n";
+  for (size_t shift = 0; shift <= lines.size(); ++shift) {
+    support::FakeTerminal captured;
+    WordGame fresh;
+    std::string contents(kLoaderChunkBytes - 1 - shift, 'x');
+    contents += '\n';
+    ASSERT_TRUE(loadDictionary(folder.write("cut.txt", contents + lines), fresh, true));
+    EXPECT_EQ(sorted(tableWords(fresh)), (std::vector<std::string>{"abcdef", "cat"})) << "shift " << shift;
+    EXPECT_TRUE(captured.output().ends_with("(Total usable words: 2 of 6)\r\n")) << "shift " << shift;
+  }
+}
+
 TEST_F(LoaderTest, AVeryLongLineIsPassedOver) {
   ASSERT_TRUE(load("cat\n" + std::string(3'000'000, 'x') + "\ndog\n", true));
   EXPECT_EQ(sorted(tableWords(game)), (std::vector<std::string>{"cat", "dog"}));
@@ -151,7 +199,7 @@ TEST_F(LoaderTest, ReadErrorIsNoSuccess) {
             "Loading and hashing... \r\nError: Could not read the dictionary (Input/output error)\r\n");
 }
 
-int32_t hashThatRunsOutOfMemory(const std::string&) { throw std::bad_alloc(); }
+int32_t hashThatRunsOutOfMemory(const containers::ShortWord&) { throw std::bad_alloc(); }
 
 TEST_F(LoaderTest, RunningOutOfMemoryWhileReadingIsReported) {
   game.dictionary->hash = hashThatRunsOutOfMemory;

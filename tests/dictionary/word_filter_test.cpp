@@ -7,7 +7,17 @@
 namespace {
 
 using dictionary::isUsableWord;
-using dictionary::withoutCarriageReturn;
+
+// What the line gives, as the loader reads it: 8 bytes readable from its start.
+std::string wordOfLine(std::string_view line) {
+  std::string readable(line);
+  readable.resize(line.size() + 8, '\0');
+  const dictionary::LineWord read = dictionary::readLineWord(readable.data(), line.size());
+  if (!read.usable) return "<not usable>";
+  char padded[8];
+  dictionary::storeEightBytes(padded, read.lanes);
+  return std::string(padded, read.length);
+}
 
 TEST(WordFilter, ApostrophesAndEveryControlByteAreRefused) {
   EXPECT_FALSE(isUsableWord("don't"));
@@ -21,11 +31,27 @@ TEST(WordFilter, ApostrophesAndEveryControlByteAreRefused) {
 }
 
 TEST(WordFilter, OnlyOneTrailingCarriageReturnIsALineEnd) {
-  EXPECT_EQ(withoutCarriageReturn("cat\r"), "cat");
-  EXPECT_EQ(withoutCarriageReturn("cat"), "cat");
-  EXPECT_EQ(withoutCarriageReturn("cat\r\r"), "cat\r");
-  EXPECT_EQ(withoutCarriageReturn("c\rat"), "c\rat");
-  EXPECT_EQ(withoutCarriageReturn(""), "");
+  EXPECT_EQ(wordOfLine("cat\r"), "cat");
+  EXPECT_EQ(wordOfLine("cat"), "cat");
+  EXPECT_EQ(wordOfLine("abcdef\r"), "abcdef");
+  EXPECT_EQ(wordOfLine("cat\r\r"), "<not usable>");
+  EXPECT_EQ(wordOfLine("c\rat"), "<not usable>");
+  EXPECT_EQ(wordOfLine("ab\r"), "<not usable>");
+  EXPECT_EQ(wordOfLine("abcdefg"), "<not usable>");
+}
+
+// A line's bytes past its end, however they look, never decide anything.
+TEST(WordFilter, LinesDecidedByTheirOwnBytesOnly) {
+  for (size_t length = 3; length <= 7; ++length) {
+    for (const char after : {'\0', '\'', '\r', 'x'}) {
+      const std::string line(length, 'k');
+      const std::string readable = line + std::string(8, after);
+      const dictionary::LineWord read = dictionary::readLineWord(readable.data(), length);
+      EXPECT_EQ(read.usable, length <= 6) << length << " then " << int{after};
+      EXPECT_EQ(read.length, length);
+      EXPECT_EQ(wordOfLine(line), read.usable ? line : "<not usable>");
+    }
+  }
 }
 
 }  // namespace

@@ -23,14 +23,16 @@ TEST(Options, NoArgumentsLoadTheDefaultDictionaryAndPlay) {
   EXPECT_FALSE(command.settings.showStatistics);
   EXPECT_FALSE(command.settings.noPlay);
   EXPECT_FALSE(command.settings.verboseLoading);
+  EXPECT_FALSE(command.settings.classicScreens);
 }
 
 TEST(Options, FlagsByTheirSecondCharacter) {
-  driver::Command command = parse({"-verbose", "words.txt", "", "-mem", "-n"});
+  driver::Command command = parse({"-verbose", "words.txt", "", "-mem", "-n", "-classic"});
   EXPECT_EQ(command.outcome, CommandOutcome::kRun);
   EXPECT_TRUE(command.settings.verboseLoading);
   EXPECT_TRUE(command.settings.showStatistics);
   EXPECT_TRUE(command.settings.noPlay);
+  EXPECT_TRUE(command.settings.classicScreens);
   EXPECT_EQ(command.settings.dictionaryFile, "engldict.txt");
 }
 
@@ -61,6 +63,7 @@ TEST(Options, WhatEndsParsingEarly) {
        {Case{{"-h"}, CommandOutcome::kShowUsage, "-h"},
         Case{{"-v", "-help", "-x"}, CommandOutcome::kShowUsage, "-help"},
         Case{{"-V"}, CommandOutcome::kUnrecognisedOption, "-V"},
+        Case{{"-C"}, CommandOutcome::kUnrecognisedOption, "-C"},
         Case{{"-x", "-v"}, CommandOutcome::kUnrecognisedOption, "-x"},
         Case{{"-"}, CommandOutcome::kUnrecognisedOption, "-"},
         Case{{"--memory-statistics"}, CommandOutcome::kUnrecognisedOption, "--memory-statistics"},

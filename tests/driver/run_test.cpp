@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "console/console.h"
+#include "game/records_store.h"
 #include "support/fake_terminal.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -30,11 +33,14 @@ struct RecordingParts {
   driver::GameParts parts() {
     driver::GameParts recorded;
     recorded.showBucketStatistics = [this](const WordGame&) { ++viewerOpened; };
-    recorded.runMainMenu = [this](WordGame&, uint32_t highScore) {
+    recorded.runMainMenu = [this](WordGame&, uint32_t highScore, const Extras& extras) {
       menuHighScores.push_back(highScore);
+      menuExtras.push_back(extras);
+      const bool anyRecord = extras.records != nullptr && !extras.records->best(60).empty();
+      bestFor60.push_back(anyRecord ? extras.records->best(60)[0].score : 0);
       return menuHighScores.size() <= scores.size();
     };
-    recorded.playGame = [this](WordGame& game) {
+    recorded.playGame = [this](WordGame& game, const Extras&) {
       game.score = scores.at(menuHighScores.size() - 1);
       return game.score;
     };
@@ -44,6 +50,8 @@ struct RecordingParts {
   std::vector<uint32_t> scores;
   int viewerOpened = 0;
   std::vector<uint32_t> menuHighScores;
+  std::vector<Extras> menuExtras;   ///< what each menu was given
+  std::vector<uint32_t> bestFor60;  ///< the best 60-second record each menu saw, or 0
 };
 
 class RunTest : public ::testing::Test {
@@ -56,6 +64,7 @@ class RunTest : public ::testing::Test {
   std::string output() { return terminal.output(); }
 
   support::TempFolder folder;
+  support::ScopedEnvironment stateHome{"XDG_STATE_HOME", folder.path() + "/state"};
   support::FakeTerminal terminal;
   RecordingParts recorder;
 };
@@ -137,6 +146,24 @@ TEST_F(RunTest, HighScoreCarriedIntoEachMenu) {
   EXPECT_EQ(terminal.unreadBytes(), 0U);
 }
 
+TEST_F(RunTest, GamesKeepRecordsInTheStateFolderUnlessClassicScreensAreAsked) {
+  std::filesystem::create_directories(folder.path() + "/state/quillop");
+  folder.write("state/quillop/records.txt", "Quillop records 1\n60 42 2026-01-02\n");
+  recorder.scores = {1};
+  terminal.type("xx");
+  EXPECT_EQ(run({"-f", playable()}), driver::kExitSuccess);
+  ASSERT_EQ(recorder.menuExtras.size(), 2u);
+  EXPECT_TRUE(recorder.menuExtras[0].shown);
+  EXPECT_EQ(recorder.bestFor60, (std::vector<uint32_t>{42, 42}));
+
+  RecordingParts classic;
+  classic.scores = {1};
+  terminal.type("xx");
+  EXPECT_EQ(driver::runQuillop({"quillop", "-c", "-f", playable()}, classic.parts()), driver::kExitSuccess);
+  EXPECT_FALSE(classic.menuExtras.at(0).shown);
+  EXPECT_EQ(classic.bestFor60, (std::vector<uint32_t>{0, 0}));
+}
+
 TEST_F(RunTest, EndOfInputEndsTheRunQuietly) {
   EXPECT_EQ(run({"-f", playable()}), driver::kExitSuccess);
   EXPECT_TRUE(output().ends_with(kQuietLoad + kPrompt));
@@ -146,7 +173,7 @@ TEST_F(RunTest, EndOfInputEndsTheRunQuietly) {
 TEST_F(RunTest, EndOfInputInTheMenuSkipsTheGoodbye) {
   terminal.type("x");
   driver::GameParts parts = recorder.parts();
-  parts.runMainMenu = [](WordGame&, uint32_t) -> bool { return console::readKey() != 0; };
+  parts.runMainMenu = [](WordGame&, uint32_t, const Extras&) -> bool { return console::readKey() != 0; };
   EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts), driver::kExitSuccess);
   EXPECT_TRUE(output().ends_with(kPrompt));
 }

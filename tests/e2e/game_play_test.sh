@@ -9,25 +9,6 @@ binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 
 printf 'planet\nplan\nplane\nant\ntan\n' > "$TMUX_WORKDIR/words.txt"
 
-# A row holding only a centred text: (79 - length) / 2 blanks, then the text.
-centred() { printf '%*s%s' $(((79 - ${#1}) / 2)) '' "$1"; }
-# A banner's text row: the frame's sides in columns 0 and 79.
-banner_text_row() {
-  local line
-  line=$(centred "$1")
-  printf '|%-78s|' "${line:1}"
-}
-
-# Waits for the shell's prompt to end the last line with text, then checks
-# the run's exit status.
-expect_shell_back_with_success() {
-  poll_until 5 '[[ "$(tmux_capture | grep -v "^ *\$" | tail -1 | sed "s/ *\$//")" == *"\$" ]]' ||
-    fail "the shell's prompt did not come back"
-  tmux_type 'echo "status=$?"'
-  tmux_keys Enter
-  tmux_wait_for "status=0"
-}
-
 tmux_start_shell "$TMUX_WORKDIR"
 tmux_save_stty before
 tmux_type "'$binary' -f words.txt"

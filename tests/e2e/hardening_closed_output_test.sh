@@ -8,6 +8,8 @@ binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 emulator=${QUILLOP_EMULATOR:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Games played here keep their records here, never in the user's home.
+export XDG_STATE_HOME="$work/state"
 passed=0
 
 # expect_quiet_success NAME STATUS: the program's status and error output.

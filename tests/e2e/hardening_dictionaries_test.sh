@@ -8,6 +8,8 @@ set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Games played here keep their records here, never in the user's home.
+export XDG_STATE_HOME="$work/state"
 passed=0
 
 fail() {

@@ -11,6 +11,8 @@ program_name=$binary
 [ -z "$emulator" ] || program_name=$(winepath -w "$binary" 2>/dev/null)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Games played here keep their records here, never in the user's home.
+export XDG_STATE_HOME="$work/state"
 passed=0
 failed=0
 

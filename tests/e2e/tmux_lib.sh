@@ -97,6 +97,25 @@ tmux_expect_stty_as() {
   rm -f "$TMUX_WORKDIR/stty.after"
 }
 
+# Waits for the shell's prompt to end the last line with text, then checks
+# the run's exit status.
+expect_shell_back_with_success() {
+  poll_until 5 '[[ "$(tmux_capture | grep -v "^ *\$" | tail -1 | sed "s/ *\$//")" == *"\$" ]]' ||
+    fail "the shell's prompt did not come back"
+  tmux_type 'echo "status=$?"'
+  tmux_keys Enter
+  tmux_wait_for "status=0"
+}
+
+# A row holding only a centred text: (79 - length) / 2 blanks, then the text.
+centred() { printf '%*s%s' $(((79 - ${#1}) / 2)) '' "$1"; }
+# A banner's text row: the frame's sides in columns 0 and 79.
+banner_text_row() {
+  local line
+  line=$(centred "$1")
+  printf '|%-78s|' "${line:1}"
+}
+
 # Fails unless row $1 of the pane is exactly $2 (trailing blanks ignored).
 expect_row() {
   local actual

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "console/console.h"
+#include "game/records_store.h"
 #include "support/fake_terminal.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -169,6 +171,60 @@ TEST_F(MenuTest, OnlyTheExtendedPrefixReadsASecondCode) {
   EXPECT_TRUE(run(std::string("P\0P", 3) + kEnter));
   EXPECT_FALSE(run(std::string("\xe0P\xe0P") + kEnter));
   EXPECT_EQ(terminal.screen().scrolls(), 0);
+}
+
+std::string centred(const std::string& text) { return at((79 - text.size()) / 2, text); }
+
+class MenuRecordsTest : public MenuTest {
+ protected:
+  /// Opens the records in a file holding text.
+  void keep(const std::string& text) {
+    folder.write("records.txt", text);
+    store.load();
+  }
+  std::vector<std::string> bestRows(support::FakeTerminal& shown) {
+    std::vector<std::string> rows;
+    for (int y = 12; y <= 17; ++y) rows.push_back(shown.row(y));
+    return rows;
+  }
+
+  support::TempFolder folder;
+  records::Store store{folder.path()};
+  const Extras extras{true, &store};
+};
+
+TEST_F(MenuRecordsTest, TheBestScoresForTheTimeChosenStandUnderTheItems) {
+  keep("Quillop records 1\n60 120 2026-03-01\n60 9 2026-03-02\n90 31 2026-02-01\n");
+  terminal.type(kEnter);
+  EXPECT_TRUE(runMainMenu(game, 0, extras));
+  EXPECT_EQ(itemRows(), kPlaySelected);
+  EXPECT_EQ(bestRows(terminal),
+            (std::vector<std::string>{centred("Best scores for 60 seconds"), centred("1.  120   2026-03-01"),
+                                      centred("2.    9   2026-03-02"), "", "", ""}));
+  for (const auto& [arrows, rows] :
+       {std::pair{keys({kDown, kRight}),
+                  std::vector<std::string>{centred("Best scores for 90 seconds"),
+                                           centred("1.  31   2026-02-01"), "", "", "", ""}},
+        std::pair{keys({kDown, kRight, kRight}),
+                  std::vector<std::string>{centred("Best scores for 120 seconds"), centred("No scores yet"),
+                                           "", "", "", ""}}}) {
+    WordGame fresh;
+    support::FakeTerminal moved;
+    moved.type(arrows);
+    EXPECT_THROW(runMainMenu(fresh, 0, extras), console::InputEnded);
+    EXPECT_EQ(bestRows(moved), rows);
+  }
+}
+
+TEST_F(MenuRecordsTest, ANoticeAboutTheRecordsIsShownOnce) {
+  keep("nonsense");
+  terminal.type(kEnter);
+  EXPECT_TRUE(runMainMenu(game, 0, extras));
+  EXPECT_EQ(terminal.row(20),
+            centred("Records file made no sense: kept as records.txt.bad; records start anew."));
+  terminal.type(kEnter);
+  EXPECT_TRUE(runMainMenu(game, 0, extras));
+  EXPECT_EQ(terminal.row(20), "");
 }
 
 }  // namespace

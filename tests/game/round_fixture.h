@@ -12,6 +12,7 @@
 #include "console/console.h"
 #include "containers/hash_table.h"
 #include "containers/word_game.h"
+#include "game/extras.h"
 #include "game/round.h"
 #include "support/fake_terminal.h"
 
@@ -82,7 +83,7 @@ class RoundTest : public ::testing::Test {
       if (i + 1 < keysPerRound.size()) terminal.typeAt(roundStartMs(i + 1), " ");
     }
     terminal.typeAt(roundStartMs(keysPerRound.size()), "x");
-    EXPECT_THROW(playGame(game), console::InputEnded);
+    EXPECT_THROW(playGame(game, extras), console::InputEnded);
   }
 
   /// As above, but Space ends the last round too, which must be lost.
@@ -91,7 +92,7 @@ class RoundTest : public ::testing::Test {
       terminal.typeAt(roundStartMs(i) + kTypingDelayMs, keysPerRound[i]);
       terminal.typeAt(roundStartMs(i + 1), " ");
     }
-    return playGame(game);
+    return playGame(game, extras);
   }
 
   /// Row 7: the typed input and the letters on show from column 73.
@@ -104,6 +105,7 @@ class RoundTest : public ::testing::Test {
 
   support::FakeTerminal terminal;
   WordGame game;
+  Extras extras;  ///< off: the classic screens
 };
 
 }  // namespace game_test

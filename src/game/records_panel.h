@@ -1,0 +1,15 @@
+#pragma once
+// The title screen's rows for the lasting best scores, under the menu items
+// in rows the classic title screen leaves empty: the best five for the time
+// chosen (rows 12 to 17) and a notice about the records (row 20).
+
+#include <cstdint>
+#include <string>
+
+#include "game/records_store.h"
+
+/// The heading and the best five for seconds per round, best first, each
+/// with its date; the rows of missing places are blank.
+void drawBestScores(const records::Store& store, uint16_t seconds);
+/// Row 20: the notice, or a blank row.
+void drawRecordsNotice(const std::string& notice);

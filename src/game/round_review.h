@@ -1,0 +1,12 @@
+#pragma once
+// The round review: every word the round would have accepted, by length in
+// byte order, each found one marked with a star, on pages of the rows
+// between the banners. W opens it on the round's end screen.
+
+#include "containers/word_game.h"
+#include "game/round_words.h"
+
+/// Shows the review until a key that turns no page; the caller then redraws
+/// the screen it came from. Page Up/Down and Up/Down turn the pages when
+/// there are several.
+void showRoundReview(const WordGame& game, const RoundWords& words);

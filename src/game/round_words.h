@@ -1,0 +1,28 @@
+#pragma once
+// The words a round would accept: every dictionary word of kShortestWord to
+// kLongestWord bytes that can be typed from the letters on show, each
+// position at most once, bytes compared as the round compares them. Found
+// once when the round starts, for the live counts and the review at its end.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "containers/hash_table.h"
+#include "containers/word_game.h"
+
+struct RoundWords {
+  /// byLength[n - kShortestWord]: the words of n bytes, each once, in byte order.
+  std::array<std::vector<std::string>, kFoundWordTrees> byLength;
+
+  size_t total() const;
+};
+
+/// How many words the round has found so far, all lengths together.
+size_t foundWordCount(const WordGame& game);
+
+/// Looks up every distinct arrangement of 3 to 6 of the letters (1,920 for
+/// six different letters) with the dictionary's find, as the round checks a
+/// submitted word. A letter the round takes as a command (a blank
+/// reshuffles) is never typed.
+RoundWords findRoundWords(const containers::WordTable& dictionary, const std::string& letters);

@@ -1,0 +1,159 @@
+#include "game/round_extras.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/records_store.h"
+#include "game/round_fixture.h"
+#include "game/round_review.h"
+#include "support/temp_folder.h"
+
+namespace game_test {
+namespace {
+
+constexpr const char* kPageDown = "\x1b[6~";
+
+std::string centred(const std::string& text) { return repeat(' ', (79 - text.size()) / 2) + text; }
+
+class RoundExtrasTest : public RoundTest {
+ protected:
+  RoundExtrasTest() { extras.shown = true; }
+
+  /// Types keys in the first round and more keys once it has ended; the
+  /// input ends in the end-of-round wait.
+  void playThenAtTheEnd(const std::string& keys, const std::string& atTheEnd) {
+    terminal.typeAt(kTypingDelayMs, keys);
+    terminal.typeAt(kRoundMs + 100, atTheEnd);
+    EXPECT_THROW(playGame(game, extras), console::InputEnded);
+  }
+};
+
+TEST_F(RoundExtrasTest, CountsAndFeedbackFollowEverySubmission) {
+  struct Case {
+    std::string keys;
+    std::string feedback;
+    std::string counts;
+  };
+  const std::string none = "3: 0/3   4: 0/1   5: 0/2   6: 0/1";
+  const std::string oneAnt = "3: 1/3   4: 0/1   5: 0/2   6: 0/1";
+  for (const Case& c : {Case{"", "", none}, Case{"ant\r", "ant: +1", oneAnt},
+                        Case{"ant\rplane\r", "plane: +6", "3: 1/3   4: 0/1   5: 1/2   6: 0/1"},
+                        Case{"ant\rant\r", "ant: already found this round", oneAnt},
+                        Case{"ant\ran\r", "an: too short", oneAnt}, Case{"\r", "too short", none},
+                        Case{"nat\r", "nat: not in the dictionary", none}}) {
+    // The input ends in mid-round, before the round empties the found words.
+    support::FakeTerminal caseTerminal;
+    for (size_t i = 0; i < kFoundWordTrees; ++i) game.foundWords[i].clear();
+    caseTerminal.typeAt(kTypingDelayMs, c.keys);
+    EXPECT_THROW(playGame(game, extras), console::InputEnded);
+    EXPECT_EQ(caseTerminal.row(9), c.feedback) << c.keys;
+    EXPECT_EQ(caseTerminal.row(20), centred(c.counts)) << c.keys;
+  }
+}
+
+TEST_F(RoundExtrasTest, FeedbackGivesThePointsOfTheRound) {
+  terminal.typeAt(kTypingDelayMs, "planet\r");
+  terminal.typeAt(roundStartMs(1), " ");
+  terminal.typeAt(roundStartMs(1) + kTypingDelayMs, "ant\r");
+  EXPECT_THROW(playGame(game, extras), console::InputEnded);
+  EXPECT_EQ(terminal.row(9), "ant: +2");
+}
+
+TEST_F(RoundExtrasTest, WShowsEveryWordWithTheFoundOnesMarked) {
+  playThenAtTheEnd("ant\rplane\r", "w");
+  const std::vector<std::string> expected = {" 3 Letter Words: 1 of 3",
+                                             "  *ant     lap     tan",
+                                             " 4 Letter Words: 0 of 1",
+                                             "   plan",
+                                             " 5 Letter Words: 1 of 2",
+                                             "  *plane   plate",
+                                             " 6 Letter Words: 0 of 1",
+                                             "   planet",
+                                             ""};
+  EXPECT_EQ(terminal.row(2), bannerTextRow("Every word of the round: you found 2 of 7"));
+  for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(terminal.row(static_cast<int>(5 + i)), expected[i]);
+  EXPECT_EQ(terminal.row(22), bannerTextRow("* marks a word you found   Any key: back"));
+}
+
+// The feedback is gone at the round's end, the counts row counts the words
+// found, and the review comes and goes over the end screen.
+TEST_F(RoundExtrasTest, AnyKeyLeavesTheReviewForTheEndScreenAndSpaceGoesOn) {
+  terminal.typeAt(kTypingDelayMs, "ant\r");
+  // A one-page review: Page Down leaves it like any other key.
+  terminal.typeAt(kRoundMs + 100, std::string("W") + kPageDown + "wx ");
+  EXPECT_EQ(playGame(game, extras), 1u);
+  EXPECT_EQ(terminal.unreadBytes(), 0u);
+  EXPECT_EQ(occurrences(terminal.output(), "Every word of the round"), 2u);
+  EXPECT_EQ(terminal.row(2), bannerTextRow("GAME OVER! The word was: planet"));
+  EXPECT_EQ(terminal.row(5), "");
+  EXPECT_EQ(terminal.row(7), inputRow(""));
+  EXPECT_EQ(terminal.row(9), "");
+  EXPECT_EQ(terminal.row(13), "  ant");
+  EXPECT_EQ(terminal.row(20), centred("You found 1 of the 7 words. Press W to see them all."));
+  EXPECT_EQ(terminal.row(22), bannerTextRow("Press SPACE to continue."));
+}
+
+TEST_F(RoundTest, ClassicScreensHaveNoneOfTheExtras) {
+  terminal.typeAt(kTypingDelayMs, "ant\rnat\r");
+  terminal.typeAt(kRoundMs + 100, "w");
+  EXPECT_THROW(playGame(game), console::InputEnded);
+  EXPECT_EQ(terminal.row(2), bannerTextRow("GAME OVER! The word was: planet"));
+  EXPECT_EQ(terminal.row(5), "");
+  EXPECT_EQ(terminal.row(9), "");
+  EXPECT_EQ(terminal.row(20), "");
+  EXPECT_EQ(terminal.output().find("Every word"), std::string::npos);
+}
+
+// Every arrangement of six different letters is a word: 1,920 of them.
+TEST_F(RoundExtrasTest, ARootWithManyWordsIsPagedAndEveryWordIsOnOnePage) {
+  std::set<std::string> arrangements;
+  std::string letters = "abcdef";
+  do {
+    for (size_t length = 3; length <= 6; ++length) arrangements.insert(letters.substr(0, length));
+  } while (std::next_permutation(letters.begin(), letters.end()));
+  const std::vector<std::string> all(arrangements.begin(), arrangements.end());
+  useWords(all);
+  const RoundWords words = findRoundWords(*game.dictionary, "fedcba");
+  ASSERT_EQ(words.total(), 1920u);
+  std::multiset<std::string> seen;
+  for (size_t turns = 0; seen.size() < 1920 && turns < 300; ++turns) {
+    support::FakeTerminal pageTerminal;
+    for (size_t i = 0; i < turns; ++i) pageTerminal.type(kPageDown);
+    EXPECT_THROW(showRoundReview(game, words), console::InputEnded);
+    // Each page starts with a heading, repeated when it goes on from the last page.
+    EXPECT_NE(pageTerminal.row(5).find(" Letter Words: 0 of "), std::string::npos) << turns;
+    EXPECT_NE(pageTerminal.row(22).find("page " + std::to_string(turns + 1) + " of "), std::string::npos);
+    for (int y = 5; y <= 20; ++y) {
+      if (pageTerminal.row(y).find("Letter Words") != std::string::npos) continue;
+      std::istringstream row(pageTerminal.row(y));
+      for (std::string word; row >> word;) seen.insert(word);
+    }
+    EXPECT_EQ(pageTerminal.screen().scrolls(), 0);
+  }
+  EXPECT_EQ(seen, std::multiset<std::string>(all.begin(), all.end()));
+}
+
+TEST_F(RoundExtrasTest, AGameThatEntersTheBestFiveSaysSo) {
+  support::TempFolder folder;
+  records::Store store(folder.path(), [] { return std::string("2026-05-01"); });
+  extras.records = &store;
+  playThenAtTheEnd("ant\rplane\r", "x");
+  EXPECT_EQ(terminal.row(5), centred("New record for 30 seconds!"));
+  EXPECT_EQ(store.best(30), (std::vector<records::Entry>{{7, "2026-05-01"}}));
+
+  // The first game stopped in its end-of-round wait, with ant still found.
+  support::FakeTerminal next;
+  next.typeAt(kTypingDelayMs, "tan\r");
+  next.typeAt(kRoundMs + 100, " ");
+  EXPECT_EQ(playGame(game, extras), 1u);
+  EXPECT_EQ(next.row(5), centred("Second best score for 30 seconds!"));
+  EXPECT_EQ(recordNote(5, 120), "Fifth best score for 120 seconds!");
+}
+
+}  // namespace
+}  // namespace game_test
