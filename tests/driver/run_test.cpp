@@ -65,6 +65,9 @@ class RunTest : public ::testing::Test {
 
   support::TempFolder folder;
   support::ScopedEnvironment stateHome{"XDG_STATE_HOME", folder.path() + "/state"};
+  // Windows keeps the records under LOCALAPPDATA, in a folder whose name
+  // differs from the one above only in case, which Windows ignores.
+  support::ScopedEnvironment localAppData{"LOCALAPPDATA", folder.path() + "/state"};
   support::FakeTerminal terminal;
   RecordingParts recorder;
 };
