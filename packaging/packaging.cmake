@@ -2,7 +2,8 @@
 # Debian's layout for games (debian_layout.cmake), and a tarball, like every
 # other package, in the usual layout of the install rules in the top-level
 # CMakeLists.txt: bin/, share/quillop/, share/man/man6/. The program finds its
-# dictionary from either layout.
+# dictionary from either layout. A Windows build makes a zip instead, in the
+# layout of windows_layout.cmake.
 
 # A placeholder (the reserved .invalid domain reaches nobody): whoever
 # publishes the .deb sets their own name and address.
@@ -22,7 +23,11 @@ set(CPACK_STRIP_FILES ON)
 # Folders in the packages get the usual mode whatever the umask of the build.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-set(CPACK_GENERATOR TGZ)
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+else()
+  set(CPACK_GENERATOR TGZ)
+endif()
 find_program(QUILLOP_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(UNIX AND QUILLOP_DPKG_SHLIBDEPS)
   list(APPEND CPACK_GENERATOR DEB)

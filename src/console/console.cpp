@@ -181,6 +181,8 @@ void clearScreen() {
   std::cout << kCursorHome << kEraseScreen;
 }
 
+bool screenTakesUnicode() { return state().terminal != nullptr && terminal().takesUnicode(); }
+
 void lineEnd() { std::cout << '\r' << std::endl; }
 
 void flushOutput() { refresh(); }

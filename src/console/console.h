@@ -52,6 +52,11 @@ constexpr uint16_t kScreenRows = 24;
 /// screen comes back when the window is large enough.
 void clearScreen();
 
+/// True when the screen shows every character written in UTF-8 whatever the
+/// locale says (a console that takes UTF-16 does); false where only the
+/// locale can tell, and where no terminal is installed.
+bool screenTakesUnicode();
+
 /// Ends a message line: a carriage return, then a newline, then a flush.
 void lineEnd();
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "console/fd_output.h"
+#include "console/platform_terminal.h"
 
 namespace console {
 namespace {
@@ -20,6 +21,8 @@ constexpr int kNoTimeLimit = -1;
 PosixTerminal* activeTerminal = nullptr;
 
 }  // namespace
+
+std::unique_ptr<Terminal> makePlatformTerminal() { return std::make_unique<PosixTerminal>(); }
 
 PosixTerminal::PosixTerminal(int inputFd, int outputFd)
     : guard_(inputFd, outputFd), inputFd_(inputFd), outputFd_(outputFd) {

@@ -48,6 +48,10 @@ class Terminal {
   /// resized, or the program came back from a stop with the screen blanked.
   /// What the window shows is unknown then.
   virtual bool takeWindowChange() { return false; }
+  /// True when the window shows every character written in UTF-8 whatever
+  /// the locale says, as a console that takes UTF-16 does; false where the
+  /// locale must tell.
+  virtual bool takesUnicode() { return false; }
 
   /// Sends line output written before the first screen clear, as it is.
   virtual void writeText(std::string_view bytes) = 0;

@@ -36,17 +36,19 @@ void reportReadFailure(std::error_code error) {
 }
 
 // A directory opens like a file on POSIX systems and fails only at the first
-// read; it is refused here, as a name that is no readable file.
+// read, while Windows refuses to open it for want of permission; either way
+// it is refused here in the same words, as a name that is no readable file.
 File openDictionary(const std::string& fileName) {
   errno = 0;
   File file(std::fopen(fileName.c_str(), "rb"));
-  if (!file) {
-    reportOpenFailure(std::error_code(errno, std::generic_category()));
-    return nullptr;
-  }
+  int openError = errno;
   std::error_code ignored;
   if (std::filesystem::is_directory(fileName, ignored)) {
     reportOpenFailure(std::make_error_code(std::errc::is_a_directory));
+    return nullptr;
+  }
+  if (!file) {
+    reportOpenFailure(std::error_code(openError, std::generic_category()));
     return nullptr;
   }
   return file;

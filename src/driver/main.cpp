@@ -2,13 +2,13 @@
 #include <vector>
 
 #include "console/console.h"
-#include "console/posix_terminal.h"
+#include "console/platform_terminal.h"
 #include "driver/run.h"
 
 int main(int argc, char* argv[]) {
   // Declared first, so it is destroyed last: the terminal is restored after
   // everything the run owns is gone, on every way out of main.
-  console::PosixTerminal terminal;
-  console::install(&terminal);
+  auto terminal = console::makePlatformTerminal();
+  console::install(terminal.get());
   return driver::runQuillop(std::vector<std::string>(argv, argv + argc));
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "console/console.h"
 #include "stats/statistics_viewer.h"
 
 namespace {
@@ -31,7 +32,8 @@ bool namesUtf8(std::string locale) {
 }  // namespace
 
 std::string filledBarCell() {
-  return namesUtf8(localeCharacterSetSource()) ? kFilledSquare : kPlainFilledCell;
+  bool showsSquare = console::screenTakesUnicode() || namesUtf8(localeCharacterSetSource());
+  return showsSquare ? kFilledSquare : kPlainFilledCell;
 }
 
 void drawBucketBar(float ratio) { drawBucketBar(ratio, filledBarCell()); }

@@ -19,6 +19,7 @@ void drawStatisticsFooter(uint32_t emptyBuckets);
 void drawBucketBar(float ratio);
 void drawBucketBar(float ratio, const std::string& filledCell);
 
-/// What a filled bar cell shows: "■" in UTF-8 where the locale (LC_ALL, else
-/// LC_CTYPE, else LANG) names UTF-8, else '#'. Either is one screen column.
+/// What a filled bar cell shows: "■" in UTF-8 where the screen takes Unicode
+/// (a Windows console) or the locale (LC_ALL, else LC_CTYPE, else LANG)
+/// names UTF-8, else '#'. Either is one screen column.
 std::string filledBarCell();

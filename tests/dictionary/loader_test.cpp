@@ -190,6 +190,9 @@ TEST_F(LoaderTest, DirectoryIsNoReadableFile) {
 // Reading a process's own memory at address 0 fails with an I/O error once
 // the file is open: a read error that is not the end of the file.
 TEST_F(LoaderTest, ReadErrorIsNoSuccess) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no /proc (under Wine the name reaches the host's, which fails otherwise)";
+#endif
   if (!std::filesystem::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc on this system";
   EXPECT_FALSE(loadDictionary("/proc/self/mem", game, false));
   EXPECT_EQ(terminal.output(),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 
 #include "support/temp_folder.h"
@@ -12,8 +13,11 @@ namespace {
 using driver::chooseDefaultDictionary;
 using driver::installedDictionaryPaths;
 
+// Whether paths holds path, written with the system's own separators (a
+// Windows build writes '\\').
 bool holds(const std::vector<std::string>& paths, const std::string& path) {
-  return std::find(paths.begin(), paths.end(), path) != paths.end();
+  std::string native = std::filesystem::path(path).make_preferred().string();
+  return std::find(paths.begin(), paths.end(), native) != paths.end();
 }
 
 TEST(DictionaryLocation, PrefersTheWorkingDirectoryThenTheInstalledCopy) {

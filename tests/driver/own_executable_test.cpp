@@ -9,7 +9,7 @@ namespace {
 TEST(OwnExecutable, NamesTheRunningTestProgram) {
   std::filesystem::path program = driver::ownExecutablePath();
   EXPECT_TRUE(program.is_absolute()) << program;
-  EXPECT_EQ(program.filename(), "quillop_tests");
+  EXPECT_EQ(program.stem(), "quillop_tests");  // on Windows with .exe after it
   EXPECT_TRUE(std::filesystem::is_regular_file(program)) << program;
 }
 

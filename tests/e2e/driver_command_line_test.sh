@@ -6,7 +6,7 @@ set -u
 . "$(dirname "$0")/pipe_lib.sh" "$@"
 
 printf -v usage '%s' "Usage:
-   $binary [arguments]
+   $program_name [arguments]
 
 Options:
    -h             Prints argument list

@@ -17,16 +17,7 @@ tmux_wait_for "Press 'S' to view memory statistics"
 tmux_type "c"
 
 tmux_wait_for "Play!"
-tmux_keys Down
-tmux_keys Left
-tmux_wait_for "< 30 seconds >"
-tmux_keys Up
-tmux_wait_for "-> Play!"
-tmux_keys Enter
-
-tmux_wait_for "Mangled Text"
-shown=$(tmux_row 7 | cut -c74-79)
-[ "$(echo "$shown" | fold -w1 | sort | tr -d '\n')" = "aelnpt" ] || fail "letters on show: [$shown]"
+tmux_play_30_second_round_of_planet
 expect_row 22 "$(banner_text_row "You need a 6 letter word to go to the next round.")"
 tmux_type "planet"
 tmux_keys Enter

@@ -4,6 +4,8 @@
 # nothing on its error output.
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+# A binary built for another system runs under the emulator the build names.
+emulator=${QUILLOP_EMULATOR:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # Games played here keep their records here, never in the user's home.
@@ -23,14 +25,14 @@ printf 'planet\nplan\nant\n' >"$work/words"
 # program surely writes after its reader has gone.
 for ((i = 0; i < 20000; i++)); do echo "w$i"; done >"$work/many"
 
-timeout -k 2 20 "$binary" -h 2>"$work/err" | head -c 10 >/dev/null
+timeout -k 2 20 $emulator "$binary" -h 2>"$work/err" | head -c 10 >/dev/null
 expect_quiet_success "-h into head -c 10" "${PIPESTATUS[0]}"
 
-timeout -k 2 20 "$binary" -n -v -f "$work/many" </dev/null 2>"$work/err" | head -c 10 >/dev/null
+timeout -k 2 20 $emulator "$binary" -n -v -f "$work/many" </dev/null 2>"$work/err" | head -c 10 >/dev/null
 expect_quiet_success "verbose loading into head -c 10" "${PIPESTATUS[0]}"
 
 status=0
-timeout -k 2 20 "$binary" -n -f "$work/words" >&- </dev/null 2>"$work/err" || status=$?
+timeout -k 2 20 $emulator "$binary" -n -f "$work/words" >&- </dev/null 2>"$work/err" || status=$?
 expect_quiet_success "standard output closed" "$status"
 
 # With the output closed, the keys still lead from the menu to the goodbye
@@ -43,7 +45,7 @@ mkfifo "$work/keys"
 } >"$work/keys" &
 writer=$!
 status=0
-timeout -k 2 10 "$binary" -f "$work/words" <"$work/keys" >&- 2>"$work/err" || status=$?
+timeout -k 2 10 $emulator "$binary" -f "$work/words" <"$work/keys" >&- 2>"$work/err" || status=$?
 kill "$writer"
 expect_quiet_success "standard output closed, menu to goodbye" "$status"
 

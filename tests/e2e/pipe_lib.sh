@@ -4,6 +4,11 @@
 
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 root=$2
+# A binary built for another system runs under the emulator the build names
+# (Wine for the Windows build), and sees its own path in that system's form.
+emulator=${QUILLOP_EMULATOR:-}
+program_name=$binary
+[ -z "$emulator" ] || program_name=$(winepath -w "$binary" 2>/dev/null)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # Games played here keep their records here, never in the user's home.
@@ -22,7 +27,8 @@ expect() {
   shift 4
   printf '%s' "$expected" >"$work/expected"
   local actual=0
-  printf '%s' "$input" | timeout 20 "$binary" "$@" >"$work/actual" || actual=$?
+  # shellcheck disable=SC2086 # the emulator may be a command with arguments
+  printf '%s' "$input" | timeout 20 $emulator "$binary" "$@" >"$work/actual" || actual=$?
   if [ "$actual" -eq "$status" ] && cmp -s "$work/expected" "$work/actual"; then
     passed=$((passed + 1))
   else

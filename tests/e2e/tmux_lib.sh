@@ -150,3 +150,19 @@ tmux_expect_main_screen_and_cursor() {
   poll_until 1 '[ "$(tmux_pane_flag alternate_on)$(tmux_pane_flag cursor_flag)" = 01 ]' && return 0
   fail "alternate screen $(tmux_pane_flag alternate_on), cursor shown $(tmux_pane_flag cursor_flag)"
 }
+
+# From the menu, with the default time selected as it starts, sets the time
+# to 30 seconds and starts a round; fails unless the round shows the letters
+# of planet (the only six-letter word of the tests' word lists).
+tmux_play_30_second_round_of_planet() {
+  tmux_keys Down
+  tmux_keys Left
+  tmux_wait_for "< 30 seconds >"
+  tmux_keys Up
+  tmux_wait_for "-> Play!"
+  tmux_keys Enter
+  tmux_wait_for "Mangled Text"
+  local shown
+  shown=$(tmux_row 7 | cut -c74-79)
+  [ "$(echo "$shown" | fold -w1 | sort | tr -d '\n')" = "aelnpt" ] || fail "letters on show: [$shown]"
+}

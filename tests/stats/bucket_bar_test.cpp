@@ -69,6 +69,14 @@ TEST(BucketBar, FilledCellFollowsTheLocale) {
   }
 }
 
+TEST(BucketBar, AWindowThatTakesUnicodeShowsTheSquareWhateverTheLocale) {
+  LocaleScope locale("C", nullopt, nullopt);
+  support::FakeTerminal terminal;
+  EXPECT_EQ(filledBarCell(), "#");
+  terminal.unicodeWindow = true;
+  EXPECT_EQ(filledBarCell(), kSquare);
+}
+
 TEST(BucketBar, OneArgumentFormUsesTheLocaleCell) {
   LocaleScope locale(nullopt, nullopt, "C");
   support::FakeTerminal terminal;

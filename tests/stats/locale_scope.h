@@ -1,10 +1,10 @@
 #pragma once
 // Sets the locale variables for one test and puts the old values back.
 
-#include <cstdlib>
 #include <optional>
 #include <string>
-#include <vector>
+
+#include "support/scoped_environment.h"
 
 namespace stats_test {
 
@@ -12,32 +12,13 @@ class LocaleScope {
  public:
   /// nullopt leaves a variable unset.
   LocaleScope(const std::optional<std::string>& lcAll, const std::optional<std::string>& lcCtype,
-              const std::optional<std::string>& lang) {
-    set("LC_ALL", lcAll);
-    set("LC_CTYPE", lcCtype);
-    set("LANG", lang);
-  }
-  ~LocaleScope() {
-    for (const auto& [name, value] : saved_) apply(name, value);
-  }
-  LocaleScope(const LocaleScope&) = delete;
-  LocaleScope& operator=(const LocaleScope&) = delete;
+              const std::optional<std::string>& lang)
+      : lcAll_("LC_ALL", lcAll), lcCtype_("LC_CTYPE", lcCtype), lang_("LANG", lang) {}
 
  private:
-  void set(const std::string& name, const std::optional<std::string>& value) {
-    const char* old = std::getenv(name.c_str());
-    saved_.emplace_back(name, old == nullptr ? std::nullopt : std::optional<std::string>(old));
-    apply(name, value);
-  }
-  static void apply(const std::string& name, const std::optional<std::string>& value) {
-    if (value) {
-      setenv(name.c_str(), value->c_str(), 1);
-    } else {
-      unsetenv(name.c_str());
-    }
-  }
-
-  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+  support::ScopedEnvironment lcAll_;
+  support::ScopedEnvironment lcCtype_;
+  support::ScopedEnvironment lang_;
 };
 
 }  // namespace stats_test

@@ -66,6 +66,9 @@ class FakeTerminal : public console::Terminal {
   uint32_t now() const { return now_; }
   void setNow(uint32_t ms) { now_ = ms; }
   uint32_t autoAdvanceMs = 0;
+  /// Makes the window one that shows any character whatever the locale
+  /// says, as a Windows console does.
+  bool unicodeWindow = false;
 
   int sleeps() const { return sleeps_; }
   /// How many times the screen was presented, and how many of those whole.
@@ -82,6 +85,7 @@ class FakeTerminal : public console::Terminal {
   void sleepMs(uint32_t ms) override;
   bool windowSize(uint16_t& columns, uint16_t& rows) override;
   bool takeWindowChange() override;
+  bool takesUnicode() override { return unicodeWindow; }
   void writeText(std::string_view bytes) override { captured_ += bytes; }
   void beginFullScreen() override { fullScreen_ = true; }
   void present(const console::ScreenGrid& grid, bool whole) override;

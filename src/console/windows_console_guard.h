@@ -1,0 +1,36 @@
+#pragma once
+// The one owner of the Windows console's state. When asked, it sets the
+// input to deliver key and window events, and shows a screen buffer of the
+// program's own with the cursor hidden; it puts back the input mode, the
+// user's screen buffer and its cursor as it found them on every way out:
+// restore() (also run by the destructor and at std::exit), Ctrl-C and
+// Ctrl-Break, the console window being closed, the user logging off, and a
+// crash or abort. Only one guard exists at a time, and a side that is no
+// console (a pipe, a file, NUL) is never touched.
+
+namespace console {
+
+class WindowsConsoleGuard {
+ public:
+  /// Notes the console's state and installs the handlers; the handles are
+  /// standard input and output.
+  WindowsConsoleGuard(void* input, void* output);
+  ~WindowsConsoleGuard();
+  WindowsConsoleGuard(const WindowsConsoleGuard&) = delete;
+  WindowsConsoleGuard& operator=(const WindowsConsoleGuard&) = delete;
+
+  bool inputIsConsole() const;
+  bool outputIsConsole() const;
+
+  /// From now until restore(), the input delivers key presses one at a time,
+  /// without echo, and window size changes; Ctrl-C still ends the program.
+  void enterKeyReading();
+  /// From now until restore(), the program's own screen buffer shows, with
+  /// the cursor hidden. Returns it; nullptr where the output is no console
+  /// or no buffer could be made.
+  void* enterFullScreen();
+  /// Puts the console back as it was found; does nothing if it already is.
+  void restore();
+};
+
+}  // namespace console

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The Windows build on a real console: quillop.exe under Wine, whose console
+# host draws into a tmux pane of 80x24. The menu shows, the arrows and Enter
+# start a round, typed letters appear, the round ends, the goodbye shows and
+# the run ends with status 0, the cursor hidden meanwhile and shown again at
+# the end; Ctrl-C in the menu ends the run with the status Windows gives a
+# program that Ctrl-C ends. Each time the pane's terminal settings are as
+# they were. Only ASCII text is expected, since what Wine's console makes of
+# other characters depends on the host's locale. Takes about 30 seconds.
+set -u
+binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+emulator=${QUILLOP_EMULATOR:-wine}
+. "$(dirname "$0")/tmux_lib.sh"
+
+# STATUS_CONTROL_C_EXIT (0xC000013A), of which a POSIX parent sees the low byte.
+ctrl_c_status=58
+
+printf 'planet\nplan\nplane\nant\ntan\n' >"$TMUX_WORKDIR/words.txt"
+
+# The pane's shell starts with a clean environment: Wine's settings are
+# passed on, so the program runs in the same prefix and server as the rest.
+wine_env=env
+for name in WINEPREFIX WINEDEBUG WINEDLLOVERRIDES; do
+  [ -z "${!name:-}" ] || wine_env+=" $name=\"${!name}\""
+done
+run_line="$wine_env $emulator \"$binary\" -f words.txt"
+
+# Starts the program and waits for the menu; the first key a fresh console
+# host reads can take seconds under Wine.
+start_to_menu() {
+  tmux_run_recorded "$run_line"
+  tmux_wait_for "Press 'S' to view memory statistics" 30
+  tmux_type "c"
+  tmux_wait_for "Play!" 30
+}
+
+tmux_start_shell "$TMUX_WORKDIR"
+tmux_save_stty before
+
+start_to_menu
+[ "$(tmux_pane_flag cursor_flag)" = 0 ] || fail "the cursor shows while playing"
+tmux_play_30_second_round_of_planet
+tmux_type "pl"
+poll_until 5 '[ "$(tmux_row 7 | cut -c1-2)" = pl ]' || fail "typed letters not shown: [$(tmux_row 7)]"
+tmux_wait_for "GAME OVER! The word was: planet" 40
+tmux_keys Space
+tmux_wait_for "-> Play!"
+tmux_keys Down Down
+tmux_wait_for "-> Exit"
+tmux_keys Enter
+tmux_wait_for "Thank you for playing Quillop!"
+tmux_type "k"
+tmux_expect_recorded_end 0 before
+poll_until 1 '[ "$(tmux_pane_flag cursor_flag)" = 1 ]' || fail "the cursor is still hidden"
+
+start_to_menu
+tmux_keys C-c
+tmux_expect_recorded_end "$ctrl_c_status" before
+echo "2 passed, 0 failed"
