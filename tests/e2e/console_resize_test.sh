@@ -9,7 +9,7 @@ set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 . "$(dirname "$0")/tmux_lib.sh"
 
-printf 'planet\nplan\nplane\nant\ntan\n' > "$TMUX_WORKDIR/words.txt"
+tmux_write_planet_words
 header='Bucket # | # items |  %  |0        25%       50%       75%     100| Total Items'
 
 resize() { t resize-window -t "$TMUX_SESSION" -x "$1" -y "$2"; }
@@ -36,11 +36,7 @@ shrink_and_grow_back() {
 tmux_start_shell "$TMUX_WORKDIR"
 tmux_save_stty before
 
-tmux_type "'$binary' -f words.txt"
-tmux_keys Enter
-tmux_wait_for "Press 'S' to view memory statistics"
-tmux_type "c"
-tmux_wait_for "Exit"
+tmux_start_to_menu "'$binary' -f words.txt"
 tmux_keys Down Left
 tmux_wait_for "< 30 seconds >"
 tmux_keys Up

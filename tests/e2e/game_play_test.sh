@@ -7,16 +7,11 @@ set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 . "$(dirname "$0")/tmux_lib.sh"
 
-printf 'planet\nplan\nplane\nant\ntan\n' > "$TMUX_WORKDIR/words.txt"
+tmux_write_planet_words
 
 tmux_start_shell "$TMUX_WORKDIR"
 tmux_save_stty before
-tmux_type "'$binary' -f words.txt"
-tmux_keys Enter
-tmux_wait_for "Press 'S' to view memory statistics"
-tmux_type "c"
-
-tmux_wait_for "Play!"
+tmux_start_to_menu "'$binary' -f words.txt"
 tmux_play_30_second_round_of_planet
 expect_row 22 "$(banner_text_row "You need a 6 letter word to go to the next round.")"
 tmux_type "planet"

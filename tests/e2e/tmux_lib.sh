@@ -151,6 +151,20 @@ tmux_expect_main_screen_and_cursor() {
   fail "alternate screen $(tmux_pane_flag alternate_on), cursor shown $(tmux_pane_flag cursor_flag)"
 }
 
+# Writes the tests' small word list to words.txt in the work folder: its
+# only six-letter word is planet.
+tmux_write_planet_words() { printf 'planet\nplan\nplane\nant\ntan\n' > "$TMUX_WORKDIR/words.txt"; }
+
+# Runs command line $1 in the pane's shell and waits for the menu, with any
+# key past the loading prompt.
+tmux_start_to_menu() {
+  tmux_type "$1"
+  tmux_keys Enter
+  tmux_wait_for "Press 'S' to view memory statistics"
+  tmux_type "c"
+  tmux_wait_for "Play!"
+}
+
 # From the menu, with the default time selected as it starts, sets the time
 # to 30 seconds and starts a round; fails unless the round shows the letters
 # of planet (the only six-letter word of the tests' word lists).
