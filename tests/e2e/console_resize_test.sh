@@ -61,12 +61,14 @@ echo "ok: a round"
 
 tmux_wait_for "Press SPACE to continue." 40
 shrink_and_grow_back 70 20
+shrink_and_grow_back 80 23
 tmux_type " "
 tmux_wait_for "-> Play!"
 tmux_keys Down Down
 tmux_wait_for "-> Exit"
 tmux_keys Enter
 tmux_wait_for "Press any key to continue..."
+shrink_and_grow_back 70 20
 shrink_and_grow_back 80 23
 tmux_type "x"
 poll_until 5 '[ "$(tmux_pane_flag alternate_on)" = 0 ]' || fail "the goodbye did not end"
@@ -76,6 +78,7 @@ tmux_type "'$binary' -m -n -f words.txt"
 tmux_keys Enter
 tmux_wait_for "$header"
 shrink_and_grow_back 70 20
+shrink_and_grow_back 80 23
 for ((i = 0; i < 6; i++)); do
   tmux_keys -N 100 Down
 done
