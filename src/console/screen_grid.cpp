@@ -159,6 +159,14 @@ void ScreenGrid::eraseLine(int mode) {
   blankCells(from, y_, to, y_);
 }
 
+bool ScreenGrid::sameRow(const ScreenGrid& other, int y) const {
+  auto cells = [y](const ScreenGrid& grid) {
+    return grid.cells_.begin() + static_cast<std::ptrdiff_t>(index(0, y));
+  };
+  return std::equal(cells(*this), cells(*this) + kColumns, cells(other),
+                    [](const Cell& a, const Cell& b) { return a.text() == b.text(); });
+}
+
 std::string ScreenGrid::row(int y) const {
   std::string text;
   for (int x = 0; x < kColumns; ++x) text += cell(x, y);

@@ -40,6 +40,8 @@ class ScreenGrid {
 
   /// The bytes of one cell; a single space where nothing was written.
   std::string_view cell(int x, int y) const { return cells_[index(x, y)].text(); }
+  /// True when row y holds the same cells here as in other.
+  bool sameRow(const ScreenGrid& other, int y) const;
   /// Row y as text, trailing blanks removed.
   std::string row(int y) const;
   /// All rows joined by '\n', for failure messages.

@@ -24,7 +24,9 @@ std::string VtPresenter::update(const ScreenGrid& grid, bool whole) {
     shown_ = ScreenGrid{};
     cursorX_ = cursorY_ = 0;
   }
-  for (int y = 0; y < ScreenGrid::kRows; ++y) appendRowChanges(out, grid, y);
+  for (int y = 0; y < ScreenGrid::kRows; ++y) {
+    if (!grid.sameRow(shown_, y)) appendRowChanges(out, grid, y);
+  }
   shown_ = grid;
   shownKnown_ = true;
   return out;

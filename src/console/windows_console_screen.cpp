@@ -56,13 +56,6 @@ void blank(HANDLE buffer, const CONSOLE_SCREEN_BUFFER_INFO& info) {
   FillConsoleOutputAttribute(buffer, info.wAttributes, cells, COORD{0, 0}, &done);
 }
 
-bool sameRow(const ScreenGrid& a, const ScreenGrid& b, int y) {
-  for (int x = 0; x < ScreenGrid::kColumns; ++x) {
-    if (a.cell(x, y) != b.cell(x, y)) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 void writeConsoleText(void* console, std::string_view bytes) {
@@ -89,12 +82,12 @@ void ConsoleScreen::present(void* buffer, const ScreenGrid& grid, bool whole) {
   }
   // Neighbouring changed rows go out in one call.
   for (int y = 0; y < ScreenGrid::kRows;) {
-    if (sameRow(grid, shown_, y)) {
+    if (grid.sameRow(shown_, y)) {
       ++y;
       continue;
     }
     int runEnd = y + 1;
-    while (runEnd < ScreenGrid::kRows && !sameRow(grid, shown_, runEnd)) ++runEnd;
+    while (runEnd < ScreenGrid::kRows && !grid.sameRow(shown_, runEnd)) ++runEnd;
     writeRows(buffer, grid, y, runEnd);
     y = runEnd;
   }

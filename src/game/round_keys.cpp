@@ -4,6 +4,7 @@
 
 #include "console/console.h"
 #include "game/round_extras.h"
+#include "game/round_words.h"
 #include "game/screen.h"
 #include "game/word_choice.h"
 
@@ -14,16 +15,11 @@ constexpr const char* kInputPadding = "      ";
 
 bool inDictionary(const WordGame& game, const std::string& word) { return game.dictionary->find(word) != -1; }
 
-bool foundBefore(const WordGame& game, const std::string& word) {
-  const containers::BST<std::string>& tree = game.foundWords[word.size() - kShortestWord];
-  return tree.root != nullptr && tree.contains(tree.root, word);
-}
-
 // The checks in their order: length, the dictionary, the words found.
 Verdict judge(const WordGame& game, const std::string& word) {
   if (word.size() < kShortestWord) return Verdict::kTooShort;
   if (word.size() > kLongestWord || !inDictionary(game, word)) return Verdict::kNotInDictionary;
-  if (foundBefore(game, word)) return Verdict::kFoundBefore;
+  if (wasFound(game, word)) return Verdict::kFoundBefore;
   return Verdict::kAccepted;
 }
 

@@ -25,11 +25,6 @@ struct Line {
 };
 using Page = std::vector<std::string>;
 
-bool wasFound(const WordGame& game, const std::string& word) {
-  const containers::BST<std::string>& tree = game.foundWords[word.size() - kShortestWord];
-  return tree.root != nullptr && tree.contains(tree.root, word);
-}
-
 // Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict) about a
 // literal "+" a string.
 std::string headingText(const WordGame& game, size_t tree, size_t words) {

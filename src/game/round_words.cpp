@@ -80,6 +80,11 @@ size_t foundWordCount(const WordGame& game) {
   return found;
 }
 
+bool wasFound(const WordGame& game, const std::string& word) {
+  const containers::BST<std::string>& tree = game.foundWords[word.size() - kShortestWord];
+  return tree.root != nullptr && tree.contains(tree.root, word);
+}
+
 // The arrangements that share a bucket (all orders of three letters do) are
 // looked for in one walk of it, so each bucket's nodes, which lie scattered
 // through the table's memory, are visited once rather than once for each.

@@ -20,6 +20,8 @@ struct RoundWords {
 
 /// How many words the round has found so far, all lengths together.
 size_t foundWordCount(const WordGame& game);
+/// True when the round has found word (of 3 to 6 bytes) already.
+bool wasFound(const WordGame& game, const std::string& word);
 
 /// Looks up every distinct arrangement of 3 to 6 of the letters (1,920 for
 /// six different letters) with the dictionary's find, as the round checks a
