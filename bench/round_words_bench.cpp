@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 #include "dictionary/loader.h"
 #include "game/round_words.h"
 #include "game/word_choice.h"

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "console/console.h"
-#include "console/platform_terminal.h"
+#include "platform/terminal.h"
 #include "driver/run.h"
 
 int main(int argc, char* argv[]) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 #include "game/extras.h"
 
 namespace driver {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 #include "game/extras.h"
 
 /// Runs the menu until Enter on "Play!" (true) or on "Exit" (false). Changes

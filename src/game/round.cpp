@@ -1,7 +1,7 @@
 #include "game/round.h"
 
 #include "console/console.h"
-#include "game/records_store.h"
+#include "records/store.h"
 #include "game/round_extras.h"
 #include "game/round_keys.h"
 #include "game/round_review.h"

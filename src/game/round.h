@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 #include "game/extras.h"
 
 /// Plays a game and returns its final score, which is also left in game.score.

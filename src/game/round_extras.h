@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 #include "game/round_state.h"
 #include "game/round_words.h"
 

@@ -3,7 +3,7 @@
 // byte order, each found one marked with a star, on pages of the rows
 // between the banners. W opens it on the round's end screen.
 
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 #include "game/round_words.h"
 
 /// Shows the review until a key that turns no page; the caller then redraws

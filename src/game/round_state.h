@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 #include "game/round_words.h"
 
 /// Points for a word of length n at index n - kShortestWord; every round

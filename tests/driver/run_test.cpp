@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "console/console.h"
-#include "game/records_store.h"
+#include "records/store.h"
 #include "support/fake_terminal.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"

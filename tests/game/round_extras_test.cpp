@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "game/records_store.h"
+#include "records/store.h"
 #include "game/round_fixture.h"
 #include "game/round_review.h"
 #include "support/temp_folder.h"

@@ -11,7 +11,7 @@
 
 #include "console/console.h"
 #include "containers/hash_table.h"
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 #include "game/extras.h"
 #include "game/round.h"
 #include "support/fake_terminal.h"

@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-#include "console/terminal.h"
+#include "platform/terminal.h"
 #include "console/vt_presenter.h"
 #include "support/screen_model.h"
 
