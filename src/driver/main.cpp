@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "console/console.h"
-#include "platform/terminal.h"
 #include "driver/run.h"
+#include "platform/terminal.h"
 
 int main(int argc, char* argv[]) {
   // Declared first, so it is destroyed last: the terminal is restored after

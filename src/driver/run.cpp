@@ -9,11 +9,11 @@
 #include "driver/dictionary_location.h"
 #include "driver/messages.h"
 #include "driver/options.h"
-#include "platform/own_executable.h"
 #include "game/menu.h"
+#include "game/round.h"
+#include "platform/own_executable.h"
 #include "platform/records_file.h"
 #include "records/store.h"
-#include "game/round.h"
 #include "stats/statistics_viewer.h"
 
 namespace driver {
@@ -67,8 +67,8 @@ void playGames(const Settings& settings, WordGame& game, const GameParts& parts)
 
 int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
   if (!settings.alternateDictionary) {
-    settings.dictionaryFile =
-        chooseDefaultDictionary(settings.dictionaryFile, installedDictionaryPaths(platform::ownExecutablePath()));
+    settings.dictionaryFile = chooseDefaultDictionary(
+        settings.dictionaryFile, installedDictionaryPaths(platform::ownExecutablePath()));
   }
   writeLoadingLine(settings);
   if (!loadDictionary(settings.dictionaryFile, game, settings.verboseLoading)) {

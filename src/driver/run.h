@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "game_record/word_game.h"
 #include "game/extras.h"
+#include "game_record/word_game.h"
 
 namespace driver {
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "game_record/word_game.h"
 #include "game/extras.h"
+#include "game_record/word_game.h"
 
 /// Runs the menu until Enter on "Play!" (true) or on "Exit" (false). Changes
 /// only game.timeToPlay. With extras.records, the best scores for the time

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/terminal.h"
-#include "platform/posix/terminal_guard.h"
 #include "console/vt_presenter.h"
+#include "platform/posix/terminal_guard.h"
+#include "platform/terminal.h"
 
 namespace console {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/terminal.h"
 #include "console/vt_presenter.h"
+#include "platform/terminal.h"
 #include "platform/windows/console_guard.h"
 #include "platform/windows/console_screen.h"
 #include "platform/windows/key_input.h"
