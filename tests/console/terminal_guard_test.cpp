@@ -122,6 +122,21 @@ TEST_F(TerminalGuardTest, AContinueTakesTheTerminalBackAndRedrawsTheScreen) {
   EXPECT_EQ(pty.shown(), "");
 }
 
+// After fg the shell has written below the line the program waits at: the
+// line is shown again.
+TEST_F(TerminalGuardTest, AContinueAtAPromptShowsThePromptLineAgain) {
+  std::cout << "Press a key";
+  console::lineEnd();
+  EXPECT_FALSE(console::keyWaiting());
+  EXPECT_EQ(pty.shown(), "Press a key\r\r\n");
+  ::raise(SIGCONT);
+  pty.type("x");
+  EXPECT_EQ(console::readKey(), 'x');
+  EXPECT_EQ(pty.shown(), "Press a key\r\r\n");
+  console::flushOutput();
+  EXPECT_EQ(pty.shown(), "");
+}
+
 TEST_F(TerminalGuardTest, AGoneTerminalEndsTheInput) {
   startDrawing("Menu");
   pty.hangUp();
