@@ -92,9 +92,12 @@ void setInputModes(const termios& modes) {
 // Safe in a signal handler. A shell that has taken the terminal back (the
 // job stopped, or was continued in the background) has set modes of its
 // own, which a late handler must not spoil. The handlers block SIGTTOU, so
-// a call made just as the shell takes over cannot stop the program.
+// a call made just as the shell takes over cannot stop the program. A
+// terminal that is not the program's controlling one has no foreground to
+// respect.
 void setInputModesIfForeground(const termios& modes) {
-  if (::tcgetpgrp(state.inputFd) == ::getpgrp()) setInputModes(modes);
+  pid_t foreground = ::tcgetpgrp(state.inputFd);
+  if (foreground < 0 || foreground == ::getpgrp()) setInputModes(modes);
 }
 
 void writeSequence(const char* sequence, size_t length) { writeFully(state.outputFd, sequence, length); }

@@ -128,8 +128,8 @@ void ConsoleScreen::message(void* buffer, std::string_view text) {
     size_t end = std::min(text.find('\n', start), text.size());
     std::u16string line = toUtf16(text.substr(start, end - start), codePageCharacter);
     DWORD written = 0;
-    WriteConsoleOutputCharacterW(buffer, reinterpret_cast<const WCHAR*>(line.data()), static_cast<DWORD>(line.size()),
-                                 COORD{0, y}, &written);
+    WriteConsoleOutputCharacterW(buffer, reinterpret_cast<const WCHAR*>(line.data()),
+                                 static_cast<DWORD>(line.size()), COORD{0, y}, &written);
     start = end + 1;
   }
 }

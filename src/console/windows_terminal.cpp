@@ -53,7 +53,8 @@ WindowsTerminal::WindowsTerminal(void* input, void* output)
 void WindowsTerminal::endForUnwritableOutput(unsigned long error) {
   guard_.restore();
   std::string reason = std::system_category().message(static_cast<int>(error));
-  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.')) reason.pop_back();
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
+    reason.pop_back();
   std::string line = "Error: Could not write the output (" + reason + ")\n";
   DWORD written = 0;
   WriteFile(GetStdHandle(STD_ERROR_HANDLE), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);

@@ -176,8 +176,8 @@ TEST(PosixTerminalOutputDeathTest, AClosedOutputEndsTheRunBeforeItBegins) {
   constexpr int kClosedFd = 999;
   ASSERT_EQ(::fcntl(kClosedFd, F_GETFD), -1);
   Pipe keys;
-  EXPECT_EXIT({ console::PosixTerminal terminal(keys.readEnd(), kClosedFd); },
-              ::testing::ExitedWithCode(1), "^Error: Could not write the output \\(Bad file descriptor\\)\n$");
+  EXPECT_EXIT({ console::PosixTerminal terminal(keys.readEnd(), kClosedFd); }, ::testing::ExitedWithCode(1),
+              "^Error: Could not write the output \\(Bad file descriptor\\)\n$");
 }
 
 }  // namespace

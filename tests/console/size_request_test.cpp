@@ -17,7 +17,8 @@ TEST(SizeRequest, BrokenAtBlanksIntoLinesNoWiderThanTheWindow) {
        "Quillop needs a terminal of at least\n80x24; this one is 40x10. Enlarge it and\n"
        "press a key, or press q to quit."},
       {132, 23,
-       "Quillop needs a terminal of at least 80x24; this one is 132x23. Enlarge it and press a key, or press q "
+       "Quillop needs a terminal of at least 80x24; this one is 132x23. Enlarge it and press a key, or press "
+       "q "
        "to quit."},
   };
   for (const Case& c : cases) {

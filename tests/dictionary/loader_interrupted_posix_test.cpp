@@ -25,7 +25,7 @@ using namespace std::chrono_literals;
 // Words of 2 to 7 letters, so some lines are passed over.
 std::string manyLines() {
   std::string text;
-  for (int i = 0; i < 6000; ++i) text += std::string(2 + i % 6, static_cast<char>('a' + i % 26)) + "\n";
+  for (size_t i = 0; i < 6000; ++i) text += std::string(2 + i % 6, static_cast<char>('a' + i % 26)) + "\n";
   return text;
 }
 
