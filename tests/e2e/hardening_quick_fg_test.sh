@@ -12,7 +12,7 @@ binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 words=$TMUX_WORKDIR/words.txt
 printf 'planet\nplan\nant\n' >"$words"
 printf '%s -m -n -f %s\necho "wrapper ended"\n' "$binary" "$words" >"$TMUX_WORKDIR/go.sh"
-tries=20
+tries=12
 
 # The pid of the one quillop started on this script's word file.
 quillop_pid() {
