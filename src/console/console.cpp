@@ -7,6 +7,7 @@
 
 #include "console/key_decoder.h"
 #include "console/output_buffer.h"
+#include "console/size_request.h"
 #include "platform/terminal.h"
 
 namespace console {
@@ -38,12 +39,6 @@ ConsoleState& state() {
 
 Terminal& terminal() { return *state().terminal; }
 
-std::string sizeRequest(uint16_t columns, uint16_t rows) {
-  return "Quillop needs a terminal of at least " + std::to_string(kScreenColumns) + 'x' +
-         std::to_string(kScreenRows) + "; this one is " + std::to_string(columns) + 'x' +
-         std::to_string(rows) + ". Enlarge it and press a key, or press q to quit.";
-}
-
 // The window's size, when it is known to be too small for the screens.
 bool windowTooSmall(uint16_t& columns, uint16_t& rows) {
   return terminal().windowSize(columns, rows) && (columns < kScreenColumns || rows < kScreenRows);
@@ -55,35 +50,30 @@ void endOpenLine() {
   if (!state().output.atLineStart()) lineEnd();
 }
 
-// A screen drawn into a smaller window wraps and scrolls into a mess: ask
-// for a larger one first, and look again after every key.
-void waitForLargeEnoughWindow() {
-  uint16_t columns = 0;
-  uint16_t rows = 0;
-  while (windowTooSmall(columns, rows)) {
-    endOpenLine();
-    std::cout << sizeRequest(columns, rows);
-    lineEnd();
-    if (readKey() == kQuitKey) throw InputEnded{};
-    // The key only answered the request: the second code of an arrow key
-    // must not reach the screen drawn next.
-    state().pendingCodes.clear();
-  }
-}
-
-// Looks at the window after it changed, or when a key answers the request:
-// too small, and the request shows instead of the screen; large enough, and
-// the whole screen is drawn again.
+// Looks at the window when the full screen begins, after the window
+// changed, or when a key answers the request: too small, and the request
+// shows instead of the screen, since a screen drawn into a smaller window
+// wraps and scrolls into a mess; large enough, and the whole screen is
+// drawn again.
 void lookAtWindow() {
   ConsoleState& s = state();
   uint16_t columns = 0;
   uint16_t rows = 0;
   s.showingRequest = windowTooSmall(columns, rows);
   if (s.showingRequest) {
-    terminal().showMessage(sizeRequest(columns, rows));
+    terminal().showMessage(layOutForWindow(sizeRequest(columns, rows), columns, rows));
   } else {
     s.wholeWanted = true;
   }
+}
+
+// Line output goes out as it comes. After a stop the shell has written
+// below the line the program waits at, which is shown again, unless new
+// output follows anyway.
+void sendLines(bool continued) {
+  ConsoleState& s = state();
+  if (continued && !s.output.hasPending()) s.output.sendCurrentLineAgain();
+  s.output.sendLines();
 }
 
 // Shows what was drawn since the program last waited, or the size request
@@ -91,8 +81,9 @@ void lookAtWindow() {
 void refresh() {
   ConsoleState& s = state();
   bool windowChanged = terminal().takeWindowChange();
+  bool continued = terminal().takeContinue();
   if (!s.fullScreen) {
-    s.output.sendLines();
+    sendLines(continued);
     return;
   }
   if (windowChanged) lookAtWindow();
@@ -138,6 +129,19 @@ void takeStandardOutput(bool take) {
   }
 }
 
+// From the first screen clear the program draws on the grid, and the window
+// shows the grid or, while it is too small, the request in its place.
+void beginFullScreen() {
+  ConsoleState& s = state();
+  endOpenLine();
+  s.output.sendLines();
+  s.fullScreen = true;
+  s.output.drawOnGrid();
+  terminal().beginFullScreen();
+  terminal().takeWindowChange();  // the window is looked at now
+  lookAtWindow();
+}
+
 // A program that ends by std::exit still shows its last screen. Registered
 // after the console's state exists, this runs before that state is gone,
 // and before the terminal itself is put back.
@@ -168,16 +172,7 @@ Terminal* installed() { return state().terminal; }
 void moveCursor(uint16_t x, uint16_t y) { std::cout << "\x1b[" << (y + 1) << ';' << (x + 1) << 'H'; }
 
 void clearScreen() {
-  ConsoleState& s = state();
-  if (!s.fullScreen) {
-    waitForLargeEnoughWindow();
-    endOpenLine();
-    s.output.sendLines();
-    s.fullScreen = true;
-    s.wholeWanted = true;
-    s.output.drawOnGrid();
-    terminal().beginFullScreen();
-  }
+  if (!state().fullScreen) beginFullScreen();
   std::cout << kCursorHome << kEraseScreen;
 }
 

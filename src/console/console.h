@@ -43,15 +43,15 @@ constexpr uint16_t kScreenColumns = 80;
 constexpr uint16_t kScreenRows = 24;
 
 /// Blanks the whole screen and puts the cursor at column 0 of row 0. The
-/// first call switches the program to full-screen drawing; where the window
-/// is smaller than kScreenColumns x kScreenRows it first says so and waits
-/// for a key until it is large enough (q gives up: InputEnded).
+/// first call switches the program to full-screen drawing.
 ///
 /// From then on the console keeps the screen: when the window is resized,
 /// or the program continues after a stop, it is drawn again whole; while the
 /// window is too small, a request to enlarge it shows instead, keys answer
 /// that request (q: InputEnded) rather than reach the program, and the
-/// screen comes back when the window is large enough.
+/// screen comes back when the window is large enough. So too at the first
+/// call: the request then shows on the program's own screen, never among
+/// the lines written before it.
 void clearScreen();
 
 /// True when the screen shows every character written in UTF-8 whatever the

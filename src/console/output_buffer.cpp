@@ -7,12 +7,48 @@ void OutputBuffer::reset(Terminal* terminal) {
   pending_.clear();
   onGrid_ = false;
   atLineStart_ = true;
+  openLine_.clear();
+  openLineTooLong_ = false;
+  lastLine_.clear();
 }
 
 void OutputBuffer::sendLines() {
   if (pending_.empty()) return;
+  noteSent(pending_);
   if (terminal_ != nullptr) terminal_->writeText(pending_);
   pending_.clear();
+}
+
+void OutputBuffer::sendCurrentLineAgain() {
+  const std::string& line = openLine_.empty() ? lastLine_ : openLine_;
+  if (terminal_ != nullptr && !line.empty()) terminal_->writeText(line);
+}
+
+void OutputBuffer::noteSent(std::string_view sent) {
+  size_t lastEnd = sent.rfind('\n');
+  if (lastEnd == std::string_view::npos) {
+    appendToOpenLine(sent);
+    return;
+  }
+  size_t endBefore = lastEnd == 0 ? std::string_view::npos : sent.rfind('\n', lastEnd - 1);
+  if (endBefore != std::string_view::npos) {
+    openLine_.clear();
+    openLineTooLong_ = false;
+  }
+  size_t lineStart = endBefore == std::string_view::npos ? 0 : endBefore + 1;
+  appendToOpenLine(sent.substr(lineStart, lastEnd + 1 - lineStart));
+  lastLine_ = openLineTooLong_ ? std::string() : std::move(openLine_);
+  openLine_.clear();
+  openLineTooLong_ = false;
+  appendToOpenLine(sent.substr(lastEnd + 1));
+}
+
+void OutputBuffer::appendToOpenLine(std::string_view bytes) {
+  if (openLine_.size() + bytes.size() > kLongestLineKept) {
+    openLineTooLong_ = true;
+    openLine_.clear();
+  }
+  if (!openLineTooLong_) openLine_.append(bytes);
 }
 
 void OutputBuffer::take(std::string_view bytes) {

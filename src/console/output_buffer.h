@@ -25,6 +25,11 @@ class OutputBuffer : public std::streambuf {
 
   /// Sends the lines collected so far.
   void sendLines();
+  /// True when line output waits to be sent.
+  bool hasPending() const { return !pending_.empty(); }
+  /// Sends again the line that is open, or else the last whole line: the
+  /// line a prompt left, for when other output came below it.
+  void sendCurrentLineAgain();
   /// True when the line output so far ends with a line end (or is empty).
   bool atLineStart() const { return atLineStart_; }
 
@@ -37,13 +42,22 @@ class OutputBuffer : public std::streambuf {
   // Long runs of output without a flush (verbose loading) go out in pieces.
   static constexpr size_t kMaxPending = 1 << 16;
 
+  // A line longer than this (a verbose loading line) is no prompt, and is
+  // not kept to be sent again.
+  static constexpr size_t kLongestLineKept = 1024;
+
   void take(std::string_view bytes);
+  void noteSent(std::string_view sent);
+  void appendToOpenLine(std::string_view bytes);
 
   ScreenGrid& grid_;
   Terminal* terminal_ = nullptr;
   std::string pending_;
   bool onGrid_ = false;
   bool atLineStart_ = true;
+  std::string openLine_;  ///< sent since the last line end
+  bool openLineTooLong_ = false;
+  std::string lastLine_;  ///< the last whole line sent, with its line end
 };
 
 }  // namespace console

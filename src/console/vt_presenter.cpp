@@ -1,5 +1,7 @@
 #include "console/vt_presenter.h"
 
+#include <algorithm>
+
 namespace console {
 namespace {
 
@@ -32,10 +34,20 @@ std::string VtPresenter::update(const ScreenGrid& grid, bool whole) {
   return out;
 }
 
+// Each line after the first goes to its row by a cursor jump, never a line
+// end, which on the last row would scroll the first line out of sight.
 std::string VtPresenter::message(std::string_view text) {
   shownKnown_ = false;
   cursorX_ = cursorY_ = -1;
-  return std::string(kClearWindow) + std::string(text);
+  std::string out(kClearWindow);
+  int y = 0;
+  for (size_t start = 0; start <= text.size(); ++y) {
+    size_t end = std::min(text.find('\n', start), text.size());
+    if (y > 0) appendCursorTo(out, 0, y);
+    out.append(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return out;
 }
 
 void VtPresenter::appendCells(std::string& out, const ScreenGrid& grid, int y, int fromX, int toX) {

@@ -17,8 +17,9 @@ class VtPresenter {
   /// with whole, or when nothing is known of the window, a clear and every
   /// row from the top left.
   std::string update(const ScreenGrid& grid, bool whole);
-  /// The bytes that blank the window and show text alone at its top left.
-  /// The next update is a whole one.
+  /// The bytes that blank the window and show text alone at its top left,
+  /// each of its lines (parted by line feeds) at the start of its row. The
+  /// next update is a whole one.
   std::string message(std::string_view text);
 
  private:

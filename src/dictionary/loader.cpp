@@ -39,9 +39,13 @@ void reportReadFailure(std::error_code error) {
 // read, while Windows refuses to open it for want of permission; either way
 // it is refused here in the same words, as a name that is no readable file.
 File openDictionary(const std::string& fileName) {
-  errno = 0;
-  File file(std::fopen(fileName.c_str(), "rb"));
-  int openError = errno;
+  File file;
+  int openError = 0;
+  do {  // a FIFO's open waits for its writer, and a signal may cut it short
+    errno = 0;
+    file.reset(std::fopen(fileName.c_str(), "rb"));
+    openError = errno;
+  } while (!file && openError == EINTR);
   std::error_code ignored;
   if (std::filesystem::is_directory(fileName, ignored)) {
     reportOpenFailure(std::make_error_code(std::errc::is_a_directory));
@@ -84,13 +88,20 @@ class WordLoader {
   Totals totals_;
 };
 
+// A read cut short by a signal (a resize, a stop and continue) is no error:
+// what it brought is taken, and reading goes on where it stopped.
 std::error_code WordLoader::readAll(std::FILE& file) {
   dictionary::LineSplitter splitter(kLoaderChunkBytes);
   for (;;) {
     const size_t received = std::fread(splitter.chunk(), 1, splitter.chunkBytes(), &file);
-    if (std::ferror(&file)) return {errno, std::generic_category()};
+    const bool interrupted = std::ferror(&file) && errno == EINTR;
+    if (std::ferror(&file) && !interrupted) return {errno, std::generic_category()};
     split(splitter, received);
-    if (received < splitter.chunkBytes()) return {};
+    if (interrupted) {
+      std::clearerr(&file);
+    } else if (received < splitter.chunkBytes()) {
+      return {};
+    }
   }
 }
 

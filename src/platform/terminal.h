@@ -50,6 +50,10 @@ class Terminal {
   /// resized, or the program came back from a stop with the screen blanked.
   /// What the window shows is unknown then.
   virtual bool takeWindowChange() { return false; }
+  /// True once after the program came back from a stop (which is also a
+  /// window change): line output shows the line it waits at again, as the
+  /// shell wrote below it meanwhile.
+  virtual bool takeContinue() { return false; }
   /// True when the window shows every character written in UTF-8 whatever
   /// the locale says, as a console that takes UTF-16 does; false where the
   /// locale must tell.
@@ -65,7 +69,9 @@ class Terminal {
   /// that differ from what the last present showed.
   virtual void present(const ScreenGrid& grid, bool whole) = 0;
   /// Blanks the window and shows text alone at its top left, for a window
-  /// too small for the grid. The next present is then a whole one.
+  /// too small for the grid: each line of text (they are parted by line
+  /// feeds, none longer than the window is wide) at the start of its row,
+  /// nothing scrolled. The next present is then a whole one.
   virtual void showMessage(std::string_view text) = 0;
 };
 

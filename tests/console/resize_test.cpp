@@ -10,10 +10,10 @@
 
 namespace {
 
+// The request laid out for a 40x10 window, each line at the start of its row.
 const std::string kRequest40x10 =
-    "Quillop needs a terminal of at least 80x24; this one is 40x10. Enlarge it and press a key, or press q "
-    "to "
-    "quit.";
+    "Quillop needs a terminal of at least\x1b[2;1H80x24; this one is 40x10. Enlarge it and\x1b[3;1H"
+    "press a key, or press q to quit.";
 
 class ResizeTest : public ::testing::Test {
  protected:
@@ -50,9 +50,8 @@ TEST_F(ResizeTest, TheRequestFollowsTheSizeAndWhatIsDrawnMeanwhileShowsLater) {
   terminal.setWindowSize(60, 20);
   console::moveCursor(0, 1);
   std::cout << "drawn while small";
-  std::string request60x20 = kRequest40x10;
-  request60x20.replace(request60x20.find("40x10"), 5, "60x20");
-  EXPECT_EQ(terminal.row(0), request60x20.substr(0, 80));
+  EXPECT_EQ(terminal.row(0), "Quillop needs a terminal of at least 80x24; this one is");
+  EXPECT_EQ(terminal.row(1), "60x20. Enlarge it and press a key, or press q to quit.");
   terminal.setWindowSize(100, 30);
   EXPECT_EQ(terminal.row(0), "Top row");
   EXPECT_EQ(terminal.row(1), "drawn while small");
@@ -72,7 +71,7 @@ TEST_F(ResizeTest, QAtTheRequestEndsTheRun) {
   terminal.resizeAt(100, 40, 10);
   terminal.typeAt(200, "xq");
   EXPECT_THROW(console::readKey(), console::InputEnded);
-  EXPECT_EQ(terminal.row(0), kRequest40x10.substr(0, 80));
+  EXPECT_EQ(terminal.row(0), "Quillop needs a terminal of at least");
 }
 
 // A key asks for another look, for terminals that never report a resize.
@@ -98,6 +97,15 @@ TEST_F(ResizeTest, AContinueAfterAStopDrawsTheWholeScreenAgain) {
   terminal.continueAfterStop();
   console::flushOutput();
   EXPECT_EQ(shownSince(at), "\x1b[H\x1b[2JTop row\x1b[24;71Hbottom row");
+}
+
+// Nothing scrolls: the last row holds as much of the request's start as
+// fits, and the first row stays on show.
+TEST_F(ResizeTest, AWindowTooSmallForTheWholeRequestShowsItsStart) {
+  size_t at = terminal.output().size();
+  terminal.setWindowSize(10, 3);
+  console::flushOutput();
+  EXPECT_EQ(shownSince(at), "\x1b[H\x1b[2JQuillop\x1b[2;1Hneeds a\x1b[3;1Hterminal");
 }
 
 TEST_F(ResizeTest, AnUpdateSendsOnlyTheCellsThatChanged) {

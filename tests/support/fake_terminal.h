@@ -17,6 +17,7 @@
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "console/vt_presenter.h"
 #include "platform/terminal.h"
@@ -59,9 +60,9 @@ class FakeTerminal : public console::Terminal {
   }
   /// Resizes the window when the virtual clock reads atMs.
   void resizeAt(uint32_t atMs, uint16_t columns, uint16_t rows);
-  /// Reports a window change without a new size, as a continue after a
-  /// stop does.
-  void continueAfterStop() { windowChanged_ = true; }
+  /// Reports a continue after a stop, which is also a window change
+  /// without a new size.
+  void continueAfterStop() { windowChanged_ = continued_ = true; }
 
   uint32_t now() const { return now_; }
   void setNow(uint32_t ms) { now_ = ms; }
@@ -85,6 +86,7 @@ class FakeTerminal : public console::Terminal {
   void sleepMs(uint32_t ms) override;
   bool windowSize(uint16_t& columns, uint16_t& rows) override;
   bool takeWindowChange() override;
+  bool takeContinue() override { return std::exchange(continued_, false); }
   bool takesUnicode() override { return unicodeWindow; }
   void writeText(std::string_view bytes) override { captured_ += bytes; }
   void beginFullScreen() override { fullScreen_ = true; }
@@ -127,6 +129,7 @@ class FakeTerminal : public console::Terminal {
   int presents_ = 0;
   int wholePresents_ = 0;
   bool windowChanged_ = false;
+  bool continued_ = false;
   bool fullScreen_ = false;
   bool keepOpen_ = false;
   uint16_t columns_ = 0;

@@ -18,20 +18,22 @@ bool waitWritable(int fd) {
 
 }  // namespace
 
-void writeFully(int fd, const char* data, size_t size) {
+int writeFully(int fd, const char* data, size_t size) {
   int savedErrno = errno;
+  int error = 0;
   size_t done = 0;
-  while (done < size) {
+  while (done < size && error == 0) {
     ssize_t n = ::write(fd, data + done, size - done);
     if (n > 0) {
       done += static_cast<size_t>(n);
     } else if (n < 0 && (errno == EINTR || ((errno == EAGAIN || errno == EWOULDBLOCK) && waitWritable(fd)))) {
       continue;
     } else {
-      break;
+      error = n < 0 ? errno : EIO;  // a write of nothing would never end
     }
   }
   errno = savedErrno;
+  return error;
 }
 
 }  // namespace console

@@ -7,8 +7,8 @@
 namespace console {
 
 /// Writes all size bytes to fd, resuming after interruptions and partial
-/// writes. Gives up quietly when the output is gone (closed pipe, hung-up
-/// terminal): output nobody can see is dropped, never fatal.
-void writeFully(int fd, const char* data, size_t size);
+/// writes. Returns 0, or the error that stopped it (a closed descriptor, a
+/// pipe without reader, a hung-up terminal); errno is left as it was.
+int writeFully(int fd, const char* data, size_t size);
 
 }  // namespace console

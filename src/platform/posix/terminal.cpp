@@ -1,5 +1,6 @@
 #include "platform/posix/terminal.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <time.h>
@@ -7,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "console/console.h"
@@ -17,6 +19,9 @@ namespace console {
 namespace {
 
 constexpr int kNoTimeLimit = -1;
+constexpr int kStandardError = 2;
+// The exit status of a run whose output could not be written.
+constexpr int kExitOutputFailed = 1;
 
 // The terminal that std::exit must still put back.
 PosixTerminal* activeTerminal = nullptr;
@@ -30,6 +35,25 @@ PosixTerminal::PosixTerminal(int inputFd, int outputFd)
   static bool exitHookRegistered = false;
   if (!exitHookRegistered) exitHookRegistered = std::atexit(finishAtExit) == 0;
   activeTerminal = this;
+  if (int error = writableOrError(outputFd)) endForUnwritableOutput(error);
+}
+
+// A closed output, or one opened only for reading, refuses every write: a
+// run that shows nothing must not begin, taking keys meant for the shell.
+int PosixTerminal::writableOrError(int fd) {
+  int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0) return errno;
+  return (flags & O_ACCMODE) == O_RDONLY ? EBADF : 0;
+}
+
+// Nobody sees a run whose output cannot be written: it ends at once, with
+// the terminal put back and the reason on the error output. No exit hooks
+// run, as they would only try to write again.
+void PosixTerminal::endForUnwritableOutput(int error) {
+  guard_.restore();
+  std::string line = "Error: Could not write the output (" + std::string(std::strerror(error)) + ")\n";
+  (void)writeFully(kStandardError, line.data(), line.size());
+  std::_Exit(kExitOutputFailed);
 }
 
 // What is still to be shown goes out before the terminal is put back, so it
@@ -146,7 +170,9 @@ bool PosixTerminal::windowSize(uint16_t& columns, uint16_t& rows) {
   return true;
 }
 
-void PosixTerminal::writeText(std::string_view bytes) { writeFully(outputFd_, bytes.data(), bytes.size()); }
+void PosixTerminal::writeText(std::string_view bytes) {
+  if (int error = writeFully(outputFd_, bytes.data(), bytes.size())) endForUnwritableOutput(error);
+}
 
 void PosixTerminal::beginFullScreen() { guard_.enterFullScreen(); }
 

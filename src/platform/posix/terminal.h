@@ -3,6 +3,9 @@
 // output, each of which may be a terminal, a pipe or a file. Where they are
 // terminals, keys are read raw and the screen is the program's own from the
 // first screen clear, and both are put back as they were on every way out.
+// Output that cannot be written (a closed descriptor, a write that fails
+// other than by an interruption) ends the run at once with status 1 and
+// one line on standard error.
 
 #include <cstdint>
 #include <string_view>
@@ -32,6 +35,7 @@ class PosixTerminal : public Terminal {
   void sleepMs(uint32_t ms) override;
   bool windowSize(uint16_t& columns, uint16_t& rows) override;
   bool takeWindowChange() override { return guard_.takeWindowChange(); }
+  bool takeContinue() override { return guard_.takeContinue(); }
   void writeText(std::string_view bytes) override;
   void beginFullScreen() override;
   void present(const ScreenGrid& grid, bool whole) override;
@@ -43,6 +47,8 @@ class PosixTerminal : public Terminal {
   InputState pollInput(int timeoutMs);
   InputState waitForInput(uint32_t ms);
   int readReadyByte();
+  static int writableOrError(int fd);
+  [[noreturn]] void endForUnwritableOutput(int error);
   void finish();
   static void finishAtExit();
 

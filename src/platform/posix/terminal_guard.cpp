@@ -57,6 +57,9 @@ struct GuardState {
   int wakeReadFd = -1;
   int wakeWriteFd = -1;
   std::atomic<int> continues{0};
+  // Set by every continue, taken by the program: line output may need its
+  // last line shown again, as the shell wrote below it while stopped.
+  std::atomic<bool> continued{false};
   struct sigaction previousActions[kHandledCount] {};
   bool replaced[kHandledCount]{};
 };
@@ -84,6 +87,17 @@ termios rawModesFrom(termios modes) {
 void setInputModes(const termios& modes) {
   while (::tcsetattr(state.inputFd, TCSANOW, &modes) != 0 && errno == EINTR) {
   }
+}
+
+// Safe in a signal handler. A shell that has taken the terminal back (the
+// job stopped, or was continued in the background) has set modes of its
+// own, which a late handler must not spoil. The handlers block SIGTTOU, so
+// a call made just as the shell takes over cannot stop the program. A
+// terminal that is not the program's controlling one has no foreground to
+// respect.
+void setInputModesIfForeground(const termios& modes) {
+  pid_t foreground = ::tcgetpgrp(state.inputFd);
+  if (foreground < 0 || foreground == ::getpgrp()) setInputModes(modes);
 }
 
 void writeSequence(const char* sequence, size_t length) { writeFully(state.outputFd, sequence, length); }
@@ -125,18 +139,19 @@ void closeWakePipe() {
 void putTerminalBack() {
   int savedErrno = errno;
   if (state.fullScreenWanted) writeSequence(kLeaveFullScreen, sizeof kLeaveFullScreen - 1);
-  if (state.rawWanted) setInputModes(state.foundModes);
+  if (state.rawWanted) setInputModesIfForeground(state.foundModes);
   errno = savedErrno;
 }
 
-// Safe in a signal handler, like putTerminalBack.
+// Safe in a signal handler, like putTerminalBack. The change noted wakes a
+// wait for a key, so what the stop hid is shown again at once: the full
+// screen, or the line the program waits at.
 void takeTerminalAgain() {
   int savedErrno = errno;
-  if (state.rawWanted) setInputModes(state.rawModes);
-  if (state.fullScreenWanted) {
-    writeSequence(kEnterFullScreen, sizeof kEnterFullScreen - 1);
-    noteWindowChange();
-  }
+  if (state.rawWanted) setInputModesIfForeground(state.rawModes);
+  if (state.fullScreenWanted) writeSequence(kEnterFullScreen, sizeof kEnterFullScreen - 1);
+  if (state.outputIsTerminal) state.continued = true;
+  noteWindowChange();
   errno = savedErrno;
 }
 
@@ -151,11 +166,14 @@ void setAction(int number, void (*handler)(int)) {
   struct sigaction action {};
   action.sa_handler = handler;
   // One handler at a time, except that a continue must reach a stop handler
-  // while it waits. No SA_RESTART: a key read interrupted by a continue
-  // returns, so the screen is drawn again before the program waits anew.
+  // while it waits. SA_RESTART: a read, a write, an open or a lock that a
+  // resize or a continue interrupts goes on as if nothing had happened. The
+  // key wait still wakes, as poll is never restarted and the wake pipe
+  // becomes readable.
   action.sa_mask = handledSignalSet();
   sigdelset(&action.sa_mask, SIGCONT);
-  action.sa_flags = SA_ONSTACK;
+  sigaddset(&action.sa_mask, SIGTTOU);
+  action.sa_flags = SA_ONSTACK | SA_RESTART;
   ::sigaction(number, &action, nullptr);
 }
 
@@ -175,14 +193,43 @@ void onEndingSignal(int number) {
   actAsDefault(number);
 }
 
+void setSignalMask(int how, int number) {
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, number);
+  ::sigprocmask(how, &only, nullptr);
+}
+
+// Stops the program unless a continue has come since continuesBefore was
+// read; false when one had. A shell may continue the program as soon as it
+// sees the job stop, before the handler got this far, and a stop after that
+// continue would last for good. So the stop is first made pending while the
+// handler still blocks it: a continue from then on discards it, and one
+// before then has been counted by now (the continue handler is never
+// blocked). Either way the stop is over and the program goes on.
+bool stopUnlessContinuedSince(int number, int continuesBefore) {
+  setAction(number, SIG_DFL);
+  ::raise(number);
+  if (state.continues != continuesBefore) {
+    setAction(number, SIG_IGN);  // discards the pending stop
+    return false;
+  }
+  setSignalMask(SIG_UNBLOCK, number);  // the program stops here
+  setSignalMask(SIG_BLOCK, number);
+  return true;
+}
+
+// The stop began when this handler was entered: continues are counted from
+// there.
 void onStopSignal(int number) {
-  putTerminalBack();
   int continuesBefore = state.continues;
-  actAsDefault(number);
+  putTerminalBack();
+  bool stopReached = stopUnlessContinuedSince(number, continuesBefore);
   setAction(number, onStopSignal);
-  // Without a continue the stop was refused (no shell to continue us), and
-  // the program simply goes on.
-  if (state.continues == continuesBefore) takeTerminalAgain();
+  // A continue that came early may have taken the terminal before this
+  // handler put it back; without any continue the stop was refused (no
+  // shell to continue us). Either way the terminal is taken again here.
+  if (!stopReached || state.continues == continuesBefore) takeTerminalAgain();
 }
 
 void onContinueSignal(int) {
@@ -293,6 +340,8 @@ bool TerminalGuard::takeWindowChange() {
 }
 
 bool TerminalGuard::windowChangePending() const { return state.windowChanged; }
+
+bool TerminalGuard::takeContinue() { return state.continued.exchange(false); }
 
 int TerminalGuard::wakeFd() const { return state.wakeReadFd; }
 

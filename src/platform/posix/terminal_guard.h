@@ -5,8 +5,10 @@
 // out: restore() (also run by the destructor), a signal that ends the program
 // (Ctrl-C, kill, hang-up, a crash) and a stop (Ctrl-Z), after which it takes
 // the terminal again when the program continues. It also notes window
-// changes (a resize, a continue), for the screen to be drawn again. Only one guard exists at a
-// time, and a side that is not a terminal is never touched.
+// changes (a resize, a continue), for the screen to be drawn again. Its
+// handlers restart the calls they interrupt, except the waits (poll, sleep),
+// which return early and are resumed by their callers. Only one guard exists
+// at a time, and a side that is not a terminal is never touched.
 
 namespace console {
 
@@ -31,6 +33,9 @@ class TerminalGuard {
   /// True once after the window was resized, or the program continued from
   /// a stop while on the full screen (the screen came back blank).
   bool takeWindowChange();
+  /// True once after the program continued from a stop (a continue also
+  /// counts as a window change).
+  bool takeContinue();
   /// True when takeWindowChange would be, without taking it.
   bool windowChangePending() const;
   /// Readable when a window change is pending: a wait for input watches it

@@ -114,6 +114,8 @@ void ConsoleScreen::writeRows(void* buffer, const ScreenGrid& grid, int fromY, i
   WriteConsoleOutputW(buffer, cells.data(), size, COORD{0, 0}, &region);
 }
 
+// Each line is written at its row without moving the cursor, so a line as
+// wide as the window neither wraps nor scrolls the buffer.
 void ConsoleScreen::message(void* buffer, std::string_view text) {
   shownKnown_ = false;
   CONSOLE_SCREEN_BUFFER_INFO info{};
@@ -121,7 +123,15 @@ void ConsoleScreen::message(void* buffer, std::string_view text) {
   fitBufferToWindow(buffer, info);
   blank(buffer, info);
   SetConsoleCursorPosition(buffer, COORD{0, 0});
-  writeConsoleText(buffer, text);
+  SHORT y = 0;
+  for (size_t start = 0; start <= text.size(); ++y) {
+    size_t end = std::min(text.find('\n', start), text.size());
+    std::u16string line = toUtf16(text.substr(start, end - start), codePageCharacter);
+    DWORD written = 0;
+    WriteConsoleOutputCharacterW(buffer, reinterpret_cast<const WCHAR*>(line.data()),
+                                 static_cast<DWORD>(line.size()), COORD{0, y}, &written);
+    start = end + 1;
+  }
 }
 
 }  // namespace console

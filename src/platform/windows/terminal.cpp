@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <system_error>
 
 #include "console/console.h"
 #include "platform/terminal.h"
@@ -14,15 +16,20 @@
 namespace console {
 namespace {
 
-// Writes all of bytes to a pipe or a file; output nobody reads any more
-// (a closed pipe) is dropped, never fatal.
-void writeFully(HANDLE output, std::string_view bytes) {
+// The exit status of a run whose output could not be written.
+constexpr int kExitOutputFailed = 1;
+
+// Writes all of bytes to a pipe or a file; returns 0, or the system's error
+// when the output refuses them (a closed pipe, an invalid handle).
+DWORD writeFully(HANDLE output, std::string_view bytes) {
   for (size_t done = 0; done < bytes.size();) {
     DWORD written = 0;
     auto chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
-    if (!WriteFile(output, bytes.data() + done, chunk, &written, nullptr) || written == 0) return;
+    if (!WriteFile(output, bytes.data() + done, chunk, &written, nullptr)) return GetLastError();
+    if (written == 0) return ERROR_WRITE_FAULT;
     done += written;
   }
+  return 0;
 }
 
 }  // namespace
@@ -38,6 +45,25 @@ std::unique_ptr<Terminal> makePlatformTerminal() {
 WindowsTerminal::WindowsTerminal(void* input, void* output)
     : guard_(input, output), input_(input, guard_.inputIsConsole()), output_(output) {
   windowSize(knownColumns_, knownRows_);
+  if (output == nullptr || output == INVALID_HANDLE_VALUE) endForUnwritableOutput(ERROR_INVALID_HANDLE);
+}
+
+// Nobody sees a run whose output cannot be written: it ends at once, with
+// the console put back and the reason on the error output. No exit hooks
+// run, as they would only try to write again.
+void WindowsTerminal::endForUnwritableOutput(unsigned long error) {
+  guard_.restore();
+  std::string reason = std::system_category().message(static_cast<int>(error));
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
+    reason.pop_back();
+  std::string line = "Error: Could not write the output (" + reason + ")\n";
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_ERROR_HANDLE), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  std::_Exit(kExitOutputFailed);
+}
+
+void WindowsTerminal::writeOrEnd(std::string_view bytes) {
+  if (DWORD error = writeFully(output_, bytes)) endForUnwritableOutput(error);
 }
 
 // What is still to be shown goes out before the console is put back, so it
@@ -91,7 +117,7 @@ bool WindowsTerminal::takesUnicode() { return consoleShowsFilledSquare(output_);
 
 void WindowsTerminal::writeText(std::string_view bytes) {
   if (!guard_.outputIsConsole()) {
-    writeFully(output_, bytes);
+    writeOrEnd(bytes);
     return;
   }
   std::string text = unfinishedText_ + std::string(bytes);
@@ -111,7 +137,7 @@ void WindowsTerminal::present(const ScreenGrid& grid, bool whole) {
   if (guard_.outputIsConsole()) {
     consoleScreen_.present(shownBuffer(), grid, whole);
   } else {
-    writeFully(output_, vtPresenter_.update(grid, whole));
+    writeOrEnd(vtPresenter_.update(grid, whole));
   }
 }
 
@@ -119,7 +145,7 @@ void WindowsTerminal::showMessage(std::string_view text) {
   if (guard_.outputIsConsole()) {
     consoleScreen_.message(shownBuffer(), text);
   } else {
-    writeFully(output_, vtPresenter_.message(text));
+    writeOrEnd(vtPresenter_.message(text));
   }
 }
 

@@ -3,7 +3,9 @@
 // may be a console, a pipe or a file. On a console, keys are read as key
 // events and the screen is drawn with the console's own calls in a screen
 // buffer of the program's own, and the console is put back on every way
-// out. A pipe or a file gets exactly the bytes the POSIX terminal sends.
+// out. A pipe or a file gets exactly the bytes the POSIX terminal sends;
+// one that refuses them ends the run at once with status 1 and one line on
+// the error output.
 
 #include <cstdint>
 #include <string>
@@ -42,6 +44,8 @@ class WindowsTerminal : public Terminal {
  private:
   void* shownBuffer() const { return screenBuffer_ != nullptr ? screenBuffer_ : output_; }
   bool windowResized();
+  void writeOrEnd(std::string_view bytes);
+  [[noreturn]] void endForUnwritableOutput(unsigned long error);
 
   WindowsConsoleGuard guard_;
   WindowsKeyInput input_;

@@ -3,13 +3,16 @@
 #include "platform/posix/terminal_guard.h"
 
 #include <gtest/gtest.h>
+#include <pthread.h>
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "console/console.h"
 #include "platform/posix/terminal.h"
@@ -122,6 +125,21 @@ TEST_F(TerminalGuardTest, AContinueTakesTheTerminalBackAndRedrawsTheScreen) {
   EXPECT_EQ(pty.shown(), "");
 }
 
+// After fg the shell has written below the line the program waits at: the
+// line is shown again.
+TEST_F(TerminalGuardTest, AContinueAtAPromptShowsThePromptLineAgain) {
+  std::cout << "Press a key";
+  console::lineEnd();
+  EXPECT_FALSE(console::keyWaiting());
+  EXPECT_EQ(pty.shown(), "Press a key\r\r\n");
+  ::raise(SIGCONT);
+  pty.type("x");
+  EXPECT_EQ(console::readKey(), 'x');
+  EXPECT_EQ(pty.shown(), "Press a key\r\r\n");
+  console::flushOutput();
+  EXPECT_EQ(pty.shown(), "");
+}
+
 TEST_F(TerminalGuardTest, AGoneTerminalEndsTheInput) {
   startDrawing("Menu");
   pty.hangUp();
@@ -176,6 +194,28 @@ TEST(TerminalGuard, RestoringTwiceChangesNothingMoreAndTheTerminalCanBeTakenAgai
   }
   EXPECT_TRUE(sameModes(pty.modes(), found));
   EXPECT_EQ(pty.shown(), "");
+}
+
+// A read that a resize or a continue cuts short goes on as if nothing had
+// happened, as do the writes, opens and locks of the records file.
+TEST(TerminalGuard, CallsInterruptedByAResizeOrAContinueGoOn) {
+  console_test::Pipe input;
+  console_test::Pipe output;
+  console_test::Pipe data;
+  console::TerminalGuard guard(input.readEnd(), output.writeEnd());
+  pthread_t reading = ::pthread_self();
+  std::thread signals([&] {
+    for (int i = 0; i < 20; ++i) {
+      ::pthread_kill(reading, i % 2 == 0 ? SIGWINCH : SIGCONT);
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    (void)!::write(data.writeEnd(), "w", 1);
+  });
+  char byte = 0;
+  ssize_t received = ::read(data.readEnd(), &byte, 1);
+  signals.join();
+  EXPECT_EQ(received, 1);
+  EXPECT_EQ(byte, 'w');
 }
 
 TEST(TerminalGuard, LeavesIgnoredSignalsIgnoredAndHandlersAsFound) {

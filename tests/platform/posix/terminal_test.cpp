@@ -123,13 +123,18 @@ TEST_F(PosixTerminalTest, SleepingWaitsAtLeastTheTimeAsked) {
   EXPECT_GE(terminal->nowMs() - start, 15u);
 }
 
-TEST_F(PosixTerminalTest, OutputToAClosedReaderIsDroppedQuietly) {
+using PosixTerminalDeathTest = PosixTerminalTest;
+
+// Nobody sees output to a reader that has gone: the run ends there, with
+// one line on the error output.
+TEST_F(PosixTerminalDeathTest, OutputToAClosedReaderEndsTheRun) {
   output.close(1);
-  std::cout << std::string(100000, 'x') << std::flush;
-  console::clearScreen();
-  std::cout << "gone";
-  console::flushOutput();
-  EXPECT_TRUE(std::cout.good());
+  EXPECT_EXIT(
+      {
+        std::cout << std::string(100000, 'x') << std::flush;
+        std::_Exit(0);
+      },
+      ::testing::ExitedWithCode(1), "^Error: Could not write the output \\([^\n]+\\)\n$");
 }
 
 TEST_F(PosixTerminalTest, WhatIsUnsentStillLeavesWhenTheProgramEnds) {
@@ -143,6 +148,36 @@ TEST_F(PosixTerminalTest, StandardOutputIsGivenBackWhenTheTerminalGoes) {
   std::streambuf* ours = std::cout.rdbuf();
   terminal.reset();
   EXPECT_NE(std::cout.rdbuf(), ours);
+}
+
+// Output that cannot be written ends the run at once: status 1, one line on
+// the error output naming the problem, the terminal put back.
+TEST(PosixTerminalOutputDeathTest, AScreenWithoutAReaderEndsTheRunWithTheTerminalPutBack) {
+  console_test::PseudoTerminal keys;
+  Pipe output;
+  ASSERT_TRUE(keys.ready() && output.ready());
+  output.closeReadEnd();
+  termios found = keys.modes();
+  EXPECT_EXIT(
+      {
+        console::PosixTerminal terminal(keys.program(), output.writeEnd());
+        console::install(&terminal);
+        (void)console::keyWaiting();
+        console::clearScreen();
+        std::cout << "Menu";
+        console::flushOutput();
+        std::_Exit(0);
+      },
+      ::testing::ExitedWithCode(1), "^Error: Could not write the output \\(Broken pipe\\)\n$");
+  EXPECT_TRUE(console_test::sameModes(keys.modes(), found));
+}
+
+TEST(PosixTerminalOutputDeathTest, AClosedOutputEndsTheRunBeforeItBegins) {
+  constexpr int kClosedFd = 999;
+  ASSERT_EQ(::fcntl(kClosedFd, F_GETFD), -1);
+  Pipe keys;
+  EXPECT_EXIT({ console::PosixTerminal terminal(keys.readEnd(), kClosedFd); }, ::testing::ExitedWithCode(1),
+              "^Error: Could not write the output \\(Bad file descriptor\\)\n$");
 }
 
 }  // namespace
