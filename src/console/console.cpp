@@ -178,8 +178,12 @@ void clearScreen() {
     s.output.drawOnGrid();
     terminal().beginFullScreen();
   }
-  std::cout << kCursorHome << kEraseScreen;
+  std::cout << renditionSequence(CellAttributes{}) << kCursorHome << kEraseScreen;
 }
+
+void setAttributes(CellAttributes attributes) { std::cout << renditionSequence(attributes); }
+
+bool attributesShown() { return state().terminal != nullptr && terminal().showsAttributes(); }
 
 bool screenTakesUnicode() { return state().terminal != nullptr && terminal().takesUnicode(); }
 

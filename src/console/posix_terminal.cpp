@@ -17,6 +17,13 @@ namespace {
 
 constexpr int kNoTimeLimit = -1;
 
+// A terminal that says it is dumb may print escape sequences as text; the
+// screen still needs cursor moves, but no attribute is sent to it.
+bool terminalIsDumb() {
+  const char* type = std::getenv("TERM");
+  return type != nullptr && std::string(type) == "dumb";
+}
+
 // The terminal that std::exit must still put back.
 PosixTerminal* activeTerminal = nullptr;
 
@@ -25,7 +32,7 @@ PosixTerminal* activeTerminal = nullptr;
 std::unique_ptr<Terminal> makePlatformTerminal() { return std::make_unique<PosixTerminal>(); }
 
 PosixTerminal::PosixTerminal(int inputFd, int outputFd)
-    : guard_(inputFd, outputFd), inputFd_(inputFd), outputFd_(outputFd) {
+    : guard_(inputFd, outputFd), presenter_(!terminalIsDumb()), inputFd_(inputFd), outputFd_(outputFd) {
   static bool exitHookRegistered = false;
   if (!exitHookRegistered) exitHookRegistered = std::atexit(finishAtExit) == 0;
   activeTerminal = this;
