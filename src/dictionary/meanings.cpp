@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
-#include <iterator>
 
 namespace dictionary {
 namespace {
@@ -37,18 +36,27 @@ std::string_view partName(std::string_view letter) {
   return {};
 }
 
-bool printable(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
-}
+bool printable(char c) { return c >= ' ' && c <= '~'; }
 
 // A line makes sense with a word, a part of speech this file knows and a
-// first gloss, all in printable text.
+// first gloss, all in printable text. Checked in one pass over the line,
+// as every line of the file is.
 bool makesSense(std::string_view line) {
   if (line.empty() || line[0] == kCommentStart) return false;
-  std::vector<std::string_view> fields = fieldsOf(line);
-  if (fields.size() < kLeastFields || fields.size() > kMostFields) return false;
-  if (fields[0].empty() || fields[3].empty() || partName(fields[2]).empty()) return false;
-  return std::all_of(fields.begin(), fields.end(), printable);
+  std::array<size_t, kMostFields + 1> fieldStarts{};
+  size_t fields = 1;
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == kFieldSeparator) {
+      if (fields == kMostFields) return false;
+      fieldStarts[fields++] = i + 1;
+    } else if (!printable(line[i])) {
+      return false;
+    }
+  }
+  fieldStarts[fields] = line.size() + 1;
+  auto length = [&](size_t field) { return fieldStarts[field + 1] - fieldStarts[field] - 1; };
+  if (fields < kLeastFields || length(0) == 0 || length(3) == 0) return false;
+  return !partName(line.substr(fieldStarts[2], length(2))).empty();
 }
 
 }  // namespace
@@ -56,6 +64,8 @@ bool makesSense(std::string_view line) {
 void Meanings::parse(std::string text) {
   text_ = std::move(text);
   entries_.clear();
+  // Lines are kept as 32-bit offsets; a file past that is no meanings file.
+  if (text_.size() > UINT32_MAX) text_.clear();
   for (size_t start = 0; start < text_.size();) {
     size_t end = std::min(text_.find('\n', start), text_.size());
     size_t length = end - start;
@@ -64,16 +74,22 @@ void Meanings::parse(std::string text) {
     if (makesSense(lineText(line))) entries_.push_back(line);
     start = end + 1;
   }
+  // The file comes sorted; only a file put together by hand needs sorting.
   auto byWord = [this](Line a, Line b) { return wordOf(a) < wordOf(b); };
-  std::stable_sort(entries_.begin(), entries_.end(), byWord);
+  if (!std::is_sorted(entries_.begin(), entries_.end(), byWord)) {
+    std::stable_sort(entries_.begin(), entries_.end(), byWord);
+  }
   auto sameWord = [this](Line a, Line b) { return wordOf(a) == wordOf(b); };
   entries_.erase(std::unique(entries_.begin(), entries_.end(), sameWord), entries_.end());
+  entries_.shrink_to_fit();
 }
 
+// Read in one piece: a megabyte is read in well under a millisecond.
 bool Meanings::read(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (!file.is_open() || file.bad()) {
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
+  std::string text(size > 0 ? static_cast<size_t>(size) : 0, '\0');
+  if (size < 0 || !file.seekg(0) || !file.read(text.data(), size)) {
     parse({});
     return false;
   }
