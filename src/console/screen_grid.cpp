@@ -129,7 +129,8 @@ void ScreenGrid::applyRendition(const std::vector<int>& numbers) {
     if (number == kResetRendition) pen_ = CellAttributes{};
     if (number == kBold || number == kNotBold) pen_.bold = number == kBold;
     if (number == kReverse || number == kNotReverse) pen_.reverse = number == kReverse;
-    if (number >= kFirstColour && number <= kLastColour) pen_.colour = static_cast<uint8_t>(number - kFirstColour + 1);
+    if (number >= kFirstColour && number <= kLastColour)
+      pen_.colour = static_cast<uint8_t>(number - kFirstColour + 1);
     if (number == kDefaultColour) pen_.colour = 0;
   }
 }

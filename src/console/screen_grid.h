@@ -77,7 +77,9 @@ class ScreenGrid {
     uint8_t size = 1;
     CellAttributes attributes;
     std::string_view text() const { return {bytes.data(), size}; }
-    bool operator==(const Cell& other) const { return text() == other.text() && attributes == other.attributes; }
+    bool operator==(const Cell& other) const {
+      return text() == other.text() && attributes == other.attributes;
+    }
   };
 
   static size_t index(int x, int y) { return static_cast<size_t>(y) * kColumns + static_cast<size_t>(x); }

@@ -45,7 +45,9 @@ class Meanings {
     uint32_t start;
     uint32_t length;
   };
-  std::string_view lineText(Line line) const { return std::string_view(text_).substr(line.start, line.length); }
+  std::string_view lineText(Line line) const {
+    return std::string_view(text_).substr(line.start, line.length);
+  }
   std::string_view wordOf(Line line) const;
 
   std::string text_;

@@ -63,7 +63,6 @@ std::vector<Page> paginate(const std::vector<Line>& lines) {
   return pages;
 }
 
-
 size_t pageOf(const Review& review, size_t word) {
   for (size_t page = 0; page < review.pages.size(); ++page) {
     for (const Line& line : review.pages[page]) {
@@ -79,7 +78,6 @@ size_t wordRowOf(const Review& review, size_t word) {
   }
   return 0;
 }
-
 
 // Up and Down keep the cursor's place in its row as far as the next row
 // has words.
@@ -113,7 +111,8 @@ Review makeReview(const WordGame& game, const RoundWords& words) {
 }
 
 Cursor startingCursor(const Review& review) {
-  auto missed = std::find_if(review.words.begin(), review.words.end(), [](const ReviewWord& w) { return !w.found; });
+  auto missed =
+      std::find_if(review.words.begin(), review.words.end(), [](const ReviewWord& w) { return !w.found; });
   const size_t word = missed == review.words.end() ? 0 : static_cast<size_t>(missed - review.words.begin());
   return Cursor{word, pageOf(review, word)};
 }

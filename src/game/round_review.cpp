@@ -57,7 +57,8 @@ void drawMeaning(const Review& review, Cursor cursor, dictionary::MeaningsOnDema
   for (size_t i = 0; i < rows.size(); ++i) drawBlankedRow(static_cast<uint16_t>(kMeaningRow + i), 0, rows[i]);
 }
 
-void drawPage(const std::string& title, const Review& review, Cursor cursor, dictionary::MeaningsOnDemand* meanings) {
+void drawPage(const std::string& title, const Review& review, Cursor cursor,
+              dictionary::MeaningsOnDemand* meanings) {
   console::clearScreen();
   drawTopBanner(title);
   const Page& page = review.pages[cursor.page];

@@ -67,7 +67,8 @@ TEST(VtPresenter, AttributesAreSentWhereTheyChangeAndResetBeforeAJump) {
   ScreenGrid grid;
   ScreenGrid terminal;
   grid.write("ab\x1b[7mcd\x1b[0mef\x1b[3;1H\x1b[7mx");
-  EXPECT_EQ(present(presenter, terminal, grid), "\x1b[H\x1b[2Jab\x1b[0;7mcd\x1b[0mef\x1b[3;1H\x1b[0;7mx\x1b[0m");
+  EXPECT_EQ(present(presenter, terminal, grid),
+            "\x1b[H\x1b[2Jab\x1b[0;7mcd\x1b[0mef\x1b[3;1H\x1b[0;7mx\x1b[0m");
   EXPECT_TRUE(terminal.attributes(2, 0).reverse);
   EXPECT_TRUE(terminal.attributes(4, 0).plain());
   // Only the attribute changed: the cell goes again, plain.

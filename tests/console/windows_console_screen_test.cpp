@@ -18,7 +18,8 @@ TEST(WindowsConsoleScreen, ReverseVideoSwapsTheColoursAndBoldBrightensTheForegro
             BACKGROUND_RED | BACKGROUND_GREEN | BACKGROUND_BLUE | FOREGROUND_BLUE | 0x0100);
   EXPECT_EQ(consoleAttributeWord(kPlain, CellAttributes{.bold = true}), kPlain | FOREGROUND_INTENSITY);
   // SGR colour 31 (red) on the buffer's background.
-  EXPECT_EQ(consoleAttributeWord(kPlain, CellAttributes{.colour = 2}), FOREGROUND_RED | BACKGROUND_BLUE | 0x0100);
+  EXPECT_EQ(consoleAttributeWord(kPlain, CellAttributes{.colour = 2}),
+            FOREGROUND_RED | BACKGROUND_BLUE | 0x0100);
 }
 
 }  // namespace

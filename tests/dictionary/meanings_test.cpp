@@ -71,7 +71,7 @@ TEST(Meanings, AMissingFileHoldsNothing) {
 
 TEST(MeaningsOnDemand, TheFileIsLookedForAndReadOnlyAtTheFirstLookup) {
   support::TempFolder folder;
-  const std::string path = folder.write("engldict.meanings", kSample);
+  std::string path = folder.write("engldict.meanings", kSample);
   int located = 0;
   dictionary::MeaningsOnDemand meanings([&] {
     ++located;

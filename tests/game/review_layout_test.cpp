@@ -42,7 +42,8 @@ TEST_F(ReviewLayoutTest, PagesHoldTheirRowsAndRepeatTheHeadingTheyGoOnWith) {
 
 TEST_F(ReviewLayoutTest, TheCursorStartsOnTheFirstWordMissed) {
   EXPECT_EQ(review::startingCursor(layout()), (Cursor{0, 0}));
-  for (const char* found : {"aaz", "abz"}) game.foundWords[0].insert(game.foundWords[0].root, std::string(found));
+  for (const char* found : {"aaz", "abz"})
+    game.foundWords[0].insert(game.foundWords[0].root, std::string(found));
   EXPECT_EQ(review::startingCursor(layout()), (Cursor{2, 0}));
 }
 

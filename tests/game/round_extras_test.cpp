@@ -201,13 +201,13 @@ TEST_F(RoundExtrasTest, TheReviewCursorMovesOverTheWordsAndTheMeaningFollows) {
   };
   const std::string lap = "lap (noun): the upper side of the thighs of a seated person";
   const std::string tan = "tan (adjective): of a light brown to yellowish brown color";
-  for (const Case& c : {Case{"", 6, 11, "lap", lap}, Case{kRight, 6, 19, "tan", tan},
-                        Case{repeatKey(kRight, 3), 10, 3, "plane", "plane: no meaning on file"},
-                        Case{std::string(kRight) + kDown, 8, 3, "plan",
-                             "plan (noun): a series of steps to be carried out or goals to be accomplished"},
-                        Case{repeatKey(kDown, 4), 12, 3, "planet", ""},
-                        Case{kLeft, 6, 3, "ant", "ant: no meaning on file"},
-                        Case{std::string(kUp) + kDown + kUp, 6, 3, "ant", "ant: no meaning on file"}}) {
+  for (const Case& c :
+       {Case{"", 6, 11, "lap", lap}, Case{kRight, 6, 19, "tan", tan},
+        Case{repeatKey(kRight, 3), 10, 3, "plane", "plane: no meaning on file"},
+        Case{std::string(kRight) + kDown, 8, 3, "plan",
+             "plan (noun): a series of steps to be carried out or goals to be accomplished"},
+        Case{repeatKey(kDown, 4), 12, 3, "planet", ""}, Case{kLeft, 6, 3, "ant", "ant: no meaning on file"},
+        Case{std::string(kUp) + kDown + kUp, 6, 3, "ant", "ant: no meaning on file"}}) {
     support::FakeTerminal review;
     for (size_t i = 0; i < kFoundWordTrees; ++i) game.foundWords[i].clear();
     review.typeAt(kTypingDelayMs, "ant\rplane\r");
@@ -257,10 +257,10 @@ TEST_F(RoundExtrasTest, TheCursorCrossesPagesAndPageKeysTakeItAlong) {
     size_t word;
     std::string page;
   };
-  for (const Case& c : {Case{"", 6, 0, "page 1 of"}, Case{std::string(kDown) + kDown, 8, 18, "page 1 of"},
-                        Case{kPageDown, 6, 117, "page 2 of"},
-                        Case{std::string(kPageDown) + kUp, 18, 108, "page 1 of"},
-                        Case{repeatKey(kDown, 13), 6, 117, "page 2 of"}}) {
+  for (const Case& c :
+       {Case{"", 6, 0, "page 1 of"}, Case{std::string(kDown) + kDown, 8, 18, "page 1 of"},
+        Case{kPageDown, 6, 117, "page 2 of"}, Case{std::string(kPageDown) + kUp, 18, 108, "page 1 of"},
+        Case{repeatKey(kDown, 13), 6, 117, "page 2 of"}}) {
     support::FakeTerminal review;
     review.type(c.keys);
     EXPECT_THROW(showRoundReview(game, words, &meanings), console::InputEnded);
@@ -276,12 +276,13 @@ TEST_F(RoundExtrasTest, TheGamesLastScreenSaysWhatTheRoundsWordMeans) {
   useMeanings();
   playThenAtTheEnd("ant\r", "x");
   EXPECT_EQ(terminal.row(2), bannerTextRow("GAME OVER! The word was: planet"));
-  EXPECT_EQ(terminal.row(9), centred("planet (noun): any of the nine large celestial bodies in the solar system..."));
+  EXPECT_EQ(terminal.row(9),
+            centred("planet (noun): any of the nine large celestial bodies in the solar system..."));
 }
 
 TEST_F(RoundTest, ClassicScreensShowNoMeaning) {
   support::TempFolder folder;
-  const std::string path = folder.write("engldict.meanings", kPlanetMeanings);
+  std::string path = folder.write("engldict.meanings", kPlanetMeanings);
   dictionary::MeaningsOnDemand meanings([&] { return path; });
   extras.meanings = &meanings;
   terminal.typeAt(kRoundMs + 100, "w");

@@ -13,16 +13,17 @@ using Rows = std::vector<std::string>;
 
 TEST(WordMeaning, TextNamesTheBaseAndNumbersTwoSenses) {
   support::TempFolder folder;
-  const std::string path = folder.write("engldict.meanings",
-                                        "planes\tplane\tn\tan aircraft\n"
-                                        "abate\t\tv\tmake less active\tbecome less\n");
+  std::string path = folder.write("engldict.meanings",
+                                  "planes\tplane\tn\tan aircraft\n"
+                                  "abate\t\tv\tmake less active\tbecome less\n");
   dictionary::MeaningsOnDemand meanings([&] { return path; });
   EXPECT_EQ(meaningText("planes", meanings), "planes (plane, noun): an aircraft");
   EXPECT_EQ(meaningText("abate", meanings), "abate (verb): 1. make less active 2. become less");
   EXPECT_EQ(meaningText("ought", meanings), "ought: no meaning on file");
 
   dictionary::MeaningsOnDemand missing([&] { return folder.path() + "/none"; });
-  EXPECT_EQ(meaningText("ought", missing), "ought: no meaning on file (the file of meanings could not be read)");
+  EXPECT_EQ(meaningText("ought", missing),
+            "ought: no meaning on file (the file of meanings could not be read)");
 }
 
 TEST(WordMeaning, RowsBreakAtBlanksAndACutEndsInDots) {
