@@ -222,7 +222,6 @@ TEST_F(RoundExtrasTest, TheReviewCursorMovesOverTheWordsAndTheMeaningFollows) {
     EXPECT_EQ(review.row(20), "") << c.word;
   }
   // The six-letter row's one word: its meaning wraps over both rows.
-  EXPECT_EQ(terminal.row(19), "");
   support::FakeTerminal last;
   last.type(repeatKey(kDown, 3));
   EXPECT_THROW(showRoundReview(game, findRoundWords(*game.dictionary, game.mangledWord), &meanings),
