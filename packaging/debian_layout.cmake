@@ -1,5 +1,6 @@
 # Debian's layout for terminal games, for the .deb alone: the program in
-# /usr/games, the dictionary and its notice in /usr/share/games/quillop, the
+# /usr/games, the dictionary, the word meanings and their notices in
+# /usr/share/games/quillop, the
 # compressed manual page in section 6, and the copyright file and changelog
 # that Debian policy asks for in /usr/share/doc/quillop. These install rules
 # form the debian component, which a plain `cmake --install` leaves out.
@@ -19,15 +20,17 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${QUILLOP_DEBIAN_FILES}/ch
 quillop_compress_for_debian(${QUILLOP_DEBIAN_FILES}/changelog changelog.gz)
 
 # The copyright file is a preface naming what the package holds, followed by
-# the word lists' notice as the source tree keeps it.
+# the word lists' and the word meanings' notices as the source tree keeps them.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${PROJECT_SOURCE_DIR}/engldict.COPYING)
+             ${PROJECT_SOURCE_DIR}/engldict.COPYING ${PROJECT_SOURCE_DIR}/engldict.meanings.COPYING)
 file(READ ${PROJECT_SOURCE_DIR}/engldict.COPYING QUILLOP_DICTIONARY_NOTICE)
+file(READ ${PROJECT_SOURCE_DIR}/engldict.meanings.COPYING QUILLOP_MEANINGS_NOTICE)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${QUILLOP_DEBIAN_FILES}/copyright @ONLY)
 
 set(QUILLOP_DEBIAN_INSTALL COMPONENT debian EXCLUDE_FROM_ALL)
 install(TARGETS quillop RUNTIME DESTINATION games ${QUILLOP_DEBIAN_INSTALL})
 install(FILES ${PROJECT_SOURCE_DIR}/engldict.txt ${PROJECT_SOURCE_DIR}/engldict.COPYING
+              ${PROJECT_SOURCE_DIR}/engldict.meanings ${PROJECT_SOURCE_DIR}/engldict.meanings.COPYING
         DESTINATION share/games/quillop ${QUILLOP_DEBIAN_INSTALL})
 install(FILES ${QUILLOP_DEBIAN_FILES}/quillop.6.gz DESTINATION share/man/man6 ${QUILLOP_DEBIAN_INSTALL})
 install(FILES ${QUILLOP_DEBIAN_FILES}/copyright ${QUILLOP_DEBIAN_FILES}/changelog.gz

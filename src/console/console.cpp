@@ -173,8 +173,12 @@ void moveCursor(uint16_t x, uint16_t y) { std::cout << "\x1b[" << (y + 1) << ';'
 
 void clearScreen() {
   if (!state().fullScreen) beginFullScreen();
-  std::cout << kCursorHome << kEraseScreen;
+  std::cout << renditionSequence(CellAttributes{}) << kCursorHome << kEraseScreen;
 }
+
+void setAttributes(CellAttributes attributes) { std::cout << renditionSequence(attributes); }
+
+bool attributesShown() { return state().terminal != nullptr && terminal().showsAttributes(); }
 
 bool screenTakesUnicode() { return state().terminal != nullptr && terminal().takesUnicode(); }
 

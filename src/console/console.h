@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "console/screen_grid.h"
+
 namespace console {
 
 class Terminal;
@@ -58,6 +60,14 @@ void clearScreen();
 /// locale says (a console that takes UTF-16 does); false where only the
 /// locale can tell, and where no terminal is installed.
 bool screenTakesUnicode();
+
+/// The characters written next look so (reverse video, bold, a colour) on
+/// the full screen; CellAttributes{} ends that. A screen clear also does.
+void setAttributes(CellAttributes attributes);
+
+/// False where the terminal shows no attributes (TERM=dumb) and where none
+/// is installed: what would be in reverse video needs another mark there.
+bool attributesShown();
 
 /// Ends a message line: a carriage return, then a newline, then a flush.
 void lineEnd();

@@ -34,7 +34,24 @@ size_t utf8Length(unsigned char lead) {
 
 bool isFinalByte(char byte) { return byte >= 0x40 && byte <= 0x7e; }
 
+constexpr int kResetRendition = 0;
+constexpr int kBold = 1;
+constexpr int kReverse = 7;
+constexpr int kNotBold = 22;
+constexpr int kNotReverse = 27;
+constexpr int kFirstColour = 30;
+constexpr int kLastColour = 37;
+constexpr int kDefaultColour = 39;
+
 }  // namespace
+
+std::string renditionSequence(CellAttributes attributes) {
+  std::string sequence = "\x1b[0";
+  if (attributes.bold) sequence += ";1";
+  if (attributes.reverse) sequence += ";7";
+  if (attributes.colour != 0) sequence += ';' + std::to_string(kFirstColour - 1 + attributes.colour);
+  return sequence + 'm';
+}
 
 ScreenGrid::ScreenGrid() = default;
 
@@ -101,7 +118,20 @@ void ScreenGrid::applyControlSequence(std::string_view parameters, char finalByt
     case 'D': moveCursor(x_ - count, y_); break;
     case 'J': eraseScreen(n[0]); break;
     case 'K': eraseLine(n[0]); break;
-    default: break;  // colours and the like change no cell
+    case 'm': applyRendition(n); break;
+    default: break;  // the rest changes no cell
+  }
+}
+
+// Numbers this grid has no attribute for are passed over.
+void ScreenGrid::applyRendition(const std::vector<int>& numbers) {
+  for (int number : numbers) {
+    if (number == kResetRendition) pen_ = CellAttributes{};
+    if (number == kBold || number == kNotBold) pen_.bold = number == kBold;
+    if (number == kReverse || number == kNotReverse) pen_.reverse = number == kReverse;
+    if (number >= kFirstColour && number <= kLastColour)
+      pen_.colour = static_cast<uint8_t>(number - kFirstColour + 1);
+    if (number == kDefaultColour) pen_.colour = 0;
   }
 }
 
@@ -121,6 +151,7 @@ void ScreenGrid::put(std::string_view character) {
   Cell& cell = cells_[index(x_, y_)];
   std::copy(character.begin(), character.end(), cell.bytes.begin());
   cell.size = static_cast<uint8_t>(character.size());
+  cell.attributes = pen_;
   if (x_ == kColumns - 1) {
     wrapPending_ = true;
   } else {
@@ -163,8 +194,7 @@ bool ScreenGrid::sameRow(const ScreenGrid& other, int y) const {
   auto cells = [y](const ScreenGrid& grid) {
     return grid.cells_.begin() + static_cast<std::ptrdiff_t>(index(0, y));
   };
-  return std::equal(cells(*this), cells(*this) + kColumns, cells(other),
-                    [](const Cell& a, const Cell& b) { return a.text() == b.text(); });
+  return std::equal(cells(*this), cells(*this) + kColumns, cells(other));
 }
 
 std::string ScreenGrid::row(int y) const {

@@ -10,13 +10,30 @@
 // starts the next row (a deferred wrap); a line end on the last row scrolls
 // the grid up. A UTF-8 sequence or an escape split between two writes is
 // put together again.
+//
+// Each cell also keeps how it looks (reverse video, bold, a colour), set by
+// the select-graphic-rendition sequences (ESC [ n m) written before it, so
+// the presenters show it on every repaint, a whole one included.
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace console {
+
+/// How a cell looks besides its character. A blank or erased cell is plain.
+struct CellAttributes {
+  bool reverse = false;
+  bool bold = false;
+  uint8_t colour = 0;  ///< 0: the terminal's own; 1 to 8: SGR colours 30 to 37
+  bool operator==(const CellAttributes&) const = default;
+  bool plain() const { return *this == CellAttributes{}; }
+};
+
+/// The SGR sequence that sets exactly these attributes, whatever was set before.
+std::string renditionSequence(CellAttributes attributes);
 
 class ScreenGrid {
  public:
@@ -29,8 +46,9 @@ class ScreenGrid {
   /// sequences fill cells, '\r' returns to column 0, '\n' goes down a row
   /// (back to column 0, as a terminal's output processing does), '\b'
   /// steps left, and the escape sequences that place the cursor (ESC [ y;x H)
-  /// and erase (ESC [ n J, ESC [ n K) act; other control bytes and escape
-  /// sequences (modes, colours) change no cell.
+  /// and erase (ESC [ n J, ESC [ n K) act, and ESC [ n m sets the attributes
+  /// of the cells written next; other control bytes and escape sequences
+  /// (modes) change no cell.
   void write(std::string_view bytes);
 
   /// The next character lands at column x of row y; clamped to the grid.
@@ -40,7 +58,8 @@ class ScreenGrid {
 
   /// The bytes of one cell; a single space where nothing was written.
   std::string_view cell(int x, int y) const { return cells_[index(x, y)].text(); }
-  /// True when row y holds the same cells here as in other.
+  CellAttributes attributes(int x, int y) const { return cells_[index(x, y)].attributes; }
+  /// True when row y holds the same cells, attributes included, here as in other.
   bool sameRow(const ScreenGrid& other, int y) const;
   /// Row y as text, trailing blanks removed.
   std::string row(int y) const;
@@ -56,7 +75,11 @@ class ScreenGrid {
   struct Cell {
     std::array<char, 4> bytes{' '};
     uint8_t size = 1;
+    CellAttributes attributes;
     std::string_view text() const { return {bytes.data(), size}; }
+    bool operator==(const Cell& other) const {
+      return text() == other.text() && attributes == other.attributes;
+    }
   };
 
   static size_t index(int x, int y) { return static_cast<size_t>(y) * kColumns + static_cast<size_t>(x); }
@@ -66,6 +89,7 @@ class ScreenGrid {
   void eraseScreen(int mode);
   void eraseLine(int mode);
   void applyControlSequence(std::string_view parameters, char finalByte);
+  void applyRendition(const std::vector<int>& numbers);
   size_t takeEscape(std::string_view bytes, size_t at);
   size_t takeCharacter(std::string_view bytes, size_t at);
 
@@ -74,6 +98,7 @@ class ScreenGrid {
   int y_ = 0;
   bool wrapPending_ = false;
   int scrolls_ = 0;
+  CellAttributes pen_;  ///< what the next written cell gets
   // The start of a UTF-8 sequence or escape sequence cut off by the end of
   // the last write.
   std::string carry_;

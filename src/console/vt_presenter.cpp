@@ -15,7 +15,9 @@ void appendCursorTo(std::string& out, int x, int y) {
   out += "\x1b[" + std::to_string(y + 1) + ';' + std::to_string(x + 1) + 'H';
 }
 
-bool sameCell(const ScreenGrid& a, const ScreenGrid& b, int x, int y) { return a.cell(x, y) == b.cell(x, y); }
+bool sameCell(const ScreenGrid& a, const ScreenGrid& b, int x, int y) {
+  return a.cell(x, y) == b.cell(x, y) && a.attributes(x, y) == b.attributes(x, y);
+}
 
 }  // namespace
 
@@ -50,9 +52,19 @@ std::string VtPresenter::message(std::string_view text) {
   return out;
 }
 
+void VtPresenter::appendAttributes(std::string& out, CellAttributes attributes) {
+  if (!sendsAttributes_ || attributes == terminalAttributes_) return;
+  out += renditionSequence(attributes);
+  terminalAttributes_ = attributes;
+}
+
 void VtPresenter::appendCells(std::string& out, const ScreenGrid& grid, int y, int fromX, int toX) {
   if (fromX != cursorX_ || y != cursorY_) appendCursorTo(out, fromX, y);
-  for (int x = fromX; x < toX; ++x) out += grid.cell(x, y);
+  for (int x = fromX; x < toX; ++x) {
+    appendAttributes(out, grid.attributes(x, y));
+    out += grid.cell(x, y);
+  }
+  appendAttributes(out, CellAttributes{});
   bool wrapPending = toX == ScreenGrid::kColumns;
   cursorX_ = wrapPending ? -1 : toX;
   cursorY_ = wrapPending ? -1 : y;

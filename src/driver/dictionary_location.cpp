@@ -23,11 +23,15 @@ bool isFile(const std::string& path) {
 }  // namespace
 
 std::vector<std::string> installedDictionaryPaths(const std::string& programPath) {
+  return installedDataPaths(programPath, kDictionaryName);
+}
+
+std::vector<std::string> installedDataPaths(const std::string& programPath, const std::string& fileName) {
   if (programPath.empty()) return {};
   fs::path programFolder = fs::path(programPath).parent_path();
   std::vector<std::string> paths;
   for (const char* binToData : {QUILLOP_BIN_TO_DATA, kUsualBinToData, kGamesBinToData}) {
-    std::string path = (programFolder / binToData / kDictionaryName).lexically_normal().string();
+    std::string path = (programFolder / binToData / fileName).lexically_normal().string();
     if (std::find(paths.begin(), paths.end(), path) == paths.end()) paths.push_back(path);
   }
   return paths;

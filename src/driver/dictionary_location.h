@@ -1,11 +1,19 @@
 #pragma once
-// Where the default dictionary is found: in the working directory, as it
-// always was, or else the copy installed beside the program.
+// Where the default dictionary, and the word meanings that go with it, are
+// found: in the working directory, as the dictionary always was, or else the
+// copies installed beside the program.
 
 #include <string>
 #include <vector>
 
 namespace driver {
+
+/// The file of word meanings, looked for as the default dictionary is.
+constexpr const char* kMeaningsName = "engldict.meanings";
+
+/// Where an installation of the program at programPath keeps the data file
+/// fileName, in the order to look (see installedDictionaryPaths).
+std::vector<std::string> installedDataPaths(const std::string& programPath, const std::string& fileName);
 
 /// Where an installation of the program at programPath keeps the dictionary,
 /// in the order to look: the layout this build installs, the usual one

@@ -6,6 +6,7 @@
 #include "console/console.h"
 #include "dictionary/contents.h"
 #include "dictionary/loader.h"
+#include "dictionary/meanings.h"
 #include "driver/dictionary_location.h"
 #include "driver/messages.h"
 #include "driver/options.h"
@@ -52,16 +53,25 @@ void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras)
   }
 }
 
+// The meanings are looked for as the default dictionary is, whichever
+// dictionary is played: a word has its meaning wherever it comes from.
+std::string meaningsPath() {
+  return chooseDefaultDictionary(kMeaningsName, installedDataPaths(ownExecutablePath(), kMeaningsName));
+}
+
 // Unless the classic screens are asked for, the games have the extras and
 // keep their best scores in the player's state folder; the classic screens
-// read and write no state at all.
+// read and write no state at all. The meanings are read only when one is
+// first shown, so they cost the start-up nothing.
 void playGames(const Settings& settings, WordGame& game, const GameParts& parts) {
   Extras extras;
   if (settings.classicScreens) return playUntilExit(game, parts, extras);
   records::Store records(records::stateFolder());
   records.load();
+  dictionary::MeaningsOnDemand meanings(meaningsPath);
   extras.shown = true;
   extras.records = &records;
+  extras.meanings = &meanings;
   playUntilExit(game, parts, extras);
 }
 

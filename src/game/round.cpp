@@ -39,6 +39,7 @@ Round startRound(WordGame& game, PointValues& points, const Extras& extras) {
   redrawInput(game, round);
   drawFoundWords(game);
   round.extrasShown = extras.shown;
+  round.meanings = extras.meanings;
   if (round.extrasShown) {
     round.words = findRoundWords(*game.dictionary, game.mangledWord);
     drawWordCounts(game, round.words);
@@ -96,7 +97,7 @@ void redrawEndScreen(const WordGame& game, const Round& round) {
 void waitForSpace(const WordGame& game, const Round& round) {
   for (int key = console::readKey(); key != console::kSpace; key = console::readKey()) {
     if (round.extrasShown && opensReview(key)) {
-      showRoundReview(game, round.words);
+      showRoundReview(game, round.words, round.meanings);
       redrawEndScreen(game, round);
     }
   }

@@ -1,12 +1,14 @@
 #include "game/round_extras.h"
 
 #include "game/screen.h"
+#include "game/word_meaning.h"
 
 namespace {
 
 constexpr uint16_t kNoteRow = 5;
 constexpr uint16_t kFeedbackRow = 9;
 constexpr uint16_t kCountsRow = 20;
+constexpr size_t kMeaningWidth = 79;
 constexpr const char* kCountsGap = "   ";
 constexpr const char* kPlaceNames[] = {"", "", "Second", "Third", "Fourth", "Fifth"};
 constexpr int kLastPlace = 5;
@@ -41,6 +43,13 @@ std::string summaryText(const WordGame& game, const RoundWords& words) {
          " words. Press W to see them all.";
 }
 
+// The round's word, revealed when the round ends the game, and what it
+// means, in the one row there is.
+std::string lostWordMeaning(const Round& round) {
+  if (round.passed || round.meanings == nullptr) return {};
+  return wrapRows(meaningText(round.word, *round.meanings), kMeaningWidth, 1).front();
+}
+
 }  // namespace
 
 void drawWordCounts(const WordGame& game, const RoundWords& words) {
@@ -54,7 +63,7 @@ void drawFeedback(Verdict verdict, const std::string& word, uint32_t points) {
 
 void drawRoundEndRows(const WordGame& game, const Round& round) {
   drawCentredRow(kNoteRow, round.recordNote);
-  drawCentredRow(kFeedbackRow, "");
+  drawCentredRow(kFeedbackRow, lostWordMeaning(round));
   drawCentredRow(kCountsRow, summaryText(game, round.words));
 }
 

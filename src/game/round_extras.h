@@ -3,8 +3,9 @@
 // screen leaves empty: during play the counts of words found and words there
 // are by length (row 20) and the feedback on the last word submitted (row
 // 9); at the round's end the place a game's score took among the best
-// (row 5) and how many of the words were found, with the key that shows
-// them all (row 20).
+// (row 5), what the round's word means when the round ends the game (row
+// 9), and how many of the words were found, with the key that shows them
+// all (row 20).
 
 #include <cstdint>
 #include <string>
@@ -20,7 +21,8 @@ enum class Verdict { kAccepted, kTooShort, kNotInDictionary, kFoundBefore };
 void drawWordCounts(const WordGame& game, const RoundWords& words);
 /// Row 9: "plane: +6" for an accepted word, or why it was refused.
 void drawFeedback(Verdict verdict, const std::string& word, uint32_t points);
-/// Rows 5, 9 and 20 of the round's end screen.
+/// Rows 5, 9 and 20 of the round's end screen. Reads the meanings, the first
+/// time, when the round is lost.
 void drawRoundEndRows(const WordGame& game, const Round& round);
 
 /// "New record for 60 seconds!", or the place a score took; empty for 0.

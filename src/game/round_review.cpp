@@ -1,81 +1,28 @@
 #include "game/round_review.h"
 
-#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "console/console.h"
+#include "game/review_layout.h"
 #include "game/screen.h"
+#include "game/word_meaning.h"
 
 namespace {
 
+using review::Cursor;
+using review::Line;
+using review::Page;
+using review::Review;
+using review::ReviewWord;
+
 constexpr uint16_t kFirstRow = 5;
-constexpr size_t kRowsPerPage = 16;  // rows 5 to 20, between the banners
-constexpr size_t kCellWidth = 8;     // the mark, a word of up to six bytes, a blank
-constexpr size_t kCellsPerRow = 9;   // with the indent, 74 columns
-constexpr const char* kIndent = "  ";
-constexpr char kFoundMark = '*';
+constexpr uint16_t kMeaningRow = 19;
+constexpr size_t kMeaningRows = 2;  // rows 19 and 20, above the bottom banner
+constexpr size_t kMeaningWidth = 79;
 constexpr int kNoCode = -1;
-
-struct Line {
-  std::string text;
-  std::string heading;  ///< the heading of the length the line belongs to
-};
-using Page = std::vector<std::string>;
-
-// Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict) about a
-// literal "+" a string.
-std::string headingText(const WordGame& game, size_t tree, size_t words) {
-  std::string text(1, ' ');
-  text += std::to_string(tree + kShortestWord);
-  text += " Letter Words: ";
-  text += std::to_string(game.foundWords[tree].count);
-  text += " of ";
-  text += std::to_string(words);
-  return text;
-}
-
-std::string wordRow(const WordGame& game, const std::vector<std::string>& words, size_t first) {
-  std::string row = kIndent;
-  for (size_t i = first; i < std::min(first + kCellsPerRow, words.size()); ++i) {
-    std::string cell = (wasFound(game, words[i]) ? kFoundMark : ' ') + words[i];
-    cell.resize(kCellWidth, ' ');
-    row += cell;
-  }
-  return row.erase(row.find_last_not_of(' ') + 1);
-}
-
-std::vector<Line> reviewLines(const WordGame& game, const RoundWords& words) {
-  std::vector<Line> lines;
-  for (size_t tree = 0; tree < kFoundWordTrees; ++tree) {
-    const std::vector<std::string>& ofLength = words.byLength[tree];
-    const std::string heading = headingText(game, tree, ofLength.size());
-    lines.push_back(Line{heading, heading});
-    for (size_t first = 0; first < ofLength.size(); first += kCellsPerRow) {
-      lines.push_back(Line{wordRow(game, ofLength, first), heading});
-    }
-  }
-  return lines;
-}
-
-// A heading is never left alone at the foot of a page, and a page that
-// starts among a length's words repeats its heading.
-std::vector<Page> paginate(const std::vector<Line>& lines) {
-  std::vector<Page> pages(1);
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const bool heading = lines[i].text == lines[i].heading;
-    const bool lastRowLeft = pages.back().size() + 1 == kRowsPerPage;
-    const bool wordsFollow = i + 1 < lines.size() && lines[i + 1].heading == lines[i].heading;
-    if (pages.back().size() == kRowsPerPage || (heading && lastRowLeft && wordsFollow)) {
-      pages.emplace_back();
-      if (!heading) pages.back().push_back(lines[i].heading + " (continued)");
-    }
-    pages.back().push_back(lines[i].text);
-  }
-  return pages;
-}
 
 std::string titleText(const WordGame& game, const RoundWords& words) {
   return "Every word of the round: you found " + std::to_string(foundWordCount(game)) + " of " +
@@ -83,40 +30,62 @@ std::string titleText(const WordGame& game, const RoundWords& words) {
 }
 
 std::string footerText(size_t page, size_t pages) {
-  if (pages == 1) return "* marks a word you found   Any key: back";
-  return "* marks a word you found   PgUp/PgDn: page " + std::to_string(page + 1) + " of " +
+  if (pages == 1) return "* marks a word you found   Arrows: move   Other keys: back";
+  return "* found   Arrows: move   PgUp/PgDn: page " + std::to_string(page + 1) + " of " +
          std::to_string(pages) + "   Other keys: back";
 }
 
-void drawPage(const std::string& title, const std::vector<Page>& pages, size_t page) {
-  console::clearScreen();
-  drawTopBanner(title);
-  for (size_t row = 0; row < pages[page].size(); ++row) {
-    console::moveCursor(0, static_cast<uint16_t>(kFirstRow + row));
-    std::cout << pages[page][row];
+// The word under the cursor in reverse video, or between brackets (over
+// its mark and the blank after it) where the terminal shows no attributes.
+void drawCursorWord(const ReviewWord& word, uint16_t row, size_t place) {
+  const auto markColumn = static_cast<uint16_t>(review::kIndentWidth + place * review::kCellWidth);
+  if (!console::attributesShown()) {
+    console::moveCursor(markColumn, row);
+    std::cout << '[' << word.text << ']';
+    return;
   }
-  drawBottomBanner(footerText(page, pages.size()));
+  console::moveCursor(static_cast<uint16_t>(markColumn + 1), row);
+  console::setAttributes(console::CellAttributes{.reverse = true});
+  std::cout << word.text;
+  console::setAttributes(console::CellAttributes{});
 }
 
-// The page an extended key's code turns to; nothing for any other key.
-std::optional<size_t> turnedPage(size_t page, size_t pages, int code) {
-  if (pages < 2) return std::nullopt;
-  if (code == console::kPageDown || code == console::kDown) return std::min(page + 1, pages - 1);
-  if (code == console::kPageUp || code == console::kUp) return page == 0 ? 0 : page - 1;
-  return std::nullopt;
+void drawMeaning(const Review& review, Cursor cursor, dictionary::MeaningsOnDemand* meanings) {
+  if (meanings == nullptr || review.words.empty()) return;
+  const std::vector<std::string> rows =
+      wrapRows(meaningText(review.words[cursor.word].text, *meanings), kMeaningWidth, kMeaningRows);
+  for (size_t i = 0; i < rows.size(); ++i) drawBlankedRow(static_cast<uint16_t>(kMeaningRow + i), 0, rows[i]);
+}
+
+void drawPage(const std::string& title, const Review& review, Cursor cursor,
+              dictionary::MeaningsOnDemand* meanings) {
+  console::clearScreen();
+  drawTopBanner(title);
+  const Page& page = review.pages[cursor.page];
+  for (size_t row = 0; row < page.size(); ++row) {
+    const auto y = static_cast<uint16_t>(kFirstRow + row);
+    console::moveCursor(0, y);
+    std::cout << page[row].text;
+    const Line& line = page[row];
+    if (line.holds(cursor.word)) {
+      drawCursorWord(review.words[cursor.word], y, cursor.word - line.firstWord);
+    }
+  }
+  drawMeaning(review, cursor, meanings);
+  drawBottomBanner(footerText(cursor.page, review.pages.size()));
 }
 
 }  // namespace
 
-void showRoundReview(const WordGame& game, const RoundWords& words) {
-  const std::vector<Page> pages = paginate(reviewLines(game, words));
+void showRoundReview(const WordGame& game, const RoundWords& words, dictionary::MeaningsOnDemand* meanings) {
+  const Review review = review::makeReview(game, words);
   const std::string title = titleText(game, words);
-  for (size_t page = 0;;) {
-    drawPage(title, pages, page);
+  for (Cursor cursor = review::startingCursor(review);;) {
+    drawPage(title, review, cursor, meanings);
     const int key = console::readKey();
-    const std::optional<size_t> turned =
-        turnedPage(page, pages.size(), key == console::kExtendedKey ? console::readKey() : kNoCode);
-    if (!turned) return;
-    page = *turned;
+    const std::optional<Cursor> moved =
+        review::movedCursor(review, cursor, key == console::kExtendedKey ? console::readKey() : kNoCode);
+    if (!moved) return;
+    cursor = *moved;
   }
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "dictionary/meanings.h"
 #include "game/round_words.h"
 #include "game_record/word_game.h"
 
@@ -22,4 +23,5 @@ struct Round {
   bool extrasShown = false;  ///< counts, feedback and the review are on
   RoundWords words;          ///< with extrasShown: every word the round would accept
   std::string recordNote;    ///< with extrasShown: the place a game's score took, at its end
+  dictionary::MeaningsOnDemand* meanings = nullptr;  ///< with extrasShown: what words mean, if known
 };

@@ -58,6 +58,10 @@ class Terminal {
   /// the locale says, as a console that takes UTF-16 does; false where the
   /// locale must tell.
   virtual bool takesUnicode() { return false; }
+  /// False where the terminal shows no attributes such as reverse video (a
+  /// dumb one): present then sends none, and the program marks things
+  /// another way.
+  virtual bool showsAttributes() { return true; }
 
   /// Sends line output written before the first screen clear, as it is.
   virtual void writeText(std::string_view bytes) = 0;

@@ -73,4 +73,24 @@ TEST(ScreenGrid, CursorPlacesOutsideTheGridAreClamped) {
   EXPECT_EQ(grid.scrolls(), 0);
 }
 
+// Attributes follow the SGR sequences written before the cells, reset by
+// 0 (or none), and erasing leaves plain blanks.
+TEST(ScreenGrid, CellsKeepTheAttributesTheyWereWrittenWith) {
+  ScreenGrid grid;
+  grid.write("a\x1b[7mbc\x1b[27md\x1b[1;32me\x1b[mf");
+  EXPECT_EQ(grid.row(0), "abcdef");
+  EXPECT_TRUE(grid.attributes(0, 0).plain());
+  EXPECT_TRUE(grid.attributes(1, 0).reverse);
+  EXPECT_TRUE(grid.attributes(2, 0).reverse);
+  EXPECT_TRUE(grid.attributes(3, 0).plain());
+  EXPECT_EQ(grid.attributes(4, 0), (console::CellAttributes{.bold = true, .colour = 3}));
+  EXPECT_TRUE(grid.attributes(5, 0).plain());
+  grid.write("\x1b[7m\x1b[1;2H\x1b[K");
+  EXPECT_TRUE(grid.attributes(1, 0).plain());
+  ScreenGrid same;
+  same.write("abcde");
+  EXPECT_FALSE(grid.sameRow(same, 0));  // the same text, other attributes
+  EXPECT_EQ(console::renditionSequence({.reverse = true}), "\x1b[0;7m");
+}
+
 }  // namespace

@@ -60,4 +60,32 @@ TEST(VtPresenter, AWholeUpdateAfterAMessageDrawsTheScreenAgain) {
   EXPECT_EQ(terminal.scrolls(), 0);
 }
 
+// An attribute goes out where it changes and is reset before the cursor
+// leaves the run, so the terminal is plain between updates.
+TEST(VtPresenter, AttributesAreSentWhereTheyChangeAndResetBeforeAJump) {
+  console::VtPresenter presenter;
+  ScreenGrid grid;
+  ScreenGrid terminal;
+  grid.write("ab\x1b[7mcd\x1b[0mef\x1b[3;1H\x1b[7mx");
+  EXPECT_EQ(present(presenter, terminal, grid),
+            "\x1b[H\x1b[2Jab\x1b[0;7mcd\x1b[0mef\x1b[3;1H\x1b[0;7mx\x1b[0m");
+  EXPECT_TRUE(terminal.attributes(2, 0).reverse);
+  EXPECT_TRUE(terminal.attributes(4, 0).plain());
+  // Only the attribute changed: the cell goes again, plain.
+  grid.write("\x1b[0m\x1b[3;1Hx");
+  EXPECT_EQ(present(presenter, terminal, grid), "\x1b[3;1Hx");
+  // A whole repaint (after a resize or a stop) keeps the attributes.
+  grid.write("\x1b[7m\x1b[3;1Hx\x1b[0m");
+  present(presenter, terminal, grid, true);
+  EXPECT_TRUE(terminal.attributes(0, 2).reverse);
+  EXPECT_EQ(terminal.dump(), grid.dump());
+}
+
+TEST(VtPresenter, ADumbTerminalGetsNoAttributes) {
+  console::VtPresenter presenter(false);
+  ScreenGrid grid;
+  grid.write("a\x1b[7mb\x1b[0m");
+  EXPECT_EQ(presenter.update(grid, false), "\x1b[H\x1b[2Jab");
+}
+
 }  // namespace

@@ -93,7 +93,9 @@ submit "$nonsense" "$nonsense: not in the dictionary"
 
 tmux_wait_for "GAME OVER!" 40
 expect_row 5 "$(centred "New record for 30 seconds!")"
-expect_row 9 ""
+# The round's word and what it means, or that no meaning is on file.
+word=$(tmux_row 2 | sed 's/.*The word was: \([a-z]*\).*/\1/')
+tmux_row 9 | grep -qE "^ *$word( \(|: no meaning on file)" || fail "no meaning of $word in row 9"
 expect_row 20 "$(centred "You found 1 of the $total words. Press W to see them all.")"
 score=$(tmux_row 6 | sed 's/.*Your Score: \([0-9]*\).*/\1/')
 tmux_type "w"

@@ -26,6 +26,9 @@ expect_usual_layout() {
   check "program in bin/" '[ -x "$prefix/bin/quillop" ]'
   check "dictionary in share/quillop/" 'cmp -s "$root/engldict.txt" "$prefix/share/quillop/engldict.txt"'
   check "notice in share/quillop/" 'cmp -s "$root/engldict.COPYING" "$prefix/share/quillop/engldict.COPYING"'
+  check "meanings and their notice in share/quillop/" \
+    'cmp -s "$root/engldict.meanings" "$prefix/share/quillop/engldict.meanings" &&
+     cmp -s "$root/engldict.meanings.COPYING" "$prefix/share/quillop/engldict.meanings.COPYING"'
   check "manual page in share/man/man6/" 'grep -q "^.TH QUILLOP 6" "$prefix/share/man/man6/quillop.6"'
 }
 

@@ -17,9 +17,14 @@ check "program in /usr/games" '[ -x "$usr/games/quillop" ] && [ ! -e "$usr/bin" 
 check "dictionary in /usr/share/games/quillop" 'cmp -s "$root/engldict.txt" "$usr/share/games/quillop/engldict.txt"'
 check "notice in /usr/share/games/quillop" \
   'cmp -s "$root/engldict.COPYING" "$usr/share/games/quillop/engldict.COPYING"'
+check "meanings and their notice in /usr/share/games/quillop" \
+  'cmp -s "$root/engldict.meanings" "$usr/share/games/quillop/engldict.meanings" &&
+   cmp -s "$root/engldict.meanings.COPYING" "$usr/share/games/quillop/engldict.meanings.COPYING"'
 check "manual page in section 6" 'zcat "$usr/share/man/man6/quillop.6.gz" | grep -q "^.TH QUILLOP 6"'
 check "copyright file holds the word lists' notice" \
   'grep -qF "Copyright 2000-2011 by Kevin Atkinson" "$usr/share/doc/quillop/copyright"'
+check "copyright file holds the word meanings' notice" \
+  'grep -qF "WordNet 3.0 Copyright 2006 by Princeton University" "$usr/share/doc/quillop/copyright"'
 check "changelog's last entry is this version" \
   'zcat "$usr/share/doc/quillop/changelog.gz" | head -1 | grep -qF "quillop ($(field Version)) "'
 check "package name, section and priority" \

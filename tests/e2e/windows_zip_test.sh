@@ -19,7 +19,7 @@ zips=("$work"/package/quillop-*-Windows-x86_64.zip)
 mkdir "$work/unpacked" "$work/elsewhere"
 (cd "$work/unpacked" && cmake -E tar xf "${zips[0]}") || { echo "FAIL: the zip does not unpack"; exit 1; }
 folder=$work/unpacked/$(basename "${zips[0]}" .zip)
-for file in quillop.exe engldict.txt engldict.COPYING README.txt; do
+for file in quillop.exe engldict.txt engldict.COPYING engldict.meanings engldict.meanings.COPYING README.txt; do
   check "$file in the zip" '[ -s "$folder/$file" ]'
 done
 dlls=$(x86_64-w64-mingw32-objdump -p "$folder/quillop.exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')

@@ -17,12 +17,44 @@ namespace game_test {
 namespace {
 
 constexpr const char* kPageDown = "\x1b[6~";
+constexpr const char* kUp = "\x1b[A";
+constexpr const char* kDown = "\x1b[B";
+constexpr const char* kRight = "\x1b[C";
+constexpr const char* kLeft = "\x1b[D";
+constexpr const char* kPlanetMeanings =
+    "lap\t\tn\tthe upper side of the thighs of a seated person\n"
+    "plan\t\tn\ta series of steps to be carried out or goals to be accomplished\n"
+    "planet\t\tn\tany of the nine large celestial bodies in the solar system that revolve around the sun and "
+    "shine by reflected light\n"
+    "tan\t\ta\tof a light brown to yellowish brown color\n";
 
 std::string centred(const std::string& text) { return repeat(' ', (79 - text.size()) / 2) + text; }
+
+std::string repeatKey(const std::string& key, size_t times) {
+  std::string keys;
+  for (size_t i = 0; i < times; ++i) keys += key;
+  return keys;
+}
 
 class RoundExtrasTest : public RoundTest {
  protected:
   RoundExtrasTest() { extras.shown = true; }
+
+  /// Gives the game meanings for some of planet's words.
+  void useMeanings() { extras.meanings = &meanings; }
+
+  /// The columns of row y shown in reverse video.
+  std::vector<int> reverseColumns(support::FakeTerminal& shown, int y) {
+    std::vector<int> columns;
+    for (int x = 0; x < 80; ++x) {
+      if (shown.screen().attributes(x, y).reverse) columns.push_back(x);
+    }
+    return columns;
+  }
+
+  support::TempFolder meaningsFolder;
+  const std::string meaningsPath = meaningsFolder.write("engldict.meanings", kPlanetMeanings);
+  dictionary::MeaningsOnDemand meanings{[this] { return meaningsPath; }};
 
   /// Types keys in the first round and more keys once it has ended; the
   /// input ends in the end-of-round wait.
@@ -77,7 +109,7 @@ TEST_F(RoundExtrasTest, WShowsEveryWordWithTheFoundOnesMarked) {
                                              ""};
   EXPECT_EQ(terminal.row(2), bannerTextRow("Every word of the round: you found 2 of 7"));
   for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(terminal.row(static_cast<int>(5 + i)), expected[i]);
-  EXPECT_EQ(terminal.row(22), bannerTextRow("* marks a word you found   Any key: back"));
+  EXPECT_EQ(terminal.row(22), bannerTextRow("* marks a word you found   Arrows: move   Other keys: back"));
 }
 
 // The feedback is gone at the round's end, the counts row counts the words
@@ -153,6 +185,109 @@ TEST_F(RoundExtrasTest, AGameThatEntersTheBestFiveSaysSo) {
   EXPECT_EQ(playGame(game, extras), 1u);
   EXPECT_EQ(next.row(5), centred("Second best score for 30 seconds!"));
   EXPECT_EQ(recordNote(5, 120), "Fifth best score for 120 seconds!");
+}
+
+// The cursor starts on the first word missed (lap), moves by word with
+// Left/Right, from row to row, and by row with Up/Down, keeping its place in
+// the row as far as the next row has words; the meaning rows follow it.
+TEST_F(RoundExtrasTest, TheReviewCursorMovesOverTheWordsAndTheMeaningFollows) {
+  useMeanings();
+  struct Case {
+    std::string keys;
+    int row;
+    int column;
+    std::string word;
+    std::string meaning;
+  };
+  const std::string lap = "lap (noun): the upper side of the thighs of a seated person";
+  const std::string tan = "tan (adjective): of a light brown to yellowish brown color";
+  for (const Case& c :
+       {Case{"", 6, 11, "lap", lap}, Case{kRight, 6, 19, "tan", tan},
+        Case{repeatKey(kRight, 3), 10, 3, "plane", "plane: no meaning on file"},
+        Case{std::string(kRight) + kDown, 8, 3, "plan",
+             "plan (noun): a series of steps to be carried out or goals to be accomplished"},
+        Case{repeatKey(kDown, 4), 12, 3, "planet", ""}, Case{kLeft, 6, 3, "ant", "ant: no meaning on file"},
+        Case{std::string(kUp) + kDown + kUp, 6, 3, "ant", "ant: no meaning on file"}}) {
+    support::FakeTerminal review;
+    for (size_t i = 0; i < kFoundWordTrees; ++i) game.foundWords[i].clear();
+    review.typeAt(kTypingDelayMs, "ant\rplane\r");
+    review.typeAt(kRoundMs + 100, "w" + c.keys);
+    EXPECT_THROW(playGame(game, extras), console::InputEnded);
+    std::vector<int> columns;
+    for (size_t i = 0; i < c.word.size(); ++i) columns.push_back(c.column + static_cast<int>(i));
+    EXPECT_EQ(reverseColumns(review, c.row), columns) << c.word;
+    EXPECT_EQ(review.row(c.row).substr(static_cast<size_t>(c.column), c.word.size()), c.word);
+    if (c.meaning.empty()) continue;  // planet's meaning takes both rows, below
+    EXPECT_EQ(review.row(19), c.meaning) << c.word;
+    EXPECT_EQ(review.row(20), "") << c.word;
+  }
+  // The six-letter row's one word: its meaning wraps over both rows.
+  support::FakeTerminal last;
+  last.type(repeatKey(kDown, 3));
+  EXPECT_THROW(showRoundReview(game, findRoundWords(*game.dictionary, game.mangledWord), &meanings),
+               console::InputEnded);
+  EXPECT_EQ(last.row(19), "planet (noun): any of the nine large celestial bodies in the solar system that");
+  EXPECT_EQ(last.row(20), "revolve around the sun and shine by reflected light");
+}
+
+TEST_F(RoundExtrasTest, ADumbTerminalShowsTheCursorsWordBetweenBrackets) {
+  terminal.dumbTerminal = true;
+  playThenAtTheEnd("ant\rplane\r", "w");
+  EXPECT_EQ(terminal.row(6), "  *ant    [lap]    tan");
+  EXPECT_EQ(terminal.output().find("\x1b[0;7m"), std::string::npos);
+  EXPECT_TRUE(reverseColumns(terminal, 6).empty());
+}
+
+// 1,920 words: the cursor goes down the rows from page to page, and a page
+// key puts it on the first word of the page it turns to.
+TEST_F(RoundExtrasTest, TheCursorCrossesPagesAndPageKeysTakeItAlong) {
+  std::set<std::string> arrangements;
+  std::string letters = "abcdef";
+  do {
+    for (size_t length = 3; length <= 6; ++length) arrangements.insert(letters.substr(0, length));
+  } while (std::next_permutation(letters.begin(), letters.end()));
+  useWords(std::vector<std::string>(arrangements.begin(), arrangements.end()));
+  const RoundWords words = findRoundWords(*game.dictionary, "fedcba");
+  // Page 1: the heading and 13 rows of nine three-letter words; page 2 goes
+  // on with the fourteenth row, words 117 to 119.
+  struct Case {
+    std::string keys;
+    int row;
+    size_t word;
+    std::string page;
+  };
+  for (const Case& c :
+       {Case{"", 6, 0, "page 1 of"}, Case{std::string(kDown) + kDown, 8, 18, "page 1 of"},
+        Case{kPageDown, 6, 117, "page 2 of"}, Case{std::string(kPageDown) + kUp, 18, 108, "page 1 of"},
+        Case{repeatKey(kDown, 13), 6, 117, "page 2 of"}}) {
+    support::FakeTerminal review;
+    review.type(c.keys);
+    EXPECT_THROW(showRoundReview(game, words, &meanings), console::InputEnded);
+    const std::string& word = words.byLength[0][c.word];
+    EXPECT_NE(review.row(22).find(c.page), std::string::npos) << review.row(22);
+    EXPECT_EQ(reverseColumns(review, c.row), (std::vector<int>{3, 4, 5})) << review.screen().dump();
+    EXPECT_EQ(review.row(c.row).substr(3, 3), word);
+    EXPECT_EQ(review.row(19), word + ": no meaning on file");
+  }
+}
+
+TEST_F(RoundExtrasTest, TheGamesLastScreenSaysWhatTheRoundsWordMeans) {
+  useMeanings();
+  playThenAtTheEnd("ant\r", "x");
+  EXPECT_EQ(terminal.row(2), bannerTextRow("GAME OVER! The word was: planet"));
+  EXPECT_EQ(terminal.row(9),
+            centred("planet (noun): any of the nine large celestial bodies in the solar system..."));
+}
+
+TEST_F(RoundTest, ClassicScreensShowNoMeaning) {
+  support::TempFolder folder;
+  std::string path = folder.write("engldict.meanings", kPlanetMeanings);
+  dictionary::MeaningsOnDemand meanings([&] { return path; });
+  extras.meanings = &meanings;
+  terminal.typeAt(kRoundMs + 100, "w");
+  EXPECT_THROW(playGame(game, extras), console::InputEnded);
+  EXPECT_EQ(terminal.row(9), "");
+  EXPECT_EQ(terminal.output().find("celestial"), std::string::npos);
 }
 
 }  // namespace

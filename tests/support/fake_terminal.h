@@ -70,6 +70,8 @@ class FakeTerminal : public console::Terminal {
   /// Makes the window one that shows any character whatever the locale
   /// says, as a Windows console does.
   bool unicodeWindow = false;
+  /// Makes the terminal one that shows no attributes, as TERM=dumb does.
+  bool dumbTerminal = false;
 
   int sleeps() const { return sleeps_; }
   /// How many times the screen was presented, and how many of those whole.
@@ -88,6 +90,7 @@ class FakeTerminal : public console::Terminal {
   bool takeWindowChange() override;
   bool takeContinue() override { return std::exchange(continued_, false); }
   bool takesUnicode() override { return unicodeWindow; }
+  bool showsAttributes() override { return !dumbTerminal; }
   void writeText(std::string_view bytes) override { captured_ += bytes; }
   void beginFullScreen() override { fullScreen_ = true; }
   void present(const console::ScreenGrid& grid, bool whole) override;

@@ -23,6 +23,13 @@ constexpr int kStandardError = 2;
 // The exit status of a run whose output could not be written.
 constexpr int kExitOutputFailed = 1;
 
+// A terminal that says it is dumb may print escape sequences as text; the
+// screen still needs cursor moves, but no attribute is sent to it.
+bool terminalIsDumb() {
+  const char* type = std::getenv("TERM");
+  return type != nullptr && std::string(type) == "dumb";
+}
+
 // The terminal that std::exit must still put back.
 PosixTerminal* activeTerminal = nullptr;
 
@@ -31,7 +38,7 @@ PosixTerminal* activeTerminal = nullptr;
 std::unique_ptr<Terminal> makePlatformTerminal() { return std::make_unique<PosixTerminal>(); }
 
 PosixTerminal::PosixTerminal(int inputFd, int outputFd)
-    : guard_(inputFd, outputFd), inputFd_(inputFd), outputFd_(outputFd) {
+    : guard_(inputFd, outputFd), presenter_(!terminalIsDumb()), inputFd_(inputFd), outputFd_(outputFd) {
   static bool exitHookRegistered = false;
   if (!exitHookRegistered) exitHookRegistered = std::atexit(finishAtExit) == 0;
   activeTerminal = this;

@@ -36,6 +36,7 @@ class PosixTerminal : public Terminal {
   bool windowSize(uint16_t& columns, uint16_t& rows) override;
   bool takeWindowChange() override { return guard_.takeWindowChange(); }
   bool takeContinue() override { return guard_.takeContinue(); }
+  bool showsAttributes() override { return presenter_.sendsAttributes(); }
   void writeText(std::string_view bytes) override;
   void beginFullScreen() override;
   void present(const ScreenGrid& grid, bool whole) override;

@@ -5,6 +5,7 @@
 // buffer. All text goes as UTF-16 (utf16_text.h), so nothing depends on the
 // console's code page.
 
+#include <cstdint>
 #include <string_view>
 
 #include "console/screen_grid.h"
@@ -19,6 +20,11 @@ void writeConsoleText(void* console, std::string_view bytes);
 /// with the code pages of Chinese, Japanese and Korean, whose fonts draw it
 /// two cells wide.
 bool consoleShowsFilledSquare(void* console);
+
+/// The console's attribute word for a cell, from the buffer's own (plain):
+/// reverse video swaps its foreground and background colours, bold makes the
+/// foreground intense, and a colour replaces the foreground.
+uint16_t consoleAttributeWord(uint16_t plain, CellAttributes attributes);
 
 class ConsoleScreen {
  public:
