@@ -56,7 +56,7 @@ void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras)
 // The meanings are looked for as the default dictionary is, whichever
 // dictionary is played: a word has its meaning wherever it comes from.
 std::string meaningsPath() {
-  return chooseDefaultDictionary(kMeaningsName, installedDataPaths(ownExecutablePath(), kMeaningsName));
+  return chooseDefaultDictionary(kMeaningsName, installedDataPaths(platform::ownExecutablePath(), kMeaningsName));
 }
 
 // Unless the classic screens are asked for, the games have the extras and
