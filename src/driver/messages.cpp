@@ -28,6 +28,17 @@ void writeLine(const std::string& text) {
   console::lineEnd();
 }
 
+std::string commandLineProblem(CommandOutcome outcome) {
+  switch (outcome) {
+    case CommandOutcome::kMissingFileName: return "MISSING FILE NAME AFTER OPTION: ";
+    case CommandOutcome::kMissingGameCode: return "MISSING GAME CODE AFTER OPTION: ";
+    case CommandOutcome::kBadGameCode:
+      return "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): ";
+    case CommandOutcome::kClassicGameCode: return "THE CLASSIC GAME (-c) HAS NO GAME CODES: ";
+    default: return "UNRECOGNISED OPTION: ";
+  }
+}
+
 }  // namespace
 
 std::string printable(std::string_view text) {
@@ -59,9 +70,7 @@ void writeUsage(const std::string& programName) {
 }
 
 void writeCommandLineError(const Command& command, const std::string& programName) {
-  bool missingName = command.outcome == CommandOutcome::kMissingFileName;
-  writeLine((missingName ? "MISSING FILE NAME AFTER OPTION: " : "UNRECOGNISED OPTION: ") +
-            printable(command.offendingArgument));
+  writeLine(commandLineProblem(command.outcome) + printable(command.offendingArgument));
   console::lineEnd();
   writeUsage(programName);
 }

@@ -1,13 +1,14 @@
 #pragma once
 // What one game and one of its rounds keep beside the game record: the
 // points a word earns by its length, and the round's word, typed input,
-// outcome and the words it would accept.
+// outcome, the words it would accept and where its reshuffles come from.
 
 #include <array>
 #include <cstdint>
 #include <string>
 
 #include "containers/word_game.h"
+#include "game/random_draws.h"
 #include "game/round_words.h"
 
 /// Points for a word of length n at index n - kShortestWord; every round
@@ -22,4 +23,7 @@ struct Round {
   bool extrasShown = false;  ///< counts, feedback and the review are on
   RoundWords words;          ///< with extrasShown: every word the round would accept
   std::string recordNote;    ///< with extrasShown: the place a game's score took, at its end
+  RandomDraws reshuffles;    ///< what Space's reshuffles draw from
+  std::string gameCode;      ///< the game's code, shown at its end; empty in the classic game
+  bool dailyPractice = false;  ///< a daily game whose date had its result kept already
 };

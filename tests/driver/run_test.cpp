@@ -38,7 +38,7 @@ struct RecordingParts {
       menuExtras.push_back(extras);
       const bool anyRecord = extras.records != nullptr && !extras.records->best(60).empty();
       bestFor60.push_back(anyRecord ? extras.records->best(60)[0].score : 0);
-      return menuHighScores.size() <= scores.size();
+      return menuHighScores.size() <= scores.size() ? MenuChoice::kPlay : MenuChoice::kExit;
     };
     recorded.playGame = [this](WordGame& game, const Extras&) {
       game.score = scores.at(menuHighScores.size() - 1);
@@ -176,7 +176,9 @@ TEST_F(RunTest, EndOfInputEndsTheRunQuietly) {
 TEST_F(RunTest, EndOfInputInTheMenuSkipsTheGoodbye) {
   terminal.type("x");
   driver::GameParts parts = recorder.parts();
-  parts.runMainMenu = [](WordGame&, uint32_t, const Extras&) -> bool { return console::readKey() != 0; };
+  parts.runMainMenu = [](WordGame&, uint32_t, const Extras&) {
+    return console::readKey() != 0 ? MenuChoice::kPlay : MenuChoice::kExit;
+  };
   EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts), driver::kExitSuccess);
   EXPECT_TRUE(output().ends_with(kPrompt));
 }

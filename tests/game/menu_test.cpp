@@ -28,9 +28,10 @@ std::string keys(std::initializer_list<const char*> presses) {
 
 class MenuTest : public ::testing::Test {
  protected:
+  /// True for play, false for exit.
   bool run(const std::string& typed, uint32_t highScore = 0) {
     terminal.type(typed);
-    return runMainMenu(game, highScore);
+    return runMainMenu(game, highScore) == MenuChoice::kPlay;
   }
   // Runs the menu until the keys run out, to look at the screen in mid-menu.
   void runUntilKeysEnd(const std::string& typed) {
@@ -196,7 +197,7 @@ class MenuRecordsTest : public MenuTest {
 TEST_F(MenuRecordsTest, TheBestScoresForTheTimeChosenStandUnderTheItems) {
   keep("Quillop records 1\n60 120 2026-03-01\n60 9 2026-03-02\n90 31 2026-02-01\n");
   terminal.type(kEnter);
-  EXPECT_TRUE(runMainMenu(game, 0, extras));
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
   EXPECT_EQ(itemRows(), kPlaySelected);
   EXPECT_EQ(bestRows(terminal),
             (std::vector<std::string>{centred("Best scores for 60 seconds"), centred("1.  120   2026-03-01"),
@@ -219,11 +220,11 @@ TEST_F(MenuRecordsTest, TheBestScoresForTheTimeChosenStandUnderTheItems) {
 TEST_F(MenuRecordsTest, ANoticeAboutTheRecordsIsShownOnce) {
   keep("nonsense");
   terminal.type(kEnter);
-  EXPECT_TRUE(runMainMenu(game, 0, extras));
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
   EXPECT_EQ(terminal.row(20),
             centred("Records file made no sense: kept as records.txt.bad; records start anew."));
   terminal.type(kEnter);
-  EXPECT_TRUE(runMainMenu(game, 0, extras));
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
   EXPECT_EQ(terminal.row(20), "");
 }
 
