@@ -1,13 +1,12 @@
-#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "console/console.h"
 #include "console/platform_terminal.h"
+#include "driver/messages.h"
 #include "driver/run.h"
 #include "game/daily_results.h"
-#include "stats/statistics_viewer.h"
 
 int main(int argc, char* argv[]) {
   std::optional<daily::Result> dailyShared;
@@ -23,6 +22,6 @@ int main(int argc, char* argv[]) {
   // stay in the terminal's scrollback to copy. With no terminal installed
   // any more, the bar's cells follow the locale, which now alone decides
   // what the screen shows of the bytes written.
-  if (dailyShared) std::cout << daily::shareLines(*dailyShared, filledBarCell() != "#") << std::flush;
+  if (dailyShared) driver::writeDailyShare(*dailyShared);
   return status;
 }

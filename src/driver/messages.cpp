@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "console/console.h"
+#include "stats/statistics_viewer.h"
 
 namespace driver {
 namespace {
@@ -100,6 +101,10 @@ void writeGoodbye() {
   writeLine("Thank you for playing Quillop!");
   console::lineEnd();
   std::cout << "Press any key to continue...";
+}
+
+void writeDailyShare(const daily::Result& result) {
+  std::cout << daily::shareLines(result, filledBarCell() != "#") << std::flush;
 }
 
 }  // namespace driver

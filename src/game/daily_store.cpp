@@ -58,13 +58,14 @@ void Store::setAside(bool unreadable) {
 // that made no sense, so they are set aside once, not at every reading.
 void Store::cleanOut(const History& history) {
   const std::string aside = records::copyAside(pathOf(kFileName));
-  const std::string lines = std::to_string(history.skippedLines) +
-                            (history.skippedLines == 1 ? " line" : " lines") + " of the daily results";
+  const bool one = history.skippedLines == 1;
+  notice_ = std::to_string(history.skippedLines) + (one ? " line" : " lines") +
+            " of the daily results made no sense and " + (one ? "was" : "were") + " skipped";
   if (aside.empty()) {
-    notice_ = lines + " made no sense and were skipped.";
+    notice_ += '.';
     return;
   }
-  notice_ = lines + " made no sense and were skipped; the file was kept as " + fileName(aside) + '.';
+  notice_ += "; the file was kept as " + fileName(aside) + '.';
   std::string reason;
   records::replaceFile(pathOf(kFileName), historyText(history.results), reason);
 }

@@ -17,7 +17,9 @@ namespace {
 // sleeps out its time rather than spinning, so the processor stays idle.
 constexpr uint32_t kPassMs = 50;
 constexpr uint32_t kMsPerSecond = 1000;
-// The last screen's rows inside the top banner's frame, around its text.
+// Rows inside the top banner's frame, around its text, which the countdown
+// leaves as they are: whether a daily game is practice, and the last
+// screen's game code.
 constexpr uint16_t kPracticeRow = 1;
 constexpr uint16_t kGameCodeRow = 3;
 
@@ -50,6 +52,7 @@ Round startRound(WordGame& game, PointValues& points, const Extras& extras, uint
   Round round;
   growPointValues(points);
   dealWord(game, round, extras, number);
+  if (round.dailyPractice) drawTopBannerRow(kPracticeRow, "Practice: today's result is kept already");
   redrawInput(game, round);
   drawFoundWords(game);
   round.extrasShown = extras.shown;

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "console/console.h"
+#include "game/daily_store.h"
+#include "game/game_code.h"
 #include "game/records_store.h"
 #include "support/fake_terminal.h"
 #include "support/temp_folder.h"
@@ -226,6 +228,52 @@ TEST_F(MenuRecordsTest, ANoticeAboutTheRecordsIsShownOnce) {
   terminal.type(kEnter);
   EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
   EXPECT_EQ(terminal.row(20), "");
+}
+
+class MenuDailyTest : public MenuTest {
+ protected:
+  /// Opens the daily results of a file holding the lines of these dates.
+  void keep(const std::vector<std::string>& dates) {
+    std::string text = "Quillop daily 1\n";
+    for (const std::string& date : dates) text += date + ' ' + dailyGameCode(date) + " 57 3 12/40 8/31 2/25\n";
+    folder.write("daily.txt", text);
+    results.load();
+  }
+
+  support::TempFolder folder;
+  daily::Store results{folder.path(), [] { return std::string("2027-01-02"); }};
+  Extras extras{true, nullptr, {}, &results};
+};
+
+TEST_F(MenuDailyTest, DStartsTheDailyGameWhereTheTitleScreenOffersIt) {
+  terminal.type("d");
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kDaily);
+  terminal.type("D");
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kDaily);
+  EXPECT_EQ(terminal.row(18), centred("D: today's game, 2027-01-02"));
+  // Without the daily game, as in the classic game, D does nothing.
+  terminal.type(std::string("dD") + kEnter);
+  EXPECT_EQ(runMainMenu(game, 0), MenuChoice::kPlay);
+  EXPECT_EQ(terminal.row(18), "");
+  EXPECT_EQ(terminal.row(19), "");
+}
+
+TEST_F(MenuDailyTest, TodaysResultAndTheStreaksStandUnderTheBestScores) {
+  struct Case {
+    std::vector<std::string> dates;
+    std::string row;
+  };
+  for (const Case& c :
+       {Case{{}, "Streak: 0 days   Best streak: 0 days"},
+        Case{{"2026-12-30", "2026-12-31", "2027-01-01"}, "Streak: 3 days   Best streak: 3 days"},
+        Case{{"2026-12-20", "2026-12-21", "2027-01-02"}, "Today: 57 points in 3 rounds   Streak: 1 day   Best streak: 2 days"}}) {
+    keep(c.dates);
+    support::FakeTerminal shown;
+    shown.type(kEnter);
+    EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
+    EXPECT_EQ(shown.row(19), centred(c.row));
+    EXPECT_EQ(shown.screen().scrolls(), 0);
+  }
 }
 
 }  // namespace
