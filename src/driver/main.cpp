@@ -16,7 +16,8 @@ int main(int argc, char* argv[]) {
     // restored after everything the run owns is gone, on every way out.
     auto terminal = console::makePlatformTerminal();
     console::install(terminal.get());
-    status = driver::runQuillop(std::vector<std::string>(argv, argv + argc), driver::GameParts(), &dailyShared);
+    status =
+        driver::runQuillop(std::vector<std::string>(argv, argv + argc), driver::GameParts(), &dailyShared);
   }
   // Written to the main screen once the program's own is gone, so the lines
   // stay in the terminal's scrollback to copy. With no terminal installed

@@ -33,8 +33,7 @@ std::string commandLineProblem(CommandOutcome outcome) {
   switch (outcome) {
     case CommandOutcome::kMissingFileName: return "MISSING FILE NAME AFTER OPTION: ";
     case CommandOutcome::kMissingGameCode: return "MISSING GAME CODE AFTER OPTION: ";
-    case CommandOutcome::kBadGameCode:
-      return "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): ";
+    case CommandOutcome::kBadGameCode: return "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): ";
     case CommandOutcome::kClassicGameCode: return "THE CLASSIC GAME (-c) HAS NO GAME CODES: ";
     default: return "UNRECOGNISED OPTION: ";
   }

@@ -12,6 +12,23 @@ Command endedBy(CommandOutcome outcome, const std::string& argument) {
   return command;
 }
 
+// -s CODE: the code is checked at once, so a bad one ends the run before
+// anything is loaded. Leaves i at the code; false when there is none.
+bool takeGameCode(const std::vector<std::string>& arguments, size_t& i, Command& command) {
+  const std::string& option = arguments[i];
+  if (i + 1 == arguments.size()) {
+    command = endedBy(CommandOutcome::kMissingGameCode, option);
+    return false;
+  }
+  const std::optional<std::string> code = parseGameCode(arguments[++i]);
+  if (!code) {
+    command = endedBy(CommandOutcome::kBadGameCode, arguments[i]);
+    return false;
+  }
+  command.settings.gameCode = *code;
+  return true;
+}
+
 }  // namespace
 
 Command parseCommandLine(const std::vector<std::string>& arguments) {
@@ -31,14 +48,10 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
       case 'n': settings.noPlay = true; break;
       case 'v': settings.verboseLoading = true; break;
       case 'c': settings.classicScreens = true; break;
-      case 's': {
-        if (i + 1 == arguments.size()) return endedBy(CommandOutcome::kMissingGameCode, argument);
-        const std::optional<std::string> code = parseGameCode(arguments[++i]);
-        if (!code) return endedBy(CommandOutcome::kBadGameCode, arguments[i]);
-        settings.gameCode = *code;
+      case 's':
+        if (!takeGameCode(arguments, i, command)) return command;
         if (codeOption.empty()) codeOption = argument;
         break;
-      }
       case 'd':
         settings.dailyGame = true;
         if (codeOption.empty()) codeOption = argument;
@@ -47,7 +60,9 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
       default: return endedBy(CommandOutcome::kUnrecognisedOption, argument);
     }
   }
-  if (settings.classicScreens && !codeOption.empty()) return endedBy(CommandOutcome::kClassicGameCode, codeOption);
+  if (settings.classicScreens && !codeOption.empty()) {
+    return endedBy(CommandOutcome::kClassicGameCode, codeOption);
+  }
   return command;
 }
 

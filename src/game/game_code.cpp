@@ -13,9 +13,7 @@ constexpr uint32_t kCharacterMask = (1U << kBitsPerCharacter) - 1;
 
 // Two seeds made of the same bytes in another order differ; the stream
 // keeps daily codes apart from any round's seed.
-uint32_t hashOf(const std::string& text, uint32_t salt) {
-  return roundSeed(text, salt, DrawStream::kWord);
-}
+uint32_t hashOf(const std::string& text, uint32_t salt) { return roundSeed(text, salt, DrawStream::kWord); }
 
 }  // namespace
 
@@ -46,8 +44,8 @@ std::string newGameCode() {
   static uint32_t madeInThisRun = 0;
   const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
   std::random_device device;
-  const std::string material = std::to_string(ticks) + ' ' + std::to_string(device()) + ' ' +
-                               std::to_string(++madeInThisRun);
+  const std::string material =
+      std::to_string(ticks) + ' ' + std::to_string(device()) + ' ' + std::to_string(++madeInThisRun);
   return gameCodeOf(hashOf(material, 0));
 }
 

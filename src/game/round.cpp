@@ -101,7 +101,8 @@ void drawGameCodeRows(const Round& round) {
   if (round.passed || round.gameCode.empty()) return;
   const std::string& code = round.gameCode;
   drawTopBannerRow(kGameCodeRow, "Game code " + code + ": quillop -s " + code + " plays these words again");
-  if (round.dailyPractice) drawTopBannerRow(kPracticeRow, "Today's result was already kept: this game was practice");
+  if (round.dailyPractice)
+    drawTopBannerRow(kPracticeRow, "Today's result was already kept: this game was practice");
 }
 
 void drawEndBanners(const WordGame& game, const Round& round) {

@@ -17,13 +17,13 @@ using PointValues = std::array<uint32_t, kFoundWordTrees>;
 constexpr PointValues kPointSteps = {1, 3, 6, 10};
 
 struct Round {
-  std::string word;          ///< as chosen, revealed when the round is lost
-  std::string typedInput;    ///< never longer than game.mangledWord
-  bool passed = false;       ///< a six-letter word was found
-  bool extrasShown = false;  ///< counts, feedback and the review are on
-  RoundWords words;          ///< with extrasShown: every word the round would accept
-  std::string recordNote;    ///< with extrasShown: the place a game's score took, at its end
-  RandomDraws reshuffles;    ///< what Space's reshuffles draw from
-  std::string gameCode;      ///< the game's code, shown at its end; empty in the classic game
+  std::string word;            ///< as chosen, revealed when the round is lost
+  std::string typedInput;      ///< never longer than game.mangledWord
+  bool passed = false;         ///< a six-letter word was found
+  bool extrasShown = false;    ///< counts, feedback and the review are on
+  RoundWords words;            ///< with extrasShown: every word the round would accept
+  std::string recordNote;      ///< with extrasShown: the place a game's score took, at its end
+  RandomDraws reshuffles;      ///< what Space's reshuffles draw from
+  std::string gameCode;        ///< the game's code, shown at its end; empty in the classic game
   bool dailyPractice = false;  ///< a daily game whose date had its result kept already
 };

@@ -237,8 +237,9 @@ TEST_F(RunTest, EveryGameHasACodeTheOneOfSOrANewOne) {
 
 TEST_F(RunTest, ABadGameCodeIsAUsageError) {
   EXPECT_EQ(run({"-s", "K7QX2O"}), driver::kExitUsageError);
-  EXPECT_TRUE(output().starts_with(kBanner + "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): K7QX2O\r\n\r\n"
-                                             "Usage:\n"));
+  EXPECT_TRUE(output().starts_with(kBanner +
+                                   "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): K7QX2O\r\n\r\n"
+                                   "Usage:\n"));
 }
 
 // -d plays the daily game at once, with 60-second rounds whatever the menu

@@ -31,8 +31,11 @@ TEST(DailyResultsTest, TheFileHoldsOneLinePerDateOldestFirst) {
   const std::string text = daily::historyText(results);
   EXPECT_EQ(text,
             "Quillop daily 1\n"
-            "2026-12-06 " + dailyGameCode("2026-12-06") + " 3 1 1/5\n"
-            "2026-12-07 " + dailyGameCode("2026-12-07") + " 57 3 12/40 8/31 2/25\n");
+            "2026-12-06 " +
+                dailyGameCode("2026-12-06") +
+                " 3 1 1/5\n"
+                "2026-12-07 " +
+                dailyGameCode("2026-12-07") + " 57 3 12/40 8/31 2/25\n");
   const std::optional<daily::History> read = daily::parseHistory(text);
   ASSERT_TRUE(read);
   EXPECT_EQ(read->results, results);
@@ -45,15 +48,25 @@ TEST(DailyResultsTest, TheFileHoldsOneLinePerDateOldestFirst) {
 // skipped and counted, and the good lines are kept.
 TEST(DailyResultsTest, ReadingIsLenient) {
   const std::string good = "2026-12-07 " + dailyGameCode("2026-12-07") + " 57 2 12/40 8/31";
-  const std::optional<daily::History> read = daily::parseHistory(
-      "Quillop daily 1\r\n\r\n" + good + "\r\n   \n"
-      "2026-12-08 " + dailyGameCode("2026-12-08") + " 5 2 1/4\n"     // two rounds named, one given
-      "2026-12-09 K7QX2M 5 1 1/4\n"                                  // not that date's code
-      "2026-02-30 " + dailyGameCode("2026-02-30") + " 5 1 1/4\n"     // no such date
-      "2026-12-10 " + dailyGameCode("2026-12-10") + " 5 1 5/4\n"     // more found than there were
-      "2026-12-11 " + dailyGameCode("2026-12-11") + " -5 1 1/4\n" +  // a sign
-      good + "\n"                                                    // the date again
-      "2026-12-12 " + dailyGameCode("2026-12-12") + " 5 1 0/4");
+  const std::optional<daily::History> read =
+      daily::parseHistory("Quillop daily 1\r\n\r\n" + good +
+                          "\r\n   \n"
+                          "2026-12-08 " +
+                          dailyGameCode("2026-12-08") +
+                          " 5 2 1/4\n"                   // two rounds named, one given
+                          "2026-12-09 K7QX2M 5 1 1/4\n"  // not that date's code
+                          "2026-02-30 " +
+                          dailyGameCode("2026-02-30") +
+                          " 5 1 1/4\n"  // no such date
+                          "2026-12-10 " +
+                          dailyGameCode("2026-12-10") +
+                          " 5 1 5/4\n"  // more found than there were
+                          "2026-12-11 " +
+                          dailyGameCode("2026-12-11") + " -5 1 1/4\n" +  // a sign
+                          good +
+                          "\n"  // the date again
+                          "2026-12-12 " +
+                          dailyGameCode("2026-12-12") + " 5 1 0/4");
   ASSERT_TRUE(read);
   EXPECT_EQ(read->skippedLines, 6U);
   ASSERT_EQ(read->results.size(), 2U);
@@ -84,13 +97,13 @@ TEST(DailyResultsTest, StreaksRunAcrossMonthAndYearEndsAndStopAtAMissedDay) {
     uint32_t best;
   };
   const std::vector<std::string> overNewYear = {"2026-12-30", "2026-12-31", "2027-01-01", "2027-01-02"};
-  for (const Case& c : {Case{{}, "2027-01-02", 0, 0}, Case{overNewYear, "2027-01-02", 4, 4},
-                        Case{overNewYear, "2027-01-03", 4, 4},  // today not played yet
-                        Case{overNewYear, "2027-01-04", 0, 4},  // yesterday missed
-                        Case{{"2028-02-28", "2028-02-29", "2028-03-01"}, "2028-03-01", 3, 3},
-                        Case{{"2026-02-27", "2026-02-28", "2026-03-01", "2026-03-03"}, "2026-03-03", 1, 3},
-                        Case{{"2026-11-29", "2026-11-30", "2026-12-01", "2026-12-05", "2026-12-06"}, "2026-12-07",
-                             2, 3}}) {
+  for (const Case& c :
+       {Case{{}, "2027-01-02", 0, 0}, Case{overNewYear, "2027-01-02", 4, 4},
+        Case{overNewYear, "2027-01-03", 4, 4},  // today not played yet
+        Case{overNewYear, "2027-01-04", 0, 4},  // yesterday missed
+        Case{{"2028-02-28", "2028-02-29", "2028-03-01"}, "2028-03-01", 3, 3},
+        Case{{"2026-02-27", "2026-02-28", "2026-03-01", "2026-03-03"}, "2026-03-03", 1, 3},
+        Case{{"2026-11-29", "2026-11-30", "2026-12-01", "2026-12-05", "2026-12-06"}, "2026-12-07", 2, 3}}) {
     const daily::Streaks streaks = daily::streaksOf(resultsOn(c.dates), c.today);
     EXPECT_EQ(streaks.current, c.current) << c.today;
     EXPECT_EQ(streaks.best, c.best) << c.today;
@@ -100,8 +113,8 @@ TEST(DailyResultsTest, StreaksRunAcrossMonthAndYearEndsAndStopAtAMissedDay) {
 // The lines to paste give away no word and no letter of a round.
 TEST(DailyResultsTest, ShareLinesInSquaresOrInPlainCharacters) {
   const Result result = resultOn("2026-12-07", 57, {{12, 40}, {8, 8}, {0, 25}, {1, 30}});
-  const std::string head = "Quillop daily 2026-12-07, game code " + dailyGameCode("2026-12-07") + "\n" +
-                           "Score 57 in 4 rounds\n";
+  const std::string head =
+      "Quillop daily 2026-12-07, game code " + dailyGameCode("2026-12-07") + "\n" + "Score 57 in 4 rounds\n";
   EXPECT_EQ(daily::shareLines(result, true),
             head +
                 "Round 1  \u25a0\u25a0\u25a0\u25a1\u25a1\u25a1\u25a1\u25a1\u25a1\u25a1  12/40\n"

@@ -20,8 +20,9 @@ TEST(GameCodeTest, TheAlphabetHasNoLookAlikes) {
 TEST(GameCodeTest, CodesAreReadInEitherCaseAndNothingElse) {
   EXPECT_EQ(parseGameCode("K7QX2M"), std::optional<std::string>("K7QX2M"));
   EXPECT_EQ(parseGameCode("k7qx2m"), std::optional<std::string>("K7QX2M"));
-  for (const std::string& bad : std::vector<std::string>{"", "K7QX2", "K7QX2MM", "K7QX2O", "k7qx2l", "K7QX2I",
-                                                         "K7-X2M", "K7QX2 ", std::string("K7QX2\0", 6), "K7QX2\xc3"}) {
+  for (const std::string& bad :
+       std::vector<std::string>{"", "K7QX2", "K7QX2MM", "K7QX2O", "k7qx2l", "K7QX2I", "K7-X2M", "K7QX2 ",
+                                std::string("K7QX2\0", 6), "K7QX2\xc3"}) {
     EXPECT_EQ(parseGameCode(bad), std::nullopt) << bad;
   }
 }

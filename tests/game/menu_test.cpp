@@ -235,7 +235,8 @@ class MenuDailyTest : public MenuTest {
   /// Opens the daily results of a file holding the lines of these dates.
   void keep(const std::vector<std::string>& dates) {
     std::string text = "Quillop daily 1\n";
-    for (const std::string& date : dates) text += date + ' ' + dailyGameCode(date) + " 57 3 12/40 8/31 2/25\n";
+    for (const std::string& date : dates)
+      text += date + ' ' + dailyGameCode(date) + " 57 3 12/40 8/31 2/25\n";
     folder.write("daily.txt", text);
     results.load();
   }
@@ -266,7 +267,8 @@ TEST_F(MenuDailyTest, TodaysResultAndTheStreaksStandUnderTheBestScores) {
   for (const Case& c :
        {Case{{}, "Streak: 0 days   Best streak: 0 days"},
         Case{{"2026-12-30", "2026-12-31", "2027-01-01"}, "Streak: 3 days   Best streak: 3 days"},
-        Case{{"2026-12-20", "2026-12-21", "2027-01-02"}, "Today: 57 points in 3 rounds   Streak: 1 day   Best streak: 2 days"}}) {
+        Case{{"2026-12-20", "2026-12-21", "2027-01-02"},
+             "Today: 57 points in 3 rounds   Streak: 1 day   Best streak: 2 days"}}) {
     keep(c.dates);
     support::FakeTerminal shown;
     shown.type(kEnter);

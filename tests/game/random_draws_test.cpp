@@ -23,8 +23,10 @@ TEST(RandomDrawsTest, TheEngineGivesTheStandardsSequence) {
   // The C++ standard's own check value of std::mt19937 with its default
   // seed, and the first values for seeds of round 1 of two codes.
   EXPECT_EQ(firstDraws(RandomDraws(5489), 3), (std::vector<uint32_t>{3499211612, 581869302, 3890346734}));
-  EXPECT_EQ(firstDraws(RandomDraws(3301710978), 3), (std::vector<uint32_t>{2539346201, 3894454812, 2018312210}));
-  EXPECT_EQ(firstDraws(RandomDraws(865230009), 3), (std::vector<uint32_t>{2917970274, 1742254980, 1631159469}));
+  EXPECT_EQ(firstDraws(RandomDraws(3301710978), 3),
+            (std::vector<uint32_t>{2539346201, 3894454812, 2018312210}));
+  EXPECT_EQ(firstDraws(RandomDraws(865230009), 3),
+            (std::vector<uint32_t>{2917970274, 1742254980, 1631159469}));
 }
 
 TEST(RandomDrawsTest, SeedsArePinnedPerCodeRoundAndStream) {
