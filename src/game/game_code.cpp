@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <chrono>
+#include <exception>
 #include <random>
 
 #include "game/random_draws.h"
@@ -10,10 +11,23 @@ namespace {
 
 constexpr uint32_t kBitsPerCharacter = 5;
 constexpr uint32_t kCharacterMask = (1U << kBitsPerCharacter) - 1;
+// In place of a round's number, so a date's code is no round's seed.
+constexpr uint32_t kDailySalt = 0x0da11;
 
-// Two seeds made of the same bytes in another order differ; the stream
-// keeps daily codes apart from any round's seed.
+// A hash of text that is the same on every platform: the rounds' seed
+// function, with salt in the place of a round's number.
 uint32_t hashOf(const std::string& text, uint32_t salt) { return roundSeed(text, salt, DrawStream::kWord); }
+
+// A value of the system's random source; 0 where it has none, which the
+// clock and the count then make up for.
+uint32_t deviceValue() {
+  try {
+    std::random_device device;
+    return device();
+  } catch (const std::exception&) {
+    return 0;
+  }
+}
 
 }  // namespace
 
@@ -38,17 +52,14 @@ std::string gameCodeOf(uint32_t number) {
 }
 
 // The clock alone would give two games started in the same second the same
-// code: the clock's finest ticks, the system's random device and a count of
+// code: the clock's finest ticks, the system's random source and a count of
 // the codes made in this run are mixed in.
 std::string newGameCode() {
   static uint32_t madeInThisRun = 0;
   const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
-  std::random_device device;
   const std::string material =
-      std::to_string(ticks) + ' ' + std::to_string(device()) + ' ' + std::to_string(++madeInThisRun);
+      std::to_string(ticks) + ' ' + std::to_string(deviceValue()) + ' ' + std::to_string(++madeInThisRun);
   return gameCodeOf(hashOf(material, 0));
 }
-
-constexpr uint32_t kDailySalt = 0x0da11;
 
 std::string dailyGameCode(const std::string& date) { return gameCodeOf(hashOf(date, kDailySalt)); }
