@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "containers/word_game.h"
 #include "dictionary/loader.h"
 #include "game/round_words.h"
 #include "game/word_choice.h"
+#include "game_record/word_game.h"
 
 namespace {
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
+#include "console/console.h"
+
 namespace fuzz {
 
 std::vector<TypedByte> keyScript(const uint8_t* data, size_t size) {

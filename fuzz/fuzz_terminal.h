@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "console/screen_grid.h"
-#include "console/terminal.h"
+#include "platform/terminal.h"
 
 namespace fuzz {
 

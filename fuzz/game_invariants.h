@@ -7,7 +7,7 @@
 #include <string>
 
 #include "console/screen_grid.h"
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 
 namespace fuzz {
 

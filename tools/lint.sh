@@ -13,8 +13,9 @@ clang-format --dry-run --Werror "${sources[@]}"
 echo "lint: clang-format clean over ${#sources[@]} files"
 
 # Headers are checked through the translation units that include them. Files
-# for other systems (own_executable_macos.cpp and the like) are not built here,
-# so they have no compile command to be checked with; clang-format still is.
+# for other systems (src/platform/posix/macos/ and the like) are not built
+# here, so they have no compile command to be checked with; clang-format
+# still is.
 built() { while read -r unit; do if grep -qF "/$unit\"" "$build/compile_commands.json"; then echo "$unit"; fi; done; }
 mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$' | grep -v '^tests/e2e/' | built)
 printf '%s\n' "${units[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet 2>/dev/null

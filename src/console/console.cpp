@@ -7,7 +7,7 @@
 
 #include "console/key_decoder.h"
 #include "console/output_buffer.h"
-#include "console/terminal.h"
+#include "platform/terminal.h"
 
 namespace console {
 namespace {

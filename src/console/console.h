@@ -2,11 +2,13 @@
 // The program's one door to the terminal, the keyboard and the clock.
 // Text is written to std::cout; these calls place it, clear the screen,
 // read keys and tell the time. What stands behind them is a Terminal
-// (terminal.h): the real one in the program, a scripted one in tests.
+// (platform/terminal.h): the real one in the program, a scripted one in tests.
 
 #include <cstdint>
 
 namespace console {
+
+class Terminal;
 
 // Key codes as every caller sees them. An extended key arrives as two codes
 // in two reads: kExtendedKey, then one of the codes below it.
@@ -76,5 +78,16 @@ uint32_t elapsedMs();
 
 /// Waits until the clock has advanced by at least ms, without spinning.
 void sleepMs(uint32_t ms);
+
+/// Makes terminal the one behind the console operations and points
+/// std::cout at the console's output; returns the one installed before
+/// (nullptr at first). What the previous terminal had still to show is
+/// sent to it first. Installing resets the key decoder's pending codes, the
+/// grid and the full-screen state; installing nullptr gives std::cout back
+/// the buffer it had.
+Terminal* install(Terminal* terminal);
+
+/// The terminal installed now; nullptr when none is.
+Terminal* installed();
 
 }  // namespace console

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "console/terminal.h"
+#include "platform/terminal.h"
 
 namespace console {
 

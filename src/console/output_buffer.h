@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "console/screen_grid.h"
-#include "console/terminal.h"
+#include "platform/terminal.h"
 
 namespace console {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 
 /// The file is read in chunks of this many bytes: enough that reading
 /// costs a few system calls per megabyte, little enough to be a small fixed

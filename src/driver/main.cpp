@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "console/console.h"
-#include "console/platform_terminal.h"
 #include "driver/messages.h"
 #include "driver/run.h"
-#include "game/daily_results.h"
+#include "platform/terminal.h"
+#include "records/daily_results.h"
 
 int main(int argc, char* argv[]) {
   std::optional<daily::Result> dailyShared;

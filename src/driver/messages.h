@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "driver/options.h"
-#include "game/daily_results.h"
+#include "records/daily_results.h"
 
 namespace driver {
 

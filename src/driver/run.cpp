@@ -11,13 +11,13 @@
 #include "driver/dictionary_location.h"
 #include "driver/messages.h"
 #include "driver/options.h"
-#include "driver/own_executable.h"
-#include "game/daily_store.h"
 #include "game/game_code.h"
 #include "game/menu.h"
-#include "game/records_file.h"
-#include "game/records_store.h"
 #include "game/round.h"
+#include "platform/own_executable.h"
+#include "platform/records_file.h"
+#include "records/daily_store.h"
+#include "records/store.h"
 #include "stats/statistics_viewer.h"
 
 namespace driver {
@@ -128,8 +128,8 @@ void playGames(const Settings& settings, WordGame& game, const GameParts& parts,
 
 int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, SharedResult* shared) {
   if (!settings.alternateDictionary) {
-    settings.dictionaryFile =
-        chooseDefaultDictionary(settings.dictionaryFile, installedDictionaryPaths(ownExecutablePath()));
+    settings.dictionaryFile = chooseDefaultDictionary(
+        settings.dictionaryFile, installedDictionaryPaths(platform::ownExecutablePath()));
   }
   writeLoadingLine(settings);
   if (!loadDictionary(settings.dictionaryFile, game, settings.verboseLoading)) {

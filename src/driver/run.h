@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "containers/word_game.h"
-#include "game/daily_results.h"
 #include "game/extras.h"
 #include "game/menu.h"
+#include "game_record/word_game.h"
+#include "records/daily_results.h"
 
 namespace driver {
 

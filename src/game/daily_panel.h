@@ -4,7 +4,7 @@
 // game (row 18), and today's result when it is kept with the streaks of
 // days played (row 19).
 
-#include "game/daily_store.h"
+#include "records/daily_store.h"
 
 /// The key that starts the daily game from the title screen.
 bool startsDailyGame(int key);

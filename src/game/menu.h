@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "containers/word_game.h"
 #include "game/extras.h"
+#include "game_record/word_game.h"
 
 enum class MenuChoice { kExit, kPlay, kDaily };
 

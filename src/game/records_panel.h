@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/records_store.h"
+#include "records/store.h"
 
 /// The heading and the best five for seconds per round, best first, each
 /// with its date; the rows of missing places are blank.

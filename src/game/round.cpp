@@ -1,14 +1,14 @@
 #include "game/round.h"
 
 #include "console/console.h"
-#include "game/daily_store.h"
-#include "game/records_store.h"
 #include "game/round_extras.h"
 #include "game/round_keys.h"
 #include "game/round_review.h"
 #include "game/round_state.h"
 #include "game/screen.h"
 #include "game/word_choice.h"
+#include "records/daily_store.h"
+#include "records/store.h"
 
 namespace {
 

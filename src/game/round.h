@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "containers/word_game.h"
 #include "game/extras.h"
+#include "game_record/word_game.h"
 
 /// Plays a game and returns its final score, which is also left in game.score.
 /// With extras.records, a game's score also meets the best scores at its end.

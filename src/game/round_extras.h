@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <string>
 
-#include "containers/word_game.h"
 #include "game/round_state.h"
 #include "game/round_words.h"
+#include "game_record/word_game.h"
 
 /// What became of a submitted word, in the order the round checks.
 enum class Verdict { kAccepted, kTooShort, kNotInDictionary, kFoundBefore };

@@ -3,8 +3,8 @@
 // letters, Backspace takes back the last letter, and any other key is typed
 // if it matches a free letter on show.
 
-#include "containers/word_game.h"
 #include "game/round_state.h"
+#include "game_record/word_game.h"
 
 /// Handles one key code (0 to 255) and redraws what it changed.
 void handleRoundKey(WordGame& game, Round& round, const PointValues& points, int key);

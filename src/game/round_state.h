@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "containers/word_game.h"
 #include "game/random_draws.h"
 #include "game/round_words.h"
+#include "game_record/word_game.h"
 
 /// Points for a word of length n at index n - kShortestWord; every round
 /// adds kPointSteps, so round r pays r times the first round's values.

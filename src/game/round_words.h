@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "containers/hash_table.h"
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 
 struct RoundWords {
   /// byLength[n - kShortestWord]: the words of n bytes, each once, in byte order.

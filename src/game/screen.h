@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 
 /// The column at which a text of length bytes starts when centred on an
 /// 80-column row: (79 - length) / 2, and 0 for texts too long to centre.

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "containers/hash_table.h"
-#include "containers/word_game.h"
 #include "game/random_draws.h"
+#include "game_record/word_game.h"
 
 /// A copy of a six-letter word of the dictionary, which must hold one.
 /// Each attempt draws a bucket index, then a position in that bucket.

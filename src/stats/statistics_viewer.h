@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "containers/word_game.h"
+#include "game_record/word_game.h"
 
 /// Shows the view until the player presses q. Only reads the dictionary.
 /// Throws console::InputEnded when the key input ends first.

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "console/console.h"
-#include "game/daily_store.h"
 #include "game/game_code.h"
-#include "game/records_file.h"
-#include "game/records_store.h"
+#include "platform/records_file.h"
+#include "records/daily_store.h"
+#include "records/store.h"
 #include "support/fake_terminal.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/posix_terminal.h"
+#include "platform/posix/terminal.h"
 
 namespace {
 

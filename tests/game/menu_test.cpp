@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "console/console.h"
-#include "game/daily_store.h"
 #include "game/game_code.h"
-#include "game/records_store.h"
+#include "records/daily_store.h"
+#include "records/store.h"
 #include "support/fake_terminal.h"
 #include "support/temp_folder.h"
 

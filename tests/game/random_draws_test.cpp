@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "containers/word_game.h"
 #include "game/word_choice.h"
+#include "game_record/word_game.h"
 
 // The numbers a game code gives must be the same wherever the program is
 // built: these values are pinned, and the Windows build runs this test too.

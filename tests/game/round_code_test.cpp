@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "game/daily_store.h"
 #include "game/game_code.h"
 #include "game/round_fixture.h"
+#include "records/daily_store.h"
 #include "support/temp_folder.h"
 
 // Games with a code: their words depend on the code and the round alone,

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "game/records_store.h"
 #include "game/round_fixture.h"
 #include "game/round_review.h"
+#include "records/store.h"
 #include "support/temp_folder.h"
 
 namespace game_test {

@@ -11,9 +11,9 @@
 
 #include "console/console.h"
 #include "containers/hash_table.h"
-#include "containers/word_game.h"
 #include "game/extras.h"
 #include "game/round.h"
+#include "game_record/word_game.h"
 #include "support/fake_terminal.h"
 
 namespace game_test {

@@ -18,8 +18,8 @@
 #include <string>
 #include <string_view>
 
-#include "console/terminal.h"
 #include "console/vt_presenter.h"
+#include "platform/terminal.h"
 #include "support/screen_model.h"
 
 namespace support {

@@ -1,0 +1,161 @@
+#include "platform/posix/terminal.h"
+
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+#include "console/console.h"
+#include "platform/posix/fd_output.h"
+#include "platform/terminal.h"
+
+namespace console {
+namespace {
+
+constexpr int kNoTimeLimit = -1;
+
+// The terminal that std::exit must still put back.
+PosixTerminal* activeTerminal = nullptr;
+
+}  // namespace
+
+std::unique_ptr<Terminal> makePlatformTerminal() { return std::make_unique<PosixTerminal>(); }
+
+PosixTerminal::PosixTerminal(int inputFd, int outputFd)
+    : guard_(inputFd, outputFd), inputFd_(inputFd), outputFd_(outputFd) {
+  static bool exitHookRegistered = false;
+  if (!exitHookRegistered) exitHookRegistered = std::atexit(finishAtExit) == 0;
+  activeTerminal = this;
+}
+
+// What is still to be shown goes out before the terminal is put back, so it
+// lands on the screen it was drawn for.
+PosixTerminal::~PosixTerminal() {
+  if (installed() == this) install(nullptr);
+  finish();
+  activeTerminal = nullptr;
+}
+
+// At std::exit the console's own state may be gone already: only the
+// terminal is put back.
+void PosixTerminal::finishAtExit() {
+  if (activeTerminal != nullptr) activeTerminal->finish();
+}
+
+void PosixTerminal::finish() { guard_.restore(); }
+
+// A window change ends the wait for a key, so the screen is drawn again at
+// once rather than at the next key.
+int PosixTerminal::readByte() {
+  guard_.enterRawMode();
+  while (!inputEnded_) {
+    if (guard_.windowChangePending()) return kWindowChanged;
+    InputState input = pollInput(kNoTimeLimit);
+    if (input == InputState::kEnded) inputEnded_ = true;
+    if (input != InputState::kReadable) continue;
+    int byte = readReadyByte();
+    if (byte != kNoByte) return byte;
+  }
+  return kEndOfInput;
+}
+
+int PosixTerminal::readByteWithin(uint32_t ms) {
+  guard_.enterRawMode();
+  if (inputEnded_) return kEndOfInput;
+  switch (waitForInput(ms)) {
+    case InputState::kReadable: return readReadyByte();
+    case InputState::kEnded: inputEnded_ = true; return kEndOfInput;
+    default: return kNoByte;
+  }
+}
+
+// One byte, once poll said there is one: kNoByte when it is not there after
+// all (someone made the input non-blocking, or a signal came first).
+int PosixTerminal::readReadyByte() {
+  unsigned char byte = 0;
+  ssize_t n = ::read(inputFd_, &byte, 1);
+  if (n == 1) return byte;
+  if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) return kNoByte;
+  inputEnded_ = true;  // end of file, or a read error such as a terminal gone
+  return kEndOfInput;
+}
+
+bool PosixTerminal::byteWaiting() {
+  guard_.enterRawMode();
+  if (inputEnded_) return true;
+  InputState input = pollInput(0);
+  if (input == InputState::kEnded) inputEnded_ = true;
+  return input == InputState::kReadable || input == InputState::kEnded;
+}
+
+// A hang-up or error with nothing left to read is the end of the input;
+// reporting it as readable would make a waiting caller spin. The wake pipe
+// is only watched, never read here: taking the change drains it.
+PosixTerminal::InputState PosixTerminal::pollInput(int timeoutMs) {
+  pollfd watched[2] = {{inputFd_, POLLIN, 0}, {guard_.wakeFd(), POLLIN, 0}};
+  nfds_t count = guard_.wakeFd() >= 0 ? 2 : 1;
+  int ready = ::poll(watched, count, timeoutMs);
+  if (ready < 0 && errno == EINTR) return InputState::kNothingYet;
+  if (ready == 0) return InputState::kNothingYet;
+  if (ready > 0 && (watched[0].revents & POLLIN)) return InputState::kReadable;
+  if (ready > 0 && watched[0].revents == 0) return InputState::kWoken;
+  return InputState::kEnded;
+}
+
+// A wait interrupted by a signal or a window change goes on for the time
+// that is left.
+PosixTerminal::InputState PosixTerminal::waitForInput(uint32_t ms) {
+  uint32_t start = nowMs();
+  for (;;) {
+    uint32_t passed = nowMs() - start;
+    int left = passed >= ms ? 0 : static_cast<int>(ms - passed);
+    InputState input = pollInput(left);
+    if (input == InputState::kReadable || input == InputState::kEnded || left == 0) return input;
+  }
+}
+
+uint32_t PosixTerminal::nowMs() {
+  timespec now{};
+  ::clock_gettime(CLOCK_MONOTONIC, &now);
+  uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u;
+  ms += static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+  return static_cast<uint32_t>(ms);  // wraps after 49 days; differences stay right
+}
+
+void PosixTerminal::sleepMs(uint32_t ms) {
+  uint32_t start = nowMs();
+  for (uint32_t passed = 0; passed < ms; passed = nowMs() - start) {
+    uint32_t left = ms - passed;
+    timespec pause{static_cast<time_t>(left / 1000), static_cast<long>(left % 1000) * 1000000L};
+    ::nanosleep(&pause, nullptr);
+  }
+}
+
+bool PosixTerminal::windowSize(uint16_t& columns, uint16_t& rows) {
+  winsize size{};
+  if (!guard_.outputIsTerminal() || ::ioctl(outputFd_, TIOCGWINSZ, &size) != 0) return false;
+  // Some terminals (a serial line, an emulator that never says) report 0:
+  // nothing is known then, so nothing is refused.
+  if (size.ws_col == 0 || size.ws_row == 0) return false;
+  columns = size.ws_col;
+  rows = size.ws_row;
+  return true;
+}
+
+void PosixTerminal::writeText(std::string_view bytes) { writeFully(outputFd_, bytes.data(), bytes.size()); }
+
+void PosixTerminal::beginFullScreen() { guard_.enterFullScreen(); }
+
+// One write per update, so the terminal never shows half of one.
+void PosixTerminal::present(const ScreenGrid& grid, bool whole) {
+  std::string update = presenter_.update(grid, whole);
+  writeText(update);
+}
+
+void PosixTerminal::showMessage(std::string_view text) { writeText(presenter_.message(text)); }
+
+}  // namespace console

@@ -1,0 +1,56 @@
+#pragma once
+// The real terminal behind the console operations: standard input and
+// output, each of which may be a terminal, a pipe or a file. Where they are
+// terminals, keys are read raw and the screen is the program's own from the
+// first screen clear, and both are put back as they were on every way out.
+
+#include <cstdint>
+#include <string_view>
+
+#include "console/vt_presenter.h"
+#include "platform/posix/terminal_guard.h"
+#include "platform/terminal.h"
+
+namespace console {
+
+constexpr int kStandardInput = 0;
+constexpr int kStandardOutput = 1;
+
+class PosixTerminal : public Terminal {
+ public:
+  /// Takes over the terminal until destroyed, or until the program calls
+  /// std::exit.
+  explicit PosixTerminal(int inputFd = kStandardInput, int outputFd = kStandardOutput);
+  ~PosixTerminal() override;
+  PosixTerminal(const PosixTerminal&) = delete;
+  PosixTerminal& operator=(const PosixTerminal&) = delete;
+
+  int readByte() override;
+  int readByteWithin(uint32_t ms) override;
+  bool byteWaiting() override;
+  uint32_t nowMs() override;
+  void sleepMs(uint32_t ms) override;
+  bool windowSize(uint16_t& columns, uint16_t& rows) override;
+  bool takeWindowChange() override { return guard_.takeWindowChange(); }
+  void writeText(std::string_view bytes) override;
+  void beginFullScreen() override;
+  void present(const ScreenGrid& grid, bool whole) override;
+  void showMessage(std::string_view text) override;
+
+ private:
+  enum class InputState { kReadable, kNothingYet, kWoken, kEnded };
+
+  InputState pollInput(int timeoutMs);
+  InputState waitForInput(uint32_t ms);
+  int readReadyByte();
+  void finish();
+  static void finishAtExit();
+
+  TerminalGuard guard_;
+  VtPresenter presenter_;
+  int inputFd_;
+  int outputFd_;
+  bool inputEnded_ = false;
+};
+
+}  // namespace console

@@ -1,0 +1,299 @@
+#include "platform/posix/terminal_guard.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cassert>
+#include <cerrno>
+#include <iterator>
+
+#include "platform/posix/fd_output.h"
+
+namespace console {
+namespace {
+
+constexpr char kEnterFullScreen[] = "\x1b[?1049h\x1b[?25l";  // alternate screen, cursor hidden
+constexpr char kLeaveFullScreen[] = "\x1b[?25h\x1b[?1049l";  // cursor shown, main screen back
+
+void onEndingSignal(int number);
+void onStopSignal(int number);
+void onContinueSignal(int signal);
+void onWindowChangeSignal(int signal);
+
+struct HandledSignal {
+  int number;
+  void (*handler)(int);
+};
+
+constexpr HandledSignal kHandledSignals[] = {
+    {SIGINT, onEndingSignal},  {SIGTERM, onEndingSignal},   {SIGHUP, onEndingSignal},
+    {SIGQUIT, onEndingSignal}, {SIGSEGV, onEndingSignal},   {SIGABRT, onEndingSignal},
+    {SIGBUS, onEndingSignal},  {SIGFPE, onEndingSignal},    {SIGILL, onEndingSignal},
+    {SIGTSTP, onStopSignal},   {SIGCONT, onContinueSignal}, {SIGWINCH, onWindowChangeSignal},
+};
+constexpr size_t kHandledCount = std::size(kHandledSignals);
+
+static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_always_lock_free,
+              "the signal handlers share these flags with the program");
+
+// Everything the signal handlers need, set up before they can run. The
+// termios records are only written while the handled signals are blocked.
+struct GuardState {
+  bool active = false;
+  int inputFd = -1;
+  int outputFd = -1;
+  bool inputIsTerminal = false;
+  bool outputIsTerminal = false;
+  termios foundModes{};
+  termios rawModes{};
+  std::atomic<bool> rawWanted{false};
+  std::atomic<bool> fullScreenWanted{false};
+  std::atomic<bool> windowChanged{false};
+  // A pipe the handlers write a byte to when the window changed, so a wait
+  // for input wakes even when the signal came just before it began.
+  int wakeReadFd = -1;
+  int wakeWriteFd = -1;
+  std::atomic<int> continues{0};
+  struct sigaction previousActions[kHandledCount] {};
+  bool replaced[kHandledCount]{};
+};
+
+GuardState state;
+
+// A crash from a stack overflow leaves no stack to run the handler on.
+char alternateStack[1 << 16];
+
+// The modes for reading single keys, kept otherwise as found.
+termios rawModesFrom(termios modes) {
+  // No echo; bytes available at once, not after Enter; Ctrl-V taken literally.
+  // ISIG stays, so Ctrl-C and Ctrl-Z still act.
+  modes.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | IEXTEN);
+  // Enter arrives as the 13 it sends; Ctrl-S and Ctrl-Q are keys, not flow
+  // control that would freeze the output; all eight bits of a byte are kept.
+  modes.c_iflag &= ~static_cast<tcflag_t>(ICRNL | INLCR | IGNCR | IXON | ISTRIP);
+  // A read waits for one byte and no longer. Output processing is left on,
+  // so a newline still starts the next row at its first column.
+  modes.c_cc[VMIN] = 1;
+  modes.c_cc[VTIME] = 0;
+  return modes;
+}
+
+void setInputModes(const termios& modes) {
+  while (::tcsetattr(state.inputFd, TCSANOW, &modes) != 0 && errno == EINTR) {
+  }
+}
+
+void writeSequence(const char* sequence, size_t length) { writeFully(state.outputFd, sequence, length); }
+
+// Safe in a signal handler: only write().
+void noteWindowChange() {
+  int savedErrno = errno;
+  state.windowChanged = true;
+  char wake = 1;
+  if (state.wakeWriteFd >= 0) (void)!::write(state.wakeWriteFd, &wake, 1);  // a full pipe already wakes
+  errno = savedErrno;
+}
+
+void drainWakePipe() {
+  char drained[64];
+  while (state.wakeReadFd >= 0 && ::read(state.wakeReadFd, drained, sizeof drained) > 0) {
+  }
+}
+
+void openWakePipe() {
+  int ends[2];
+  if (::pipe(ends) != 0) return;  // without it a wait wakes on the signal alone
+  for (int end : ends) {
+    ::fcntl(end, F_SETFL, ::fcntl(end, F_GETFL) | O_NONBLOCK);
+    ::fcntl(end, F_SETFD, FD_CLOEXEC);
+  }
+  state.wakeReadFd = ends[0];
+  state.wakeWriteFd = ends[1];
+}
+
+void closeWakePipe() {
+  if (state.wakeReadFd < 0) return;
+  ::close(state.wakeReadFd);
+  ::close(state.wakeWriteFd);
+  state.wakeReadFd = state.wakeWriteFd = -1;
+}
+
+// Safe in a signal handler: only write() and tcsetattr().
+void putTerminalBack() {
+  int savedErrno = errno;
+  if (state.fullScreenWanted) writeSequence(kLeaveFullScreen, sizeof kLeaveFullScreen - 1);
+  if (state.rawWanted) setInputModes(state.foundModes);
+  errno = savedErrno;
+}
+
+// Safe in a signal handler, like putTerminalBack.
+void takeTerminalAgain() {
+  int savedErrno = errno;
+  if (state.rawWanted) setInputModes(state.rawModes);
+  if (state.fullScreenWanted) {
+    writeSequence(kEnterFullScreen, sizeof kEnterFullScreen - 1);
+    noteWindowChange();
+  }
+  errno = savedErrno;
+}
+
+sigset_t handledSignalSet() {
+  sigset_t set;
+  sigemptyset(&set);
+  for (const HandledSignal& handled : kHandledSignals) sigaddset(&set, handled.number);
+  return set;
+}
+
+void setAction(int number, void (*handler)(int)) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  // One handler at a time, except that a continue must reach a stop handler
+  // while it waits. No SA_RESTART: a key read interrupted by a continue
+  // returns, so the screen is drawn again before the program waits anew.
+  action.sa_mask = handledSignalSet();
+  sigdelset(&action.sa_mask, SIGCONT);
+  action.sa_flags = SA_ONSTACK;
+  ::sigaction(number, &action, nullptr);
+}
+
+// Lets the signal have its default effect (end or stop the program), as if
+// it had never been caught, so a parent sees what really happened.
+void actAsDefault(int number) {
+  setAction(number, SIG_DFL);
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, number);
+  ::sigprocmask(SIG_UNBLOCK, &only, nullptr);
+  ::raise(number);
+}
+
+void onEndingSignal(int number) {
+  putTerminalBack();
+  actAsDefault(number);
+}
+
+void onStopSignal(int number) {
+  putTerminalBack();
+  int continuesBefore = state.continues;
+  actAsDefault(number);
+  setAction(number, onStopSignal);
+  // Without a continue the stop was refused (no shell to continue us), and
+  // the program simply goes on.
+  if (state.continues == continuesBefore) takeTerminalAgain();
+}
+
+void onContinueSignal(int) {
+  state.continues.fetch_add(1);
+  takeTerminalAgain();
+}
+
+void onWindowChangeSignal(int) { noteWindowChange(); }
+
+void useAlternateStackIfNone() {
+  stack_t current{};
+  if (::sigaltstack(nullptr, &current) != 0 || !(current.ss_flags & SS_DISABLE)) return;
+  stack_t ours{};
+  ours.ss_sp = alternateStack;
+  ours.ss_size = sizeof alternateStack;
+  ::sigaltstack(&ours, nullptr);
+}
+
+// Signals the user's shell had ignored stay ignored.
+void installHandlers() {
+  useAlternateStackIfNone();
+  for (size_t i = 0; i < kHandledCount; ++i) {
+    ::sigaction(kHandledSignals[i].number, nullptr, &state.previousActions[i]);
+    state.replaced[i] = state.previousActions[i].sa_handler != SIG_IGN;
+    if (state.replaced[i]) setAction(kHandledSignals[i].number, kHandledSignals[i].handler);
+  }
+}
+
+void uninstallHandlers() {
+  for (size_t i = 0; i < kHandledCount; ++i) {
+    if (state.replaced[i]) ::sigaction(kHandledSignals[i].number, &state.previousActions[i], nullptr);
+    state.replaced[i] = false;
+  }
+}
+
+// Keeps the handlers out while the program changes what they act on.
+class HandledSignalsBlocked {
+ public:
+  HandledSignalsBlocked() {
+    sigset_t handled = handledSignalSet();
+    ::sigprocmask(SIG_BLOCK, &handled, &previousMask_);
+  }
+  ~HandledSignalsBlocked() { ::sigprocmask(SIG_SETMASK, &previousMask_, nullptr); }
+  HandledSignalsBlocked(const HandledSignalsBlocked&) = delete;
+  HandledSignalsBlocked& operator=(const HandledSignalsBlocked&) = delete;
+
+ private:
+  sigset_t previousMask_;
+};
+
+}  // namespace
+
+TerminalGuard::TerminalGuard(int inputFd, int outputFd) {
+  assert(!state.active && "one terminal guard at a time");
+  HandledSignalsBlocked blocked;
+  state.active = true;
+  state.inputFd = inputFd;
+  state.outputFd = outputFd;
+  state.inputIsTerminal = ::isatty(inputFd) != 0 && ::tcgetattr(inputFd, &state.foundModes) == 0;
+  state.outputIsTerminal = ::isatty(outputFd) != 0;
+  state.rawModes = rawModesFrom(state.foundModes);
+  // Output to a closed pipe must end quietly, not kill the program; this
+  // stays so for the rest of the run, as late flushes may still write.
+  ::signal(SIGPIPE, SIG_IGN);
+  openWakePipe();
+  installHandlers();
+}
+
+TerminalGuard::~TerminalGuard() {
+  restore();
+  HandledSignalsBlocked blocked;
+  uninstallHandlers();
+  closeWakePipe();
+  state.active = false;
+}
+
+bool TerminalGuard::outputIsTerminal() const { return state.outputIsTerminal; }
+
+void TerminalGuard::enterRawMode() {
+  if (!state.inputIsTerminal || state.rawWanted) return;
+  HandledSignalsBlocked blocked;
+  state.rawWanted = true;
+  // TCSANOW, never a flush: keys typed ahead are read later, in order.
+  setInputModes(state.rawModes);
+}
+
+void TerminalGuard::enterFullScreen() {
+  if (!state.outputIsTerminal || state.fullScreenWanted) return;
+  HandledSignalsBlocked blocked;
+  state.fullScreenWanted = true;
+  writeSequence(kEnterFullScreen, sizeof kEnterFullScreen - 1);
+}
+
+void TerminalGuard::restore() {
+  HandledSignalsBlocked blocked;
+  putTerminalBack();
+  state.rawWanted = false;
+  state.fullScreenWanted = false;
+}
+
+// The flag is taken before the pipe is drained: a change noted in between
+// leaves the flag set, so it is never lost, and the pipe never stays
+// readable with no change pending, which would make a wait spin.
+bool TerminalGuard::takeWindowChange() {
+  bool changed = state.windowChanged.exchange(false);
+  drainWakePipe();
+  return changed;
+}
+
+bool TerminalGuard::windowChangePending() const { return state.windowChanged; }
+
+int TerminalGuard::wakeFd() const { return state.wakeReadFd; }
+
+}  // namespace console

@@ -1,0 +1,126 @@
+#include "platform/windows/terminal.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "console/console.h"
+#include "platform/terminal.h"
+#include "platform/windows/utf16_text.h"
+
+namespace console {
+namespace {
+
+// Writes all of bytes to a pipe or a file; output nobody reads any more
+// (a closed pipe) is dropped, never fatal.
+void writeFully(HANDLE output, std::string_view bytes) {
+  for (size_t done = 0; done < bytes.size();) {
+    DWORD written = 0;
+    auto chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
+    if (!WriteFile(output, bytes.data() + done, chunk, &written, nullptr) || written == 0) return;
+    done += written;
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<Terminal> makePlatformTerminal() {
+  // Whatever else reaches standard output through the C library goes out
+  // byte for byte too: text mode would turn "\n" into "\r\n".
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stdin), _O_BINARY);
+  return std::make_unique<WindowsTerminal>(GetStdHandle(STD_INPUT_HANDLE), GetStdHandle(STD_OUTPUT_HANDLE));
+}
+
+WindowsTerminal::WindowsTerminal(void* input, void* output)
+    : guard_(input, output), input_(input, guard_.inputIsConsole()), output_(output) {
+  windowSize(knownColumns_, knownRows_);
+}
+
+// What is still to be shown goes out before the console is put back, so it
+// lands on the screen it was drawn for.
+WindowsTerminal::~WindowsTerminal() {
+  if (installed() == this) install(nullptr);
+  guard_.restore();
+}
+
+int WindowsTerminal::readByte() {
+  guard_.enterKeyReading();
+  return input_.readByte();
+}
+
+int WindowsTerminal::readByteWithin(uint32_t ms) {
+  guard_.enterKeyReading();
+  return input_.readByteWithin(ms);
+}
+
+bool WindowsTerminal::byteWaiting() {
+  guard_.enterKeyReading();
+  return input_.byteWaiting();
+}
+
+bool WindowsTerminal::windowSize(uint16_t& columns, uint16_t& rows) {
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  if (!guard_.outputIsConsole() || !GetConsoleScreenBufferInfo(shownBuffer(), &info)) return false;
+  columns = static_cast<uint16_t>(info.srWindow.Right - info.srWindow.Left + 1);
+  rows = static_cast<uint16_t>(info.srWindow.Bottom - info.srWindow.Top + 1);
+  return true;
+}
+
+// A console reports a new buffer size as an event, but a classic console
+// window resized within its buffer reports nothing: its size is looked at
+// too.
+bool WindowsTerminal::takeWindowChange() {
+  bool reported = input_.takeWindowChange();
+  return windowResized() || reported;
+}
+
+bool WindowsTerminal::windowResized() {
+  uint16_t columns = 0;
+  uint16_t rows = 0;
+  if (!windowSize(columns, rows) || (columns == knownColumns_ && rows == knownRows_)) return false;
+  knownColumns_ = columns;
+  knownRows_ = rows;
+  return true;
+}
+
+bool WindowsTerminal::takesUnicode() { return consoleShowsFilledSquare(output_); }
+
+void WindowsTerminal::writeText(std::string_view bytes) {
+  if (!guard_.outputIsConsole()) {
+    writeFully(output_, bytes);
+    return;
+  }
+  std::string text = unfinishedText_ + std::string(bytes);
+  size_t tail = unfinishedUtf8Tail(text);
+  unfinishedText_ = text.substr(text.size() - tail);
+  text.resize(text.size() - tail);
+  writeConsoleText(output_, text);
+}
+
+void WindowsTerminal::beginFullScreen() {
+  screenBuffer_ = guard_.enterFullScreen();
+  windowResized();
+}
+
+// A pipe or a file gets the bytes a VT terminal would, as on POSIX.
+void WindowsTerminal::present(const ScreenGrid& grid, bool whole) {
+  if (guard_.outputIsConsole()) {
+    consoleScreen_.present(shownBuffer(), grid, whole);
+  } else {
+    writeFully(output_, vtPresenter_.update(grid, whole));
+  }
+}
+
+void WindowsTerminal::showMessage(std::string_view text) {
+  if (guard_.outputIsConsole()) {
+    consoleScreen_.message(shownBuffer(), text);
+  } else {
+    writeFully(output_, vtPresenter_.message(text));
+  }
+}
+
+}  // namespace console

@@ -1,0 +1,89 @@
+#include "records/table.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace records {
+namespace {
+
+constexpr std::string_view kHeader = "Quillop records 1";
+constexpr uint16_t kTimes[] = {30, 60, 90, 120};
+constexpr size_t kDateLength = 10;  // YYYY-MM-DD
+
+const std::vector<Entry> kNoEntries;
+
+bool isTime(uint32_t seconds) {
+  return std::find(std::begin(kTimes), std::end(kTimes), seconds) != std::end(kTimes);
+}
+
+bool isDate(std::string_view date) {
+  if (date.size() != kDateLength) return false;
+  for (size_t i = 0; i < kDateLength; ++i) {
+    const bool dash = i == 4 || i == 7;
+    if (dash ? date[i] != '-' : (date[i] < '0' || date[i] > '9')) return false;
+  }
+  return true;
+}
+
+// A decimal number up to the next blank, which is consumed; nothing for
+// anything else, a sign or an overflow included.
+std::optional<uint32_t> takeNumber(std::string_view& line) {
+  uint32_t value = 0;
+  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
+  if (error != std::errc() || end == line.data() || end == line.data() + line.size() || *end != ' ') {
+    return std::nullopt;
+  }
+  line.remove_prefix(static_cast<size_t>(end - line.data()) + 1);
+  return value;
+}
+
+bool addLine(Table& table, std::string_view line) {
+  const std::optional<uint32_t> seconds = takeNumber(line);
+  const std::optional<uint32_t> score = takeNumber(line);
+  if (!seconds || !score || !isTime(*seconds) || !isDate(line)) return false;
+  table.add(static_cast<uint16_t>(*seconds), Entry{*score, std::string(line)});
+  return true;
+}
+
+}  // namespace
+
+int Table::add(uint16_t seconds, const Entry& entry) {
+  if (entry.score == 0) return 0;
+  std::vector<Entry>& list = lists_[seconds];
+  auto below =
+      std::find_if(list.begin(), list.end(), [&](const Entry& kept) { return kept.score < entry.score; });
+  const auto place = static_cast<size_t>(below - list.begin());
+  if (place >= kKeptPerTime) return 0;
+  list.insert(below, entry);
+  if (list.size() > kKeptPerTime) list.pop_back();
+  return static_cast<int>(place) + 1;
+}
+
+const std::vector<Entry>& Table::best(uint16_t seconds) const {
+  auto found = lists_.find(seconds);
+  return found == lists_.end() ? kNoEntries : found->second;
+}
+
+std::string Table::text() const {
+  std::string text = std::string(kHeader) + '\n';
+  for (const auto& [seconds, list] : lists_) {
+    for (const Entry& entry : list) {
+      text += std::to_string(seconds) + ' ' + std::to_string(entry.score) + ' ' + entry.date + '\n';
+    }
+  }
+  return text;
+}
+
+std::optional<Table> parseTable(std::string_view text) {
+  if (!text.starts_with(std::string(kHeader) + '\n')) return std::nullopt;
+  text.remove_prefix(kHeader.size() + 1);
+  Table table;
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    if (end == std::string_view::npos || !addLine(table, text.substr(0, end))) return std::nullopt;
+    text.remove_prefix(end + 1);
+  }
+  return table;
+}
+
+}  // namespace records

@@ -1,0 +1,148 @@
+// The real terminal with pipes and sockets for standard input and output, as
+// when a script drives the program.
+#include "platform/posix/terminal.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "console/console.h"
+#include "platform/posix/test_descriptors.h"
+
+namespace {
+
+using console_test::MessageSockets;
+using console_test::Pipe;
+using Writes = std::vector<std::string>;
+
+// The program reads keys from a pipe and writes to a socket that keeps each
+// write apart, so a test sees how the output was grouped.
+class PosixTerminalTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(keys.ready() && output.ready());
+    terminal.emplace(keys.readEnd(), output.sendingEnd());
+    console::install(&*terminal);
+  }
+  void TearDown() override {
+    console::install(nullptr);
+    terminal.reset();
+  }
+
+  Writes writes() { return console_test::writesArrived(output.receivingEnd()); }
+  void type(std::string_view bytes) { (void)!::write(keys.writeEnd(), bytes.data(), bytes.size()); }
+
+  Pipe keys;
+  MessageSockets output;
+  std::optional<console::PosixTerminal> terminal;
+};
+
+TEST_F(PosixTerminalTest, BeforeTheFirstClearEveryFlushGoesOut) {
+  std::cout << "Loading";
+  EXPECT_EQ(writes(), Writes{});
+  std::cout << std::flush;
+  EXPECT_EQ(writes(), Writes{"Loading"});
+  std::cout << " done";
+  console::lineEnd();
+  std::cout << "Words: 7";
+  console::lineEnd();
+  EXPECT_EQ(writes(), (Writes{" done\r\n", "Words: 7\r\n"}));
+}
+
+TEST_F(PosixTerminalTest, AScreenUpdateLeavesInOneWriteWhenTheProgramWaits) {
+  std::cout << "Press a key";
+  console::clearScreen();
+  EXPECT_EQ(writes(), Writes{"Press a key\r\n"});  // a line left open is ended
+  console::moveCursor(30, 2);
+  std::cout << "MENU";
+  console::lineEnd();
+  std::cout << "one\ntwo" << std::flush;
+  EXPECT_EQ(writes(), Writes{});
+  console::sleepMs(0);
+  EXPECT_EQ(writes(), Writes{"\x1b[H\x1b[2J\x1b[3;31HMENU\x1b[4;1Hone\x1b[5;1Htwo"});
+  console::moveCursor(0, 23);
+  std::cout << "Time: 59";
+  EXPECT_FALSE(console::keyWaiting());
+  EXPECT_EQ(writes(), Writes{"\x1b[24;1HTime: 59"});
+}
+
+TEST_F(PosixTerminalTest, KeysAreTheBytesReadDecoded) {
+  type("\x1b[Ax\x7f\n\x1b[6~q");
+  std::vector<int> codes;
+  codes.reserve(8);
+  for (int i = 0; i < 8; ++i) codes.push_back(console::readKey());
+  EXPECT_EQ(codes, (std::vector<int>{224, 72, 'x', 8, 13, 224, 81, 'q'}));
+}
+
+TEST_F(PosixTerminalTest, TheEndOfTheInputIsFinalAndCountsAsWaiting) {
+  type("k");
+  keys.closeWriteEnd();
+  EXPECT_TRUE(console::keyWaiting());
+  EXPECT_EQ(console::readKey(), 'k');
+  EXPECT_TRUE(console::keyWaiting());
+  EXPECT_THROW(console::readKey(), console::InputEnded);
+  EXPECT_EQ(terminal->readByte(), console::kEndOfInput);
+}
+
+TEST_F(PosixTerminalTest, AHungUpInputEndsAWaitAtOnce) {
+  keys.closeWriteEnd();
+  uint32_t start = terminal->nowMs();
+  EXPECT_EQ(terminal->readByteWithin(5000), console::kEndOfInput);
+  EXPECT_LT(terminal->nowMs() - start, 1000u);
+}
+
+TEST_F(PosixTerminalTest, WaitingForAByteOnAnEmptyOpenInputTimesOut) {
+  EXPECT_FALSE(terminal->byteWaiting());
+  uint32_t start = terminal->nowMs();
+  EXPECT_EQ(terminal->readByteWithin(20), console::kNoByte);
+  uint32_t waited = terminal->nowMs() - start;
+  EXPECT_GE(waited, 20u);
+  EXPECT_LT(waited, 1000u);
+  type("z");
+  EXPECT_EQ(terminal->readByteWithin(20), 'z');
+}
+
+TEST_F(PosixTerminalTest, ANonBlockingInputIsWaitedForNotTakenForItsEnd) {
+  ASSERT_EQ(::fcntl(keys.readEnd(), F_SETFL, O_NONBLOCK), 0);
+  std::thread typist([this] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    type("k");
+  });
+  EXPECT_EQ(terminal->readByte(), 'k');
+  typist.join();
+}
+
+TEST_F(PosixTerminalTest, SleepingWaitsAtLeastTheTimeAsked) {
+  uint32_t start = terminal->nowMs();
+  terminal->sleepMs(15);
+  EXPECT_GE(terminal->nowMs() - start, 15u);
+}
+
+TEST_F(PosixTerminalTest, OutputToAClosedReaderIsDroppedQuietly) {
+  output.close(1);
+  std::cout << std::string(100000, 'x') << std::flush;
+  console::clearScreen();
+  std::cout << "gone";
+  console::flushOutput();
+  EXPECT_TRUE(std::cout.good());
+}
+
+TEST_F(PosixTerminalTest, WhatIsUnsentStillLeavesWhenTheProgramEnds) {
+  console::clearScreen();
+  std::cout << "last words";
+  terminal.reset();
+  EXPECT_EQ(writes(), Writes{"\x1b[H\x1b[2Jlast words"});
+}
+
+TEST_F(PosixTerminalTest, StandardOutputIsGivenBackWhenTheTerminalGoes) {
+  std::streambuf* ours = std::cout.rdbuf();
+  terminal.reset();
+  EXPECT_NE(std::cout.rdbuf(), ours);
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+// Console key events as Windows and Wine report them, through the same key
+// decoder as a terminal's bytes, to the codes the program reads.
+#include "platform/windows/key_event_bytes.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "console/console.h"
+#include "support/fake_terminal.h"
+
+namespace {
+
+using console::kExtendedKey;
+using console::KeyEvent;
+using Codes = std::vector<int>;
+
+KeyEvent press(uint16_t virtualKey, char16_t character = 0) { return {true, 1, virtualKey, character}; }
+KeyEvent release(uint16_t virtualKey, char16_t character = 0) { return {false, 1, virtualKey, character}; }
+
+// Every code the events decode to, until the input ends.
+Codes codesOf(const std::vector<KeyEvent>& events) {
+  console::KeyEventTranslator translator;
+  std::string bytes;
+  for (const KeyEvent& event : events) bytes += translator.bytes(event);
+  support::FakeTerminal terminal;
+  terminal.type(bytes);
+  Codes codes;
+  try {
+    for (;;) codes.push_back(console::readKey());
+  } catch (const console::InputEnded&) {
+  }
+  return codes;
+}
+
+// Windows decides by the virtual-key code whatever the flags say; Wine
+// sends the same codes without the enhanced-key flag, and the numeric pad's
+// keys with Num Lock off are the same keys.
+TEST(KeyEventBytes, ExtendedKeysByVirtualKeyCode) {
+  EXPECT_EQ(codesOf({press(0x26), press(0x28), press(0x25), press(0x27)}),
+            (Codes{kExtendedKey, 72, kExtendedKey, 80, kExtendedKey, 75, kExtendedKey, 77}));
+  EXPECT_EQ(codesOf({press(0x21), press(0x22), press(0x24), press(0x23), press(0x2D), press(0x2E)}),
+            (Codes{kExtendedKey, 73, kExtendedKey, 81, kExtendedKey, 71, kExtendedKey, 79, kExtendedKey, 82,
+                   kExtendedKey, 83}));
+}
+
+TEST(KeyEventBytes, EnterBackspaceSpaceAndEscapeOnWindowsAndWine) {
+  // Windows gives Escape its character 27; Wine gives it none.
+  EXPECT_EQ(codesOf({press(0x0D, u'\r'), press(0x08, u'\b'), press(0x20, u' '), press(0x1B, 0x1B)}),
+            (Codes{13, 8, 32, 27}));
+  EXPECT_EQ(codesOf({press(0x1B), press(0x41, u'a')}), (Codes{27, 'a'}));
+}
+
+TEST(KeyEventBytes, CharactersAsTypedWithCaseAndControl) {
+  // Shift then B, and Ctrl then A: the modifiers alone type nothing.
+  EXPECT_EQ(codesOf({press(0x10), press(0x42, u'B'), release(0x42, u'B'), release(0x10), press(0x11),
+                     press(0x41, 1), release(0x11), press(0x09, u'\t')}),
+            (Codes{'B', 1, '\t'}));
+}
+
+TEST(KeyEventBytes, ReleasesAndKeysWithoutCharactersTypeNothing) {
+  // Wine may report Home and End with neither a virtual-key code nor a
+  // character; function keys have no code the program reads.
+  EXPECT_EQ(codesOf({release(0x41, u'a'), press(0), release(0), press(0x70), press(0x41, u'a')}),
+            (Codes{'a'}));
+}
+
+TEST(KeyEventBytes, RepeatsAndAltNumpadEntry) {
+  KeyEvent held = press(0x41, u'a');
+  held.repeatCount = 3;
+  EXPECT_EQ(codesOf({held}), (Codes{'a', 'a', 'a'}));
+  // Alt held while 6 and 5 are typed on the numeric pad: the character
+  // comes with the release of Alt.
+  EXPECT_EQ(
+      codesOf({press(0x12), press(0x66), release(0x66), press(0x65), release(0x65), release(0x12, u'A')}),
+      (Codes{'A'}));
+}
+
+TEST(KeyEventBytes, CharactersBeyondAsciiArriveInUtf8) {
+  EXPECT_EQ(codesOf({press(0xDE, u'\u00e9')}), (Codes{0xC3, 0xA9}));
+  // A character beyond the Basic Multilingual Plane arrives as two halves.
+  EXPECT_EQ(codesOf({press(0, 0xD83D), press(0, 0xDE00)}), (Codes{0xF0, 0x9F, 0x98, 0x80}));
+  // A lone second half is no character.
+  EXPECT_EQ(codesOf({press(0, 0xDE00), press(0x41, u'a')}), (Codes{'a'}));
+}
+
+}  // namespace
