@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "console/console.h"
+#include "stats/statistics_viewer.h"
 
 namespace driver {
 namespace {
@@ -26,6 +27,16 @@ std::string escaped(unsigned char byte) {
 void writeLine(const std::string& text) {
   std::cout << text;
   console::lineEnd();
+}
+
+std::string commandLineProblem(CommandOutcome outcome) {
+  switch (outcome) {
+    case CommandOutcome::kMissingFileName: return "MISSING FILE NAME AFTER OPTION: ";
+    case CommandOutcome::kMissingGameCode: return "MISSING GAME CODE AFTER OPTION: ";
+    case CommandOutcome::kBadGameCode: return "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): ";
+    case CommandOutcome::kClassicGameCode: return "THE CLASSIC GAME (-c) HAS NO GAME CODES: ";
+    default: return "UNRECOGNISED OPTION: ";
+  }
 }
 
 }  // namespace
@@ -59,9 +70,7 @@ void writeUsage(const std::string& programName) {
 }
 
 void writeCommandLineError(const Command& command, const std::string& programName) {
-  bool missingName = command.outcome == CommandOutcome::kMissingFileName;
-  writeLine((missingName ? "MISSING FILE NAME AFTER OPTION: " : "UNRECOGNISED OPTION: ") +
-            printable(command.offendingArgument));
+  writeLine(commandLineProblem(command.outcome) + printable(command.offendingArgument));
   console::lineEnd();
   writeUsage(programName);
 }
@@ -91,6 +100,10 @@ void writeGoodbye() {
   writeLine("Thank you for playing Quillop!");
   console::lineEnd();
   std::cout << "Press any key to continue...";
+}
+
+void writeDailyShare(const daily::Result& result) {
+  std::cout << daily::shareLines(result, filledBarCell() != "#") << std::flush;
 }
 
 }  // namespace driver

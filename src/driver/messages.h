@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "driver/options.h"
+#include "records/daily_results.h"
 
 namespace driver {
 
@@ -29,5 +30,8 @@ void writeNoPlayableWord();
 void writeStatisticsPrompt();
 /// Clears the screen and writes the farewell and the closing key prompt.
 void writeGoodbye();
+/// The daily result's lines to paste, with bars of squares where the
+/// statistics view's bars are of squares, else of '#' and '.'.
+void writeDailyShare(const daily::Result& result);
 
 }  // namespace driver

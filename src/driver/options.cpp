@@ -1,5 +1,7 @@
 #include "driver/options.h"
 
+#include "game/game_code.h"
+
 namespace driver {
 namespace {
 
@@ -10,11 +12,29 @@ Command endedBy(CommandOutcome outcome, const std::string& argument) {
   return command;
 }
 
+// -s CODE: the code is checked at once, so a bad one ends the run before
+// anything is loaded. Leaves i at the code; false when there is none.
+bool takeGameCode(const std::vector<std::string>& arguments, size_t& i, Command& command) {
+  const std::string& option = arguments[i];
+  if (i + 1 == arguments.size()) {
+    command = endedBy(CommandOutcome::kMissingGameCode, option);
+    return false;
+  }
+  const std::optional<std::string> code = parseGameCode(arguments[++i]);
+  if (!code) {
+    command = endedBy(CommandOutcome::kBadGameCode, arguments[i]);
+    return false;
+  }
+  command.settings.gameCode = *code;
+  return true;
+}
+
 }  // namespace
 
 Command parseCommandLine(const std::vector<std::string>& arguments) {
   Command command;
   Settings& settings = command.settings;
+  std::string codeOption;  // the first -s or -d, which the classic game cannot take
   for (size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument.empty() || argument[0] != '-') continue;
@@ -28,9 +48,20 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
       case 'n': settings.noPlay = true; break;
       case 'v': settings.verboseLoading = true; break;
       case 'c': settings.classicScreens = true; break;
+      case 's':
+        if (!takeGameCode(arguments, i, command)) return command;
+        if (codeOption.empty()) codeOption = argument;
+        break;
+      case 'd':
+        settings.dailyGame = true;
+        if (codeOption.empty()) codeOption = argument;
+        break;
       case 'h': return endedBy(CommandOutcome::kShowUsage, argument);
       default: return endedBy(CommandOutcome::kUnrecognisedOption, argument);
     }
+  }
+  if (settings.classicScreens && !codeOption.empty()) {
+    return endedBy(CommandOutcome::kClassicGameCode, codeOption);
   }
   return command;
 }

@@ -19,6 +19,10 @@ struct Settings {
   /// review and lasting records. Left out of the usage text, which stays as
   /// it always was.
   bool classicScreens = false;
+  /// -s CODE: every game of the run plays the words of this code (in
+  /// capitals); empty: each game gets a new code.
+  std::string gameCode;
+  bool dailyGame = false;  ///< -d: the daily game at once, before the menu
 };
 
 enum class CommandOutcome {
@@ -26,12 +30,16 @@ enum class CommandOutcome {
   kShowUsage,  ///< -h
   kUnrecognisedOption,
   kMissingFileName,  ///< -f was the last argument
+  kMissingGameCode,  ///< -s was the last argument
+  kBadGameCode,      ///< -s was given something that is not a game code
+  kClassicGameCode,  ///< -s or -d with -c, whose classic game has neither
 };
 
 struct Command {
   CommandOutcome outcome = CommandOutcome::kRun;
   Settings settings;
-  /// The argument that ended parsing early, exactly as typed.
+  /// The argument that ended parsing early, exactly as typed (the code
+  /// itself for kBadGameCode).
   std::string offendingArgument;
 };
 

@@ -1,7 +1,9 @@
 #include "driver/run.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 #include "console/console.h"
 #include "dictionary/contents.h"
@@ -10,10 +12,12 @@
 #include "driver/dictionary_location.h"
 #include "driver/messages.h"
 #include "driver/options.h"
+#include "game/game_code.h"
 #include "game/menu.h"
 #include "game/round.h"
 #include "platform/own_executable.h"
 #include "platform/records_file.h"
+#include "records/daily_store.h"
 #include "records/store.h"
 #include "stats/statistics_viewer.h"
 
@@ -21,6 +25,10 @@ namespace driver {
 namespace {
 
 constexpr int kOpenStatisticsKey = 's';
+// Everyone plays the daily game with the same time per round.
+constexpr uint16_t kDailySeconds = 60;
+
+using SharedResult = std::optional<daily::Result>;
 
 int endAtCommandLine(const Command& command, const std::string& programName) {
   if (command.outcome == CommandOutcome::kShowUsage) {
@@ -45,37 +53,91 @@ void seedRandomGenerator() {
   std::srand(static_cast<unsigned>(seconds & 0xffffffffU));
 }
 
-void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras) {
+// A game with a code: the one -s gave, else a new one.
+uint32_t playCodedGame(WordGame& game, const GameParts& parts, Extras extras, const Settings& settings) {
+  extras.code = settings.gameCode.empty() ? newGameCode() : settings.gameCode;
+  return parts.playGame(game, extras);
+}
+
+// Whenever the daily game is left, also by quitting at its last screen, the
+// result kept for its date is what the player gets to share.
+class SharesDailyResult {
+ public:
+  SharesDailyResult(const daily::Store& store, std::string date, SharedResult* shared)
+      : store_(store), date_(std::move(date)), shared_(shared) {}
+  ~SharesDailyResult() {
+    const daily::Result* kept = daily::resultOf(store_.results(), date_);
+    if (kept != nullptr && shared_ != nullptr) *shared_ = *kept;
+  }
+  SharesDailyResult(const SharesDailyResult&) = delete;
+  SharesDailyResult& operator=(const SharesDailyResult&) = delete;
+
+ private:
+  const daily::Store& store_;
+  std::string date_;
+  SharedResult* shared_;
+};
+
+// The daily game's rounds last kDailySeconds whatever the menu says; the
+// menu's choice comes back after it.
+uint32_t playDailyGame(WordGame& game, const GameParts& parts, Extras extras, SharedResult* shared) {
+  daily::Store& results = *extras.dailyResults;
+  const std::string today = results.today();
+  const SharesDailyResult sharing(results, today, shared);
+  daily::Play play(results, today);
+  extras.code = play.code();
+  extras.dailyPlay = &play;
+  const uint16_t chosenTime = game.timeToPlay;
+  game.timeToPlay = kDailySeconds;
+  const uint32_t score = parts.playGame(game, extras);
+  game.timeToPlay = chosenTime;
+  return score;
+}
+
+void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras, const Settings& settings,
+                   SharedResult* shared) {
   uint32_t highScore = 0;
-  while (parts.runMainMenu(game, highScore, extras)) {
-    uint32_t score = parts.playGame(game, extras);
-    if (score > highScore) highScore = score;
+  auto keepBest = [&highScore](uint32_t score) { highScore = std::max(highScore, score); };
+  if (settings.dailyGame) keepBest(playDailyGame(game, parts, extras, shared));
+  for (MenuChoice choice = parts.runMainMenu(game, highScore, extras); choice != MenuChoice::kExit;
+       choice = parts.runMainMenu(game, highScore, extras)) {
+    if (choice == MenuChoice::kDaily) {
+      keepBest(playDailyGame(game, parts, extras, shared));
+    } else if (settings.classicScreens) {
+      keepBest(parts.playGame(game, extras));
+    } else {
+      keepBest(playCodedGame(game, parts, extras, settings));
+    }
   }
 }
 
 // The meanings are looked for as the default dictionary is, whichever
 // dictionary is played: a word has its meaning wherever it comes from.
 std::string meaningsPath() {
-  return chooseDefaultDictionary(kMeaningsName, installedDataPaths(platform::ownExecutablePath(), kMeaningsName));
+  return chooseDefaultDictionary(kMeaningsName,
+                                 installedDataPaths(platform::ownExecutablePath(), kMeaningsName));
 }
 
 // Unless the classic screens are asked for, the games have the extras and
-// keep their best scores in the player's state folder; the classic screens
-// read and write no state at all. The meanings are read only when one is
-// first shown, so they cost the start-up nothing.
-void playGames(const Settings& settings, WordGame& game, const GameParts& parts) {
+// codes, and keep their best scores and daily results in the player's state
+// folder; the classic screens read and write no state at all. The meanings
+// are read only when one is first shown, so they cost the start-up nothing.
+void playGames(const Settings& settings, WordGame& game, const GameParts& parts, SharedResult* shared) {
   Extras extras;
-  if (settings.classicScreens) return playUntilExit(game, parts, extras);
+  if (settings.classicScreens) return playUntilExit(game, parts, extras, settings, shared);
   records::Store records(records::stateFolder());
   records.load();
+  daily::Store dailyResults(records::stateFolder(), records::localDate);
+  dailyResults.load();
   dictionary::MeaningsOnDemand meanings(meaningsPath);
   extras.shown = true;
   extras.records = &records;
+  extras.dailyResults = &dailyResults;
   extras.meanings = &meanings;
-  playUntilExit(game, parts, extras);
+  playUntilExit(game, parts, extras, settings, shared);
 }
 
-int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
+int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, SharedResult* shared) {
   if (!settings.alternateDictionary) {
     settings.dictionaryFile = chooseDefaultDictionary(
         settings.dictionaryFile, installedDictionaryPaths(platform::ownExecutablePath()));
@@ -93,7 +155,7 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
     return kExitDictionaryError;
   }
   seedRandomGenerator();
-  playGames(settings, game, parts);
+  playGames(settings, game, parts, shared);
   writeGoodbye();
   console::readKey();
   return kExitSuccess;
@@ -108,14 +170,14 @@ GameParts::GameParts()
       }),
       playGame([](WordGame& game, const Extras& extras) { return ::playGame(game, extras); }) {}
 
-int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts) {
+int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts, SharedResult* dailyShared) {
   WordGame game;
   writeBanner();
   std::string programName = arguments.empty() ? std::string() : arguments[0];
   Command command = parseCommandLine(arguments);
   if (command.outcome != CommandOutcome::kRun) return endAtCommandLine(command, programName);
   try {
-    return runWithSettings(command.settings, game, parts);
+    return runWithSettings(command.settings, game, parts, dailyShared);
   } catch (const console::InputEnded&) {
     return kExitSuccess;
   }

@@ -4,11 +4,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "game/extras.h"
+#include "game/menu.h"
 #include "game_record/word_game.h"
+#include "records/daily_results.h"
 
 namespace driver {
 
@@ -21,15 +24,18 @@ constexpr int kExitUsageError = 2;       ///< an option that is not understood
 struct GameParts {
   GameParts();
   std::function<void(const WordGame&)> showBucketStatistics;
-  std::function<bool(WordGame&, uint32_t highScore, const Extras&)> runMainMenu;  ///< true: play
-  std::function<uint32_t(WordGame&, const Extras&)> playGame;                     ///< the game's score
+  std::function<MenuChoice(WordGame&, uint32_t highScore, const Extras&)> runMainMenu;
+  std::function<uint32_t(WordGame&, const Extras&)> playGame;  ///< the game's score
 };
 
 /// Runs the program with its command line (argument 0 is the name it was
 /// invoked by) and returns the exit status. The end of the key input ends
 /// the run at once, quietly and with success. Unless -c asks for the classic
-/// screens, the games have the extras and keep their best scores in the
-/// player's state folder.
-int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts = GameParts());
+/// screens, the games have the extras and codes, the daily game is there,
+/// and the best scores and daily results are kept in the player's state
+/// folder. When a daily game was played, dailyShared gets the result kept
+/// for its date, to be shown once the program's screen is gone.
+int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts = GameParts(),
+               std::optional<daily::Result>* dailyShared = nullptr);
 
 }  // namespace driver

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "game/daily_panel.h"
 #include "game/records_panel.h"
 #include "game/screen.h"
 
@@ -58,13 +59,23 @@ void applyArrow(WordGame& game, uint16_t& selection, int arrow) {
   if (selection == kTime) changeTime(game, arrow);
 }
 
+// One notice a menu: the best scores' first, the daily results' at a later
+// menu.
+void drawNotice(const Extras& extras) {
+  if (extras.records == nullptr && extras.dailyResults == nullptr) return;
+  std::string notice = extras.records == nullptr ? std::string() : extras.records->takeNotice();
+  if (notice.empty() && extras.dailyResults != nullptr) notice = extras.dailyResults->takeNotice();
+  drawRecordsNotice(notice);
+}
+
 }  // namespace
 
-bool runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras) {
+MenuChoice runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras) {
   console::clearScreen();
   drawTitleScreen(game, highScore);
   drawBottomBanner(kMenuHelp);
-  if (extras.records != nullptr) drawRecordsNotice(extras.records->takeNotice());
+  drawNotice(extras);
+  if (extras.dailyResults != nullptr) drawDailyRows(*extras.dailyResults);
   uint16_t selection = kPlay;
   for (;;) {
     drawItems(game, selection);
@@ -73,7 +84,9 @@ bool runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras) {
     if (key == console::kExtendedKey) {
       applyArrow(game, selection, console::readKey());
     } else if (key == console::kEnter && selection != kTime) {
-      return selection == kPlay;
+      return selection == kPlay ? MenuChoice::kPlay : MenuChoice::kExit;
+    } else if (extras.dailyResults != nullptr && startsDailyGame(key)) {
+      return MenuChoice::kDaily;
     }
   }
 }

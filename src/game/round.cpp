@@ -7,6 +7,7 @@
 #include "game/round_state.h"
 #include "game/screen.h"
 #include "game/word_choice.h"
+#include "records/daily_store.h"
 #include "records/store.h"
 
 namespace {
@@ -16,6 +17,11 @@ namespace {
 // sleeps out its time rather than spinning, so the processor stays idle.
 constexpr uint32_t kPassMs = 50;
 constexpr uint32_t kMsPerSecond = 1000;
+// Rows inside the top banner's frame, around its text, which the countdown
+// leaves as they are: whether a daily game is practice, and the last
+// screen's game code.
+constexpr uint16_t kPracticeRow = 1;
+constexpr uint16_t kGameCodeRow = 3;
 
 std::string roundGoalText() {
   std::string text = "You need a";
@@ -27,15 +33,26 @@ void growPointValues(PointValues& points) {
   for (size_t i = 0; i < points.size(); ++i) points[i] += kPointSteps[i];
 }
 
+// A round's word and first shuffle come from draws of its own, so they
+// depend only on the game's code and the round's number.
+void dealWord(WordGame& game, Round& round, const Extras& extras, uint32_t number) {
+  RandomDraws wordDraws = roundDraws(extras.code, number, DrawStream::kWord);
+  round.word = chooseWord(*game.dictionary, wordDraws);
+  mangleWord(game, round.word, wordDraws);
+  round.reshuffles = roundDraws(extras.code, number, DrawStream::kReshuffle);
+  round.gameCode = extras.code;
+  round.dailyPractice = extras.dailyPlay != nullptr && extras.dailyPlay->practice();
+}
+
 // The words the round would accept are found before its clock starts, so
 // finding them costs no playing time.
-Round startRound(WordGame& game, PointValues& points, const Extras& extras) {
+Round startRound(WordGame& game, PointValues& points, const Extras& extras, uint32_t number) {
   console::clearScreen();
   drawBottomBanner(roundGoalText());
   Round round;
   growPointValues(points);
-  round.word = chooseWord(*game.dictionary);
-  mangleWord(game, round.word);
+  dealWord(game, round, extras, number);
+  if (round.dailyPractice) drawTopBannerRow(kPracticeRow, "Practice: today's result is kept already");
   redrawInput(game, round);
   drawFoundWords(game);
   round.extrasShown = extras.shown;
@@ -80,8 +97,18 @@ void playOutTime(WordGame& game, Round& round, const PointValues& points) {
   while (msSince(startMs) < roundMs) makePass(game, round, points, startMs);
 }
 
+// The last screen of a game with a code says how to play its words again.
+void drawGameCodeRows(const Round& round) {
+  if (round.passed || round.gameCode.empty()) return;
+  const std::string& code = round.gameCode;
+  drawTopBannerRow(kGameCodeRow, "Game code " + code + ": quillop -s " + code + " plays these words again");
+  if (round.dailyPractice)
+    drawTopBannerRow(kPracticeRow, "Today's result was already kept: this game was practice");
+}
+
 void drawEndBanners(const WordGame& game, const Round& round) {
   drawTopBanner(round.passed ? "You go to the next round!" : "GAME OVER! The word was: " + round.word);
+  drawGameCodeRows(round);
   drawBottomBanner("Press SPACE to continue.");
   if (round.extrasShown) drawRoundEndRows(game, round);
 }
@@ -103,18 +130,28 @@ void waitForSpace(const WordGame& game, const Round& round) {
   }
 }
 
+// A daily game counts every round, and keeps its result as the game ends,
+// before its last screen waits for a key.
+void countDailyRound(const WordGame& game, Round& round, daily::Play* play) {
+  if (play == nullptr) return;
+  play->countRound({static_cast<uint32_t>(foundWordCount(game)), static_cast<uint32_t>(round.words.total())});
+  if (!round.passed) play->finish(game.score);
+  round.dailyPractice = play->practice();
+}
+
 // A lost round ends the game, whose score then meets the best scores.
 void endRound(WordGame& game, Round& round, const Extras& extras) {
   if (!round.passed && extras.records != nullptr) {
     round.recordNote = recordNote(extras.records->add(game.timeToPlay, game.score), game.timeToPlay);
   }
+  countDailyRound(game, round, extras.dailyPlay);
   drawEndBanners(game, round);
   waitForSpace(game, round);
   for (size_t i = 0; i < kFoundWordTrees; ++i) game.foundWords[i].clear();
 }
 
-bool playRound(WordGame& game, PointValues& points, const Extras& extras) {
-  Round round = startRound(game, points, extras);
+bool playRound(WordGame& game, PointValues& points, const Extras& extras, uint32_t number) {
+  Round round = startRound(game, points, extras, number);
   playOutTime(game, round, points);
   endRound(game, round, extras);
   return round.passed;
@@ -125,7 +162,7 @@ bool playRound(WordGame& game, PointValues& points, const Extras& extras) {
 uint32_t playGame(WordGame& game, const Extras& extras) {
   game.score = 0;
   PointValues points{};
-  while (playRound(game, points, extras)) {
+  for (uint32_t number = 1; playRound(game, points, extras, number); ++number) {
   }
   return game.score;
 }

@@ -60,7 +60,7 @@ void submitInput(WordGame& game, Round& round, const PointValues& points) {
 }
 
 void reshuffle(WordGame& game, Round& round) {
-  mangleWord(game, game.mangledWord);
+  mangleWord(game, game.mangledWord, round.reshuffles);
   round.typedInput.clear();
 }
 

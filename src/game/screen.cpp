@@ -77,6 +77,8 @@ void drawTopBanner(const std::string& text) {
   console::lineEnd();
 }
 
+void drawTopBannerRow(uint16_t y, const std::string& text) { drawTextRow(y, text); }
+
 void drawBottomBanner(const std::string& text) {
   writeAt(0, 21, upperBorder());
   console::lineEnd();

@@ -15,6 +15,8 @@ uint16_t centringColumn(size_t length);
 
 /// Rows 0 to 4: a frame with text centred on row 2.
 void drawTopBanner(const std::string& text);
+/// Row y (1 or 3) of the top banner: text centred between the frame's sides.
+void drawTopBannerRow(uint16_t y, const std::string& text);
 /// Rows 21 to 23: a frame with text centred on row 22; row 23 gets no line
 /// end, so a 24-row screen never scrolls.
 void drawBottomBanner(const std::string& text);

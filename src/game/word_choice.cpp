@@ -2,7 +2,7 @@
 
 #include <cassert>
 #include <cstdint>
-#include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -16,13 +16,13 @@ const containers::ShortWord& wordAt(const Bucket& bucket, uint32_t position) {
 
 }  // namespace
 
-std::string chooseWord(const containers::WordTable& dictionary) {
+std::string chooseWord(const containers::WordTable& dictionary, RandomDraws& draws) {
   for (;;) {
-    const Bucket& bucket = dictionary.buckets[static_cast<size_t>(std::rand() % containers::kBucketCount)];
+    const Bucket& bucket = dictionary.buckets[draws.next() % static_cast<uint32_t>(containers::kBucketCount)];
     // The position is drawn even for an empty bucket, so every attempt takes
     // exactly two values and the sequence of draws does not depend on where
     // the empty buckets are.
-    auto positionDraw = static_cast<uint32_t>(std::rand());
+    const uint32_t positionDraw = draws.next();
     if (bucket.count == 0) continue;
     const containers::ShortWord& candidate = wordAt(bucket, positionDraw % bucket.count);
     if (candidate.size() == kLongestWord) return candidate;
@@ -31,18 +31,28 @@ std::string chooseWord(const containers::WordTable& dictionary) {
 
 // The source is a copy because on a reshuffle the caller passes
 // game.mangledWord itself, which is emptied before any letter is read.
-void mangleWord(WordGame& game, std::string source) {
+void mangleWord(WordGame& game, std::string source, RandomDraws& draws) {
   assert(source.size() == kLongestWord);
   game.mangledWord.clear();
   game.letterUsed.fill(false);
   // The flags mark the source positions already taken; a draw that hits a
   // taken position is thrown away and drawn again.
   for (uint8_t taken = 0; taken < source.size();) {
-    auto position = static_cast<size_t>(std::rand() % static_cast<int>(kLongestWord));
+    const size_t position = draws.next() % kLongestWord;
     if (game.letterUsed[position]) continue;
     game.mangledWord += source[position];
     game.letterUsed[position] = true;
     ++taken;
   }
   game.letterUsed.fill(false);
+}
+
+std::string chooseWord(const containers::WordTable& dictionary) {
+  RandomDraws classic;
+  return chooseWord(dictionary, classic);
+}
+
+void mangleWord(WordGame& game, std::string source) {
+  RandomDraws classic;
+  mangleWord(game, std::move(source), classic);
 }

@@ -1,17 +1,23 @@
 #pragma once
 // The round's word: a six-letter word drawn at random from the dictionary,
-// and the shuffled order of its letters that the player sees. Both draw from
-// std::rand in a fixed order and never seed it.
+// and the shuffled order of its letters that the player sees. Both take
+// their numbers from the draws given in a fixed order and never seed them;
+// by default they draw from std::rand, as the classic game does.
 
 #include <string>
 
 #include "containers/hash_table.h"
+#include "game/random_draws.h"
 #include "game_record/word_game.h"
 
 /// A copy of a six-letter word of the dictionary, which must hold one.
 /// Each attempt draws a bucket index, then a position in that bucket.
+std::string chooseWord(const containers::WordTable& dictionary, RandomDraws& draws);
+/// As above, drawing from std::rand.
 std::string chooseWord(const containers::WordTable& dictionary);
 
 /// Puts the six letters of source into game.mangledWord in a random order
 /// and leaves every letterUsed flag false.
+void mangleWord(WordGame& game, std::string source, RandomDraws& draws);
+/// As above, drawing from std::rand.
 void mangleWord(WordGame& game, std::string source);

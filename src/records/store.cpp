@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/records_file.h"
+#include "records/state_files.h"
 
 namespace records {
 namespace {
@@ -20,13 +21,13 @@ constexpr const char* kAsideSuffix = ".bad";
 constexpr std::uintmax_t kLargestFile = 65536;
 constexpr int kAsideAttempts = 1000;
 
-enum class ReadOutcome { kRead, kMissing, kFailed };
+}  // namespace
 
-ReadOutcome readFile(const std::string& path, std::string& text) {
+ReadOutcome readFile(const std::string& path, std::string& text, std::uintmax_t largest) {
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
   if (status.type() == fs::file_type::not_found) return ReadOutcome::kMissing;
-  if (status.type() != fs::file_type::regular || fs::file_size(path, error) > kLargestFile || error) {
+  if (status.type() != fs::file_type::regular || fs::file_size(path, error) > largest || error) {
     return ReadOutcome::kFailed;
   }
   std::ifstream file(path, std::ios::binary);
@@ -37,9 +38,8 @@ ReadOutcome readFile(const std::string& path, std::string& text) {
   return ReadOutcome::kRead;
 }
 
-// The first free name of path + suffix, path + suffix + ".2", ...; empty
-// when the file could not be renamed. Callers hold the lock, so no other
-// copy of the program takes the same name meanwhile.
+// Callers hold the lock, so no other copy of the program takes the same
+// name meanwhile.
 std::string moveAside(const std::string& path) {
   for (int attempt = 1; attempt <= kAsideAttempts; ++attempt) {
     std::string aside = path + kAsideSuffix;
@@ -55,6 +55,21 @@ std::string moveAside(const std::string& path) {
   return {};
 }
 
+std::string copyAside(const std::string& path) {
+  for (int attempt = 1; attempt <= kAsideAttempts; ++attempt) {
+    std::string aside = path + kAsideSuffix;
+    if (attempt > 1) {
+      aside += '.';
+      aside += std::to_string(attempt);
+    }
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(aside, error))) continue;
+    fs::copy_file(path, aside, error);
+    return error ? std::string() : aside;
+  }
+  return {};
+}
+
 // The folder is the player's own: private where the platform has such modes.
 bool makeFolder(const std::string& folder, std::string& reason) {
   std::error_code error;
@@ -62,8 +77,6 @@ bool makeFolder(const std::string& folder, std::string& reason) {
   if (error) reason = error.message();
   return !error;
 }
-
-}  // namespace
 
 std::string localDate() {
   const std::time_t now = std::time(nullptr);
@@ -88,7 +101,7 @@ void Store::load() {
 
 Table Store::readKeepingAside() {
   std::string text;
-  const ReadOutcome outcome = readFile(pathOf(kFileName), text);
+  const ReadOutcome outcome = readFile(pathOf(kFileName), text, kLargestFile);
   if (outcome == ReadOutcome::kMissing) return {};
   if (outcome == ReadOutcome::kRead) {
     if (std::optional<Table> table = parseTable(text)) return *table;

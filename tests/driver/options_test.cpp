@@ -78,3 +78,34 @@ TEST(Options, WhatEndsParsingEarly) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Options, AGameCodeFollowsSInEitherCaseAndDAsksForTheDailyGame) {
+  driver::Command command = parse({"-s", "k7qx2m", "-daily"});
+  EXPECT_EQ(command.outcome, CommandOutcome::kRun);
+  EXPECT_EQ(command.settings.gameCode, "K7QX2M");
+  EXPECT_TRUE(command.settings.dailyGame);
+  EXPECT_EQ(parse({}).settings.gameCode, "");
+  EXPECT_FALSE(parse({}).settings.dailyGame);
+}
+
+TEST(Options, ABadOrMissingCodeAndCodesWithTheClassicGameAreUsageErrors) {
+  struct Case {
+    std::vector<std::string> options;
+    CommandOutcome outcome;
+    const char* offending;
+  };
+  for (const Case& c : {Case{{"-s", "K7QX2O"}, CommandOutcome::kBadGameCode, "K7QX2O"},
+                        Case{{"-s", "-v"}, CommandOutcome::kBadGameCode, "-v"},
+                        Case{{"-seed", "K7QX2"}, CommandOutcome::kBadGameCode, "K7QX2"},
+                        Case{{"-v", "-s"}, CommandOutcome::kMissingGameCode, "-s"},
+                        Case{{"-c", "-d"}, CommandOutcome::kClassicGameCode, "-d"},
+                        Case{{"-s", "K7QX2M", "-classic"}, CommandOutcome::kClassicGameCode, "-s"}}) {
+    driver::Command command = parse(c.options);
+    EXPECT_EQ(command.outcome, c.outcome) << c.offending;
+    EXPECT_EQ(command.offendingArgument, c.offending);
+  }
+}
+
+}  // namespace

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "console/console.h"
+#include "game/game_code.h"
+#include "platform/records_file.h"
+#include "records/daily_store.h"
 #include "records/store.h"
 #include "support/fake_terminal.h"
 #include "support/scoped_environment.h"
@@ -28,7 +31,8 @@ const std::string kQuietLoad = "Loading and hashing... DONE!" + std::string(38, 
 
 // Stands in for the statistics viewer, the menu and the game, and records
 // how the run called them. Games score scores[0], scores[1], ... and the
-// menu asks to play once per score.
+// menu asks to play (the daily game at its first dailyChoices) until every
+// score has had its game.
 struct RecordingParts {
   driver::GameParts parts() {
     driver::GameParts recorded;
@@ -38,20 +42,33 @@ struct RecordingParts {
       menuExtras.push_back(extras);
       const bool anyRecord = extras.records != nullptr && !extras.records->best(60).empty();
       bestFor60.push_back(anyRecord ? extras.records->best(60)[0].score : 0);
-      return menuHighScores.size() <= scores.size();
+      if (gameExtras.size() >= scores.size()) return MenuChoice::kExit;
+      return menuHighScores.size() <= dailyChoices ? MenuChoice::kDaily : MenuChoice::kPlay;
     };
-    recorded.playGame = [this](WordGame& game, const Extras&) {
-      game.score = scores.at(menuHighScores.size() - 1);
+    // A daily game counts one round, with the score as the words found.
+    recorded.playGame = [this](WordGame& game, const Extras& extras) {
+      game.score = scores.at(gameExtras.size());
+      gameExtras.push_back(extras);
+      gameSeconds.push_back(game.timeToPlay);
+      if (extras.dailyPlay != nullptr) {
+        extras.dailyPlay->countRound({game.score, 50});
+        extras.dailyPlay->finish(game.score);
+        dailyPractice.push_back(extras.dailyPlay->practice());
+      }
       return game.score;
     };
     return recorded;
   }
 
   std::vector<uint32_t> scores;
+  size_t dailyChoices = 0;  ///< the first menus choose the daily game
   int viewerOpened = 0;
   std::vector<uint32_t> menuHighScores;
   std::vector<Extras> menuExtras;   ///< what each menu was given
   std::vector<uint32_t> bestFor60;  ///< the best 60-second record each menu saw, or 0
+  std::vector<Extras> gameExtras;   ///< what each game was given
+  std::vector<uint16_t> gameSeconds;
+  std::vector<bool> dailyPractice;  ///< for each daily game
 };
 
 class RunTest : public ::testing::Test {
@@ -176,7 +193,9 @@ TEST_F(RunTest, EndOfInputEndsTheRunQuietly) {
 TEST_F(RunTest, EndOfInputInTheMenuSkipsTheGoodbye) {
   terminal.type("x");
   driver::GameParts parts = recorder.parts();
-  parts.runMainMenu = [](WordGame&, uint32_t, const Extras&) -> bool { return console::readKey() != 0; };
+  parts.runMainMenu = [](WordGame&, uint32_t, const Extras&) {
+    return console::readKey() != 0 ? MenuChoice::kPlay : MenuChoice::kExit;
+  };
   EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts), driver::kExitSuccess);
   EXPECT_TRUE(output().ends_with(kPrompt));
 }
@@ -189,6 +208,63 @@ TEST_F(RunTest, ADictionaryWithoutSixLetterWordsCannotBePlayed) {
                                  kErrorBlock));
   EXPECT_TRUE(recorder.menuHighScores.empty());
   EXPECT_EQ(run({"-n", "-f", words}), driver::kExitSuccess);
+}
+
+TEST_F(RunTest, EveryGameHasACodeTheOneOfSOrANewOne) {
+  recorder.scores = {1, 2};
+  terminal.type("xx");
+  EXPECT_EQ(run({"-f", playable(), "-s", "k7qx2m"}), driver::kExitSuccess);
+  ASSERT_EQ(recorder.gameExtras.size(), 2U);
+  EXPECT_EQ(recorder.gameExtras[0].code, "K7QX2M");
+  EXPECT_EQ(recorder.gameExtras[1].code, "K7QX2M");
+
+  RecordingParts fresh;
+  fresh.scores = {1, 2};
+  terminal.type("xx");
+  EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, fresh.parts()), driver::kExitSuccess);
+  ASSERT_EQ(fresh.gameExtras.size(), 2U);
+  EXPECT_EQ(parseGameCode(fresh.gameExtras[0].code), fresh.gameExtras[0].code);
+  EXPECT_NE(fresh.gameExtras[0].code, fresh.gameExtras[1].code);
+
+  RecordingParts classic;
+  classic.scores = {1};
+  terminal.type("xx");
+  EXPECT_EQ(driver::runQuillop({"quillop", "-c", "-f", playable()}, classic.parts()), driver::kExitSuccess);
+  EXPECT_EQ(classic.gameExtras.at(0).code, "");
+  EXPECT_EQ(classic.menuExtras.at(0).dailyResults, nullptr);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() + "/state/quillop/daily.txt"));
+}
+
+TEST_F(RunTest, ABadGameCodeIsAUsageError) {
+  EXPECT_EQ(run({"-s", "K7QX2O"}), driver::kExitUsageError);
+  EXPECT_TRUE(output().starts_with(kBanner +
+                                   "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): K7QX2O\r\n\r\n"
+                                   "Usage:\n"));
+}
+
+// -d plays the daily game at once, with 60-second rounds whatever the menu
+// says; the first one of the date is kept in the state folder (under
+// LOCALAPPDATA on Windows), a second one is practice, and the run hands
+// the kept result over for sharing.
+TEST_F(RunTest, TheDailyGameIsKeptOnceAndSharedAfterTheRun) {
+  recorder.scores = {7, 30, 9};
+  recorder.dailyChoices = 1;
+  terminal.type("xx");
+  std::optional<daily::Result> shared;
+  EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable(), "-d"}, recorder.parts(), &shared),
+            driver::kExitSuccess);
+  const std::string today = records::localDate();
+  ASSERT_EQ(recorder.gameExtras.size(), 3U);
+  EXPECT_EQ(recorder.gameExtras[0].code, dailyGameCode(today));
+  EXPECT_EQ(recorder.gameExtras[1].code, dailyGameCode(today));
+  EXPECT_EQ(recorder.gameExtras[2].dailyPlay, nullptr);
+  EXPECT_EQ(recorder.dailyPractice, (std::vector<bool>{false, true}));
+  EXPECT_EQ(recorder.gameSeconds, (std::vector<uint16_t>{60, 60, 60}));
+  EXPECT_EQ(recorder.menuHighScores, (std::vector<uint32_t>{7, 30, 30}));
+  ASSERT_TRUE(shared);
+  EXPECT_EQ(*shared, (daily::Result{today, dailyGameCode(today), 7, {{7, 50}}}));
+  EXPECT_TRUE(std::filesystem::exists(records::stateFolder() + "/daily.txt"));
+  EXPECT_TRUE(std::filesystem::exists(folder.path() + "/state/quillop/daily.txt"));
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "console/console.h"
+#include "game/game_code.h"
+#include "records/daily_store.h"
 #include "records/store.h"
 #include "support/fake_terminal.h"
 #include "support/temp_folder.h"
@@ -28,9 +30,10 @@ std::string keys(std::initializer_list<const char*> presses) {
 
 class MenuTest : public ::testing::Test {
  protected:
+  /// True for play, false for exit.
   bool run(const std::string& typed, uint32_t highScore = 0) {
     terminal.type(typed);
-    return runMainMenu(game, highScore);
+    return runMainMenu(game, highScore) == MenuChoice::kPlay;
   }
   // Runs the menu until the keys run out, to look at the screen in mid-menu.
   void runUntilKeysEnd(const std::string& typed) {
@@ -196,7 +199,7 @@ class MenuRecordsTest : public MenuTest {
 TEST_F(MenuRecordsTest, TheBestScoresForTheTimeChosenStandUnderTheItems) {
   keep("Quillop records 1\n60 120 2026-03-01\n60 9 2026-03-02\n90 31 2026-02-01\n");
   terminal.type(kEnter);
-  EXPECT_TRUE(runMainMenu(game, 0, extras));
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
   EXPECT_EQ(itemRows(), kPlaySelected);
   EXPECT_EQ(bestRows(terminal),
             (std::vector<std::string>{centred("Best scores for 60 seconds"), centred("1.  120   2026-03-01"),
@@ -219,12 +222,60 @@ TEST_F(MenuRecordsTest, TheBestScoresForTheTimeChosenStandUnderTheItems) {
 TEST_F(MenuRecordsTest, ANoticeAboutTheRecordsIsShownOnce) {
   keep("nonsense");
   terminal.type(kEnter);
-  EXPECT_TRUE(runMainMenu(game, 0, extras));
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
   EXPECT_EQ(terminal.row(20),
             centred("Records file made no sense: kept as records.txt.bad; records start anew."));
   terminal.type(kEnter);
-  EXPECT_TRUE(runMainMenu(game, 0, extras));
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
   EXPECT_EQ(terminal.row(20), "");
+}
+
+class MenuDailyTest : public MenuTest {
+ protected:
+  /// Opens the daily results of a file holding the lines of these dates.
+  void keep(const std::vector<std::string>& dates) {
+    std::string text = "Quillop daily 1\n";
+    for (const std::string& date : dates)
+      text += date + ' ' + dailyGameCode(date) + " 57 3 12/40 8/31 2/25\n";
+    folder.write("daily.txt", text);
+    results.load();
+  }
+
+  support::TempFolder folder;
+  daily::Store results{folder.path(), [] { return std::string("2027-01-02"); }};
+  Extras extras{true, nullptr, {}, &results};
+};
+
+TEST_F(MenuDailyTest, DStartsTheDailyGameWhereTheTitleScreenOffersIt) {
+  terminal.type("d");
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kDaily);
+  terminal.type("D");
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kDaily);
+  EXPECT_EQ(terminal.row(18), centred("D: today's game, 2027-01-02"));
+  // Without the daily game, as in the classic game, D does nothing.
+  terminal.type(std::string("dD") + kEnter);
+  EXPECT_EQ(runMainMenu(game, 0), MenuChoice::kPlay);
+  EXPECT_EQ(terminal.row(18), "");
+  EXPECT_EQ(terminal.row(19), "");
+}
+
+TEST_F(MenuDailyTest, TodaysResultAndTheStreaksStandUnderTheBestScores) {
+  struct Case {
+    std::vector<std::string> dates;
+    std::string row;
+  };
+  for (const Case& c :
+       {Case{{}, "Streak: 0 days   Best streak: 0 days"},
+        Case{{"2026-12-30", "2026-12-31", "2027-01-01"}, "Streak: 3 days   Best streak: 3 days"},
+        Case{{"2026-12-20", "2026-12-21", "2027-01-02"},
+             "Today: 57 points in 3 rounds   Streak: 1 day   Best streak: 2 days"}}) {
+    keep(c.dates);
+    support::FakeTerminal shown;
+    shown.type(kEnter);
+    EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
+    EXPECT_EQ(shown.row(19), centred(c.row));
+    EXPECT_EQ(shown.screen().scrolls(), 0);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,28 @@
+#pragma once
+// Game codes: six characters that name the words of a game, so that anyone
+// with the same word list can play them again. They are read aloud and
+// typed, so the alphabet leaves out the letters that look like digits or
+// like each other (I, L, O, U), and they are read in either case.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+constexpr size_t kGameCodeLength = 6;
+/// 32 characters: five bits each, 30 bits a code.
+constexpr std::string_view kGameCodeAlphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
+
+/// The code typed, in capitals; nothing when it is not kGameCodeLength
+/// characters of the alphabet (in either case).
+std::optional<std::string> parseGameCode(std::string_view typed);
+
+/// The code of the low 30 bits of number.
+std::string gameCodeOf(uint32_t number);
+
+/// A code for a new game: from the clock, and from what makes two games
+/// started in the same second differ.
+std::string newGameCode();
+
+/// The code of the daily game of date (YYYY-MM-DD): the same for everyone.
+std::string dailyGameCode(const std::string& date);

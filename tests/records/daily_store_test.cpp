@@ -1,0 +1,128 @@
+#include "records/daily_store.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/game_code.h"
+#include "support/temp_folder.h"
+
+// Through temporary folders, as the best scores' tests; without forked
+// rivals, so the Windows build runs these too.
+namespace {
+
+namespace fs = std::filesystem;
+using daily::Result;
+
+constexpr const char* kToday = "2026-12-07";
+
+std::string contentsOf(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream contents;
+  contents << file.rdbuf();
+  return contents.str();
+}
+
+std::string lineOn(const std::string& date, const std::string& rest) {
+  return date + ' ' + dailyGameCode(date) + ' ' + rest + '\n';
+}
+
+class DailyStoreTest : public ::testing::Test {
+ protected:
+  daily::Store store(const std::string& place) const {
+    daily::Store opened(place, [] { return std::string(kToday); });
+    opened.load();
+    return opened;
+  }
+  daily::Store store() const { return store(folder.path() + "/quillop"); }
+  std::string file() const { return folder.path() + "/quillop/daily.txt"; }
+  void writeFile(const std::string& text) const {
+    fs::create_directories(folder.path() + "/quillop");
+    folder.write("quillop/daily.txt", text);
+  }
+
+  support::TempFolder folder;
+};
+
+TEST_F(DailyStoreTest, TheFirstGameOfADateCountsAndLaterOnesArePractice) {
+  daily::Store first = store();
+  daily::Play counted(first, kToday);
+  EXPECT_FALSE(counted.practice());
+  EXPECT_EQ(counted.code(), dailyGameCode(kToday));
+  counted.countRound({3, 9});
+  counted.countRound({1, 7});
+  counted.finish(25);
+  EXPECT_FALSE(counted.practice());
+  EXPECT_EQ(contentsOf(file()), "Quillop daily 1\n" + lineOn(kToday, "25 2 3/9 1/7"));
+  EXPECT_EQ(first.takeNotice(), "");
+
+  daily::Play again(first, kToday);
+  EXPECT_TRUE(again.practice());
+  again.countRound({9, 9});
+  again.finish(99);
+  daily::Store next = store();
+  ASSERT_EQ(next.results().size(), 1U);
+  EXPECT_EQ(next.results()[0].score, 25U);
+  EXPECT_TRUE(daily::Play(next, kToday).practice());
+}
+
+// Another copy of the program that kept the date's result while this game
+// was played wins: this game turns out to be practice.
+TEST_F(DailyStoreTest, AResultKeptMeanwhileByAnotherCopyWins) {
+  daily::Store mine = store();
+  daily::Play play(mine, kToday);
+  daily::Store other = store();
+  EXPECT_TRUE(other.keep(Result{kToday, dailyGameCode(kToday), 40, {{4, 8}}}));
+  play.countRound({1, 8});
+  play.finish(3);
+  EXPECT_TRUE(play.practice());
+  EXPECT_EQ(mine.results()[0].score, 40U);
+}
+
+TEST_F(DailyStoreTest, LinesThatMakeNoSenseAreSkippedAndTheFileAsItWasKeptAside) {
+  const std::string asItWas = "Quillop daily 1\r\n" + lineOn("2026-12-05", "8 1 2/9") + "garbage\n" +
+                              lineOn("2026-12-06", "9 1 3/9") + "\n";
+  writeFile(asItWas);
+  daily::Store loaded = store();
+  EXPECT_EQ(loaded.results().size(), 2U);
+  EXPECT_EQ(loaded.takeNotice(),
+            "1 line of the daily results made no sense and was skipped; the file was kept as daily.txt.bad.");
+  EXPECT_EQ(contentsOf(file() + ".bad"), asItWas);
+  EXPECT_EQ(contentsOf(file()),
+            "Quillop daily 1\n" + lineOn("2026-12-05", "8 1 2/9") + lineOn("2026-12-06", "9 1 3/9"));
+  EXPECT_EQ(store().takeNotice(), "");  // set aside once, not at every reading
+}
+
+TEST_F(DailyStoreTest, AFileThatCannotBeReadOrIsNotOursIsSetAsideWhole) {
+  writeFile("Quillop records 1\n60 5 2026-12-01\n");
+  EXPECT_EQ(store().takeNotice(),
+            "Daily results file made no sense: kept as daily.txt.bad; daily results start anew.");
+  EXPECT_EQ(contentsOf(file() + ".bad"), "Quillop records 1\n60 5 2026-12-01\n");
+  fs::create_directory(file());
+  daily::Store loaded = store();
+  EXPECT_EQ(loaded.takeNotice(),
+            "Daily results file unreadable: kept as daily.txt.bad.2; daily results start anew.");
+  EXPECT_TRUE(fs::is_directory(file() + ".bad.2"));
+  EXPECT_TRUE(loaded.keep(Result{kToday, dailyGameCode(kToday), 1, {{1, 3}}}));
+  EXPECT_EQ(store().results().size(), 1U);
+}
+
+TEST_F(DailyStoreTest, AFolderThatCannotBeWrittenKeepsTheResultForThisRun) {
+  folder.write("blocked", "a file where the folder should be");
+  for (const std::string& place : {folder.path() + "/blocked/quillop", std::string()}) {
+    daily::Store unsaved = store(place);
+    daily::Play play(unsaved, kToday);
+    play.countRound({2, 5});
+    play.finish(6);
+    EXPECT_FALSE(play.practice());
+    EXPECT_EQ(unsaved.takeNotice().substr(0, 31), "Daily results cannot be saved (") << place;
+    EXPECT_TRUE(daily::Play(unsaved, kToday).practice());
+    EXPECT_EQ(daily::streaksOf(unsaved.results(), kToday).current, 1U);
+  }
+}
+
+}  // namespace
