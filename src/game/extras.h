@@ -22,11 +22,11 @@ class Play;
 struct Extras {
   bool shown = false;                 ///< counts, feedback and the review
   records::Store* records = nullptr;  ///< the lasting best scores; none when null
-  /// What words mean, in the review and for the word of a lost round; none when null.
-  dictionary::MeaningsOnDemand* meanings = nullptr;
   /// The game's code, from which its rounds draw their words; empty: the
   /// classic game's draws from std::rand.
   std::string code = {};
   daily::Store* dailyResults = nullptr;  ///< the daily rows and key of the title screen; none when null
   daily::Play* dailyPlay = nullptr;      ///< while the daily game is played
+  /// What words mean, in the review and for the word of a lost round; none when null.
+  dictionary::MeaningsOnDemand* meanings = nullptr;
 };
