@@ -8,6 +8,7 @@
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "console/screen_grid.h"
 #include "console/terminal.h"
@@ -27,6 +28,8 @@ class OutputBuffer : public std::streambuf {
   void sendLines();
   /// True when the line output so far ends with a line end (or is empty).
   bool atLineStart() const { return atLineStart_; }
+  /// True once after anything landed on the grid.
+  bool takeDrawn() { return std::exchange(drawn_, false); }
 
  protected:
   int_type overflow(int_type ch) override;
@@ -44,6 +47,7 @@ class OutputBuffer : public std::streambuf {
   std::string pending_;
   bool onGrid_ = false;
   bool atLineStart_ = true;
+  bool drawn_ = false;
 };
 
 }  // namespace console

@@ -22,6 +22,11 @@ namespace {
 constexpr int kOpenStatisticsKey = 's';
 
 int endAtCommandLine(const Command& command, const std::string& programName) {
+  if (command.outcome == CommandOutcome::kShowVersion) {
+    writeVersion();
+    return kExitSuccess;
+  }
+  writeBanner();
   if (command.outcome == CommandOutcome::kShowUsage) {
     writeUsage(programName);
     return kExitSuccess;
@@ -85,6 +90,8 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts) {
   seedRandomGenerator();
   playGames(settings, game, parts);
   writeGoodbye();
+  // Keys typed on in the menu must not end the run before the goodbye is seen.
+  console::dropKeysFor(console::kUnheededKeysMs);
   console::readKey();
   return kExitSuccess;
 }
@@ -100,10 +107,11 @@ GameParts::GameParts()
 
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts) {
   WordGame game;
-  writeBanner();
   std::string programName = arguments.empty() ? std::string() : arguments[0];
   Command command = parseCommandLine(arguments);
+  // The version line stands alone, for scripts that read it.
   if (command.outcome != CommandOutcome::kRun) return endAtCommandLine(command, programName);
+  writeBanner();
   try {
     return runWithSettings(command.settings, game, parts);
   } catch (const console::InputEnded&) {

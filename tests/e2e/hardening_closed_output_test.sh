@@ -36,11 +36,14 @@ timeout -k 2 20 $emulator "$binary" -n -f "$work/words" >&- </dev/null 2>"$work/
 expect_quiet_success "standard output closed" "$status"
 
 # With the output closed, the keys still lead from the menu to the goodbye
-# and its last key ends the run. The keys come from a FIFO that stays open,
-# so the end of the input cannot be what ends it.
+# and its last key, typed once the goodbye has stood its first half second,
+# ends the run. The keys come from a FIFO that stays open, so the end of the
+# input cannot be what ends it.
 mkfifo "$work/keys"
 {
-  printf 'x\x1b[B\x1b[B\rk'
+  printf 'x\x1b[B\x1b[B\r'
+  sleep 1.5
+  printf 'k'
   exec sleep 30
 } >"$work/keys" &
 writer=$!

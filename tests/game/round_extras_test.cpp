@@ -28,7 +28,7 @@ class RoundExtrasTest : public RoundTest {
   /// input ends in the end-of-round wait.
   void playThenAtTheEnd(const std::string& keys, const std::string& atTheEnd) {
     terminal.typeAt(kTypingDelayMs, keys);
-    terminal.typeAt(kRoundMs + 100, atTheEnd);
+    terminal.typeAt(kRoundMs + kSpaceAfterRoundMs, atTheEnd);
     EXPECT_THROW(playGame(game, extras), console::InputEnded);
   }
 };
@@ -85,7 +85,7 @@ TEST_F(RoundExtrasTest, WShowsEveryWordWithTheFoundOnesMarked) {
 TEST_F(RoundExtrasTest, AnyKeyLeavesTheReviewForTheEndScreenAndSpaceGoesOn) {
   terminal.typeAt(kTypingDelayMs, "ant\r");
   // A one-page review: Page Down leaves it like any other key.
-  terminal.typeAt(kRoundMs + 100, std::string("W") + kPageDown + "wx ");
+  terminal.typeAt(kRoundMs + kSpaceAfterRoundMs, std::string("W") + kPageDown + "wx ");
   EXPECT_EQ(playGame(game, extras), 1u);
   EXPECT_EQ(terminal.unreadBytes(), 0u);
   EXPECT_EQ(occurrences(terminal.output(), "Every word of the round"), 2u);
@@ -100,7 +100,7 @@ TEST_F(RoundExtrasTest, AnyKeyLeavesTheReviewForTheEndScreenAndSpaceGoesOn) {
 
 TEST_F(RoundTest, ClassicScreensHaveNoneOfTheExtras) {
   terminal.typeAt(kTypingDelayMs, "ant\rnat\r");
-  terminal.typeAt(kRoundMs + 100, "w");
+  terminal.typeAt(kRoundMs + kSpaceAfterRoundMs, "w");
   EXPECT_THROW(playGame(game), console::InputEnded);
   EXPECT_EQ(terminal.row(2), bannerTextRow("GAME OVER! The word was: planet"));
   EXPECT_EQ(terminal.row(5), "");
@@ -149,7 +149,7 @@ TEST_F(RoundExtrasTest, AGameThatEntersTheBestFiveSaysSo) {
   // The first game stopped in its end-of-round wait, with ant still found.
   support::FakeTerminal next;
   next.typeAt(kTypingDelayMs, "tan\r");
-  next.typeAt(kRoundMs + 100, " ");
+  next.typeAt(kRoundMs + kSpaceAfterRoundMs, " ");
   EXPECT_EQ(playGame(game, extras), 1u);
   EXPECT_EQ(next.row(5), centred("Second best score for 30 seconds!"));
   EXPECT_EQ(recordNote(5, 120), "Fifth best score for 120 seconds!");
