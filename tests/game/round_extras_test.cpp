@@ -109,14 +109,18 @@ TEST_F(RoundTest, ClassicScreensHaveNoneOfTheExtras) {
   EXPECT_EQ(terminal.output().find("Every word"), std::string::npos);
 }
 
-// Every arrangement of six different letters is a word: 1,920 of them.
-TEST_F(RoundExtrasTest, ARootWithManyWordsIsPagedAndEveryWordIsOnOnePage) {
+// Every arrangement of three to six of six different letters: 1,920 words.
+std::vector<std::string> everyArrangementOfAbcdef() {
   std::set<std::string> arrangements;
   std::string letters = "abcdef";
   do {
     for (size_t length = 3; length <= 6; ++length) arrangements.insert(letters.substr(0, length));
   } while (std::next_permutation(letters.begin(), letters.end()));
-  const std::vector<std::string> all(arrangements.begin(), arrangements.end());
+  return {arrangements.begin(), arrangements.end()};
+}
+
+TEST_F(RoundExtrasTest, ARootWithManyWordsIsPagedAndEveryWordIsOnOnePage) {
+  const std::vector<std::string> all = everyArrangementOfAbcdef();
   useWords(all);
   const RoundWords words = findRoundWords(*game.dictionary, "fedcba");
   ASSERT_EQ(words.total(), 1920u);
@@ -136,6 +140,19 @@ TEST_F(RoundExtrasTest, ARootWithManyWordsIsPagedAndEveryWordIsOnOnePage) {
     EXPECT_EQ(pageTerminal.screen().scrolls(), 0);
   }
   EXPECT_EQ(seen, std::multiset<std::string>(all.begin(), all.end()));
+}
+
+TEST_F(RoundExtrasTest, TheReviewFooterKeepsItsPlaceFromPageToPage) {
+  useWords(everyArrangementOfAbcdef());
+  const RoundWords words = findRoundWords(*game.dictionary, "fedcba");
+  std::set<std::string> footers;
+  for (size_t turns : {0, 8, 9, 13}) {
+    support::FakeTerminal pageTerminal;
+    for (size_t i = 0; i < turns; ++i) pageTerminal.type(kPageDown);
+    EXPECT_THROW(showRoundReview(game, words), console::InputEnded);
+    footers.insert(pageTerminal.row(22).substr(0, pageTerminal.row(22).find("page")));
+  }
+  EXPECT_EQ(footers.size(), 1u);
 }
 
 TEST_F(RoundExtrasTest, AGameThatEntersTheBestFiveSaysSo) {
