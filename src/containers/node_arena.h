@@ -74,7 +74,9 @@ class NodeArena {
     nextBlockBytes_ = std::min(nextBlockBytes_ * 2, blockBytes_);
   }
 
-  size_t firstBlockBytes() const { return std::max(std::min(kFirstBlockBytes, blockBytes_), sizeof(NodeType)); }
+  size_t firstBlockBytes() const {
+    return std::max(std::min(kFirstBlockBytes, blockBytes_), sizeof(NodeType));
+  }
 
   size_t blockBytes_;
   size_t nextBlockBytes_;  ///< the size of the block added next

@@ -129,7 +129,8 @@ std::string freshTemporaryName(const fs::path& file) {
 }
 
 // A new file under a name nobody has used: found taken, another is drawn.
-bool writeTemporary(const fs::path& file, const std::string& text, std::string& temporary, std::string& reason) {
+bool writeTemporary(const fs::path& file, const std::string& text, std::string& temporary,
+                    std::string& reason) {
   for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
     temporary = freshTemporaryName(file);
     const NewFile made = writeNewFile(temporary, text, reason);

@@ -55,7 +55,8 @@ int exitStatus(pid_t child) {
 class RecordsStoreTest : public ::testing::Test {
  protected:
   records::Store store(uint32_t lockWaitMs = records::kLockWaitMs) const {
-    records::Store opened(folder.path() + "/quillop", [] { return std::string("2026-03-04"); }, lockWaitMs);
+    records::Store opened(
+        folder.path() + "/quillop", [] { return std::string("2026-03-04"); }, lockWaitMs);
     opened.load();
     return opened;
   }
@@ -84,7 +85,8 @@ TEST_F(RecordsStoreTest, AFileThatCannotBeReadOrMakesNoSenseIsKeptAside) {
   writeFile("high scores: lots\n");
   records::Store loaded = store();
   EXPECT_TRUE(loaded.best(60).empty());
-  EXPECT_EQ(loaded.takeNotice(), "Records file is not in our format: kept as records.txt.bad; records start anew.");
+  EXPECT_EQ(loaded.takeNotice(),
+            "Records file is not in our format: kept as records.txt.bad; records start anew.");
   EXPECT_EQ(loaded.takeNotice(), "");
   EXPECT_EQ(contentsOf(file() + ".bad"), "high scores: lots\n");
 
@@ -148,25 +150,28 @@ TEST_F(RecordsStoreTest, AWriteCutShortLeavesTheOldFileAsItWas) {
 }
 
 TEST_F(RecordsStoreTest, NoticesSayWhatWasWrong) {
-  writeFile(std::string(100 * 1024, 'x'));
+  writeFile(std::string(size_t{100} * 1024, 'x'));
   EXPECT_EQ(store().takeNotice(), "Records file is too large: kept as records.txt.bad; records start anew.");
   if (geteuid() == 0) return;  // the superuser reads any file
   writeFile("Quillop records 1\n");
   fs::permissions(file(), fs::perms::none);
-  EXPECT_EQ(store().takeNotice(),
-            "Records file could not be read (Permission denied): kept as records.txt.bad.2; records start anew.");
+  EXPECT_EQ(
+      store().takeNotice(),
+      "Records file could not be read (Permission denied): kept as records.txt.bad.2; records start anew.");
 }
 
 // CRLF, a blank line and no last line end are read; the bad lines are
 // skipped, kept in the copy set aside, and gone from the file.
 TEST_F(RecordsStoreTest, HandEditsKeepTheGoodLinesAndSetTheFileAsideOnce) {
-  const std::string edited = "Quillop records 1\r\n60 12 2026-01-01\r\n\r\n60 lots 2026-01-02\r\n90 7 2026-01-03";
+  const std::string edited =
+      "Quillop records 1\r\n60 12 2026-01-01\r\n\r\n60 lots 2026-01-02\r\n90 7 2026-01-03";
   writeFile(edited);
   records::Store loaded = store();
   EXPECT_EQ(loaded.best(60), (std::vector<Entry>{{12, "2026-01-01"}}));
   EXPECT_EQ(loaded.best(90), (std::vector<Entry>{{7, "2026-01-03"}}));
-  EXPECT_EQ(loaded.takeNotice(),
-            "Records file: 1 line that made no sense skipped; the file as it was is kept as records.txt.bad.");
+  EXPECT_EQ(
+      loaded.takeNotice(),
+      "Records file: 1 line that made no sense skipped; the file as it was is kept as records.txt.bad.");
   EXPECT_EQ(contentsOf(file() + ".bad"), edited);
   EXPECT_EQ(contentsOf(file()), "Quillop records 1\n60 12 2026-01-01\n90 7 2026-01-03\n");
   EXPECT_EQ(loaded.add(60, 3), 2);

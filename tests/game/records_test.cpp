@@ -43,8 +43,9 @@ TEST(RecordsTable, ItsTextReadsBackAsTheSameTable) {
 }
 
 TEST(RecordsTable, TextsThatAreNoRecordsFile) {
-  for (const std::string& text : {std::string(), std::string("Quillop records 2\n"), std::string("\0", 1),
-                                  "60 5 2026-01-01\n" + kHeader, std::string("Quillop records 1 \n60 5 2026-01-01\n")}) {
+  for (const std::string& text :
+       {std::string(), std::string("Quillop records 2\n"), std::string("\0", 1),
+        "60 5 2026-01-01\n" + kHeader, std::string("Quillop records 1 \n60 5 2026-01-01\n")}) {
     EXPECT_FALSE(records::parseTable(text)) << text;
   }
 }

@@ -146,7 +146,7 @@ TEST_F(RoundExtrasTest, TheReviewFooterKeepsItsPlaceFromPageToPage) {
   useWords(everyArrangementOfAbcdef());
   const RoundWords words = findRoundWords(*game.dictionary, "fedcba");
   std::set<std::string> footers;
-  for (size_t turns : {0, 8, 9, 13}) {
+  for (size_t turns : {0U, 8U, 9U, 13U}) {
     support::FakeTerminal pageTerminal;
     for (size_t i = 0; i < turns; ++i) pageTerminal.type(kPageDown);
     EXPECT_THROW(showRoundReview(game, words), console::InputEnded);
