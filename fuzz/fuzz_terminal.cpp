@@ -25,7 +25,11 @@ FuzzTerminal::FuzzTerminal(std::vector<TypedByte> script, Observer observer)
 
 FuzzTerminal::~FuzzTerminal() { console::install(previousTerminal_); }
 
-void FuzzTerminal::observe(bool waitsForKey) { observer_(*screen_, waitsForKey); }
+void FuzzTerminal::observe(bool waitsForKey) {
+  if (!shownSinceCheck_ && !waitsForKey) return;
+  shownSinceCheck_ = false;
+  observer_(*screen_, waitsForKey);
+}
 
 int FuzzTerminal::takeByte() {
   now_ = std::max(now_, script_[next_].atMs);
@@ -52,9 +56,13 @@ bool FuzzTerminal::byteWaiting() {
   return !nextByteIsLater(0);
 }
 
+// A sleep with no key due before it ends lasts until the next key is
+// typed, as a sleep of a busy or stopped system may: the passes it skips
+// would only have counted down, and each costs as much as one with a key.
 void FuzzTerminal::sleepMs(uint32_t ms) {
   observe(false);
   now_ += ms;
+  if (next_ < script_.size()) now_ = std::max(now_, script_[next_].atMs);
 }
 
 }  // namespace fuzz

@@ -2,8 +2,10 @@
 // The terminal behind the key fuzzer: it types a script of timed bytes,
 // keeps a virtual clock that moves only when the program sleeps or waits for
 // a key, and keeps what the program shows: its lines, then its screen grid.
-// Each time the program reads or tests the keys or sleeps, it hands the
-// screen to an observer, which checks the game at that moment.
+// Each time the program waits for a key, and each time it tests the keys or
+// sleeps after showing something new, it hands the screen to an observer,
+// which checks the game at that moment. The checks look at what the player
+// sees: a wait after nothing new was shown would look at the same screen.
 //
 // The fuzzer's bytes become the script: each byte is a key typed at the
 // current moment, except kPauseByte, which with the byte after it moves the
@@ -34,7 +36,8 @@ std::vector<TypedByte> keyScript(const uint8_t* data, size_t size);
 
 class FuzzTerminal : public console::Terminal {
  public:
-  /// Sees the screen at every key read, key test and sleep; waitsForKey
+  /// Sees the screen at every blocking key read, and at every other key read,
+  /// key test and sleep that follows something newly shown; waitsForKey
   /// tells that the program blocks for a key typed later.
   using Observer = std::function<void(const console::ScreenGrid& screen, bool waitsForKey)>;
 
@@ -52,18 +55,22 @@ class FuzzTerminal : public console::Terminal {
   void sleepMs(uint32_t ms) override;
   void writeText(std::string_view bytes) override {
     lines_.write(bytes);
-    screen_ = &lines_;
+    show(lines_);
   }
   void beginFullScreen() override {}
   // The console's grid outlives every present: it is looked at, not copied.
-  void present(const console::ScreenGrid& grid, bool) override { screen_ = &grid; }
+  void present(const console::ScreenGrid& grid, bool) override { show(grid); }
   void showMessage(std::string_view text) override {
     lines_.clear();
     lines_.write(text);
-    screen_ = &lines_;
+    show(lines_);
   }
 
  private:
+  void show(const console::ScreenGrid& screen) {
+    screen_ = &screen;
+    shownSinceCheck_ = true;
+  }
   void observe(bool waitsForKey);
   bool nextByteIsLater(uint32_t ms) const {
     return next_ < script_.size() && script_[next_].atMs > now_ + ms;
@@ -77,6 +84,7 @@ class FuzzTerminal : public console::Terminal {
   console::Terminal* previousTerminal_;
   console::ScreenGrid lines_;  // what was written before the screen, or a message
   const console::ScreenGrid* screen_ = &lines_;
+  bool shownSinceCheck_ = true;
 };
 
 }  // namespace fuzz

@@ -1,5 +1,6 @@
 #include "console/console.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <deque>
 #include <iostream>
@@ -77,7 +78,9 @@ void sendLines(bool continued) {
 }
 
 // Shows what was drawn since the program last waited, or the size request
-// in its place. Called before every wait.
+// in its place. Called before every wait; a wait with nothing new drawn
+// presents nothing, so a pass that only waits costs no comparison of the
+// screen with what the window shows.
 void refresh() {
   ConsoleState& s = state();
   bool windowChanged = terminal().takeWindowChange();
@@ -88,6 +91,7 @@ void refresh() {
   }
   if (windowChanged) lookAtWindow();
   if (s.showingRequest) return;
+  if (!s.output.takeDrawn() && !s.wholeWanted) return;
   terminal().present(s.grid, s.wholeWanted);
   s.wholeWanted = false;
 }
@@ -212,6 +216,27 @@ bool keyWaiting() {
     takeCodes(codes);
   }
   return !s.pendingCodes.empty() || s.decoder.hasPending();
+}
+
+// A key's codes are taken from what has arrived, then dropped; the end of
+// the input stops this, and the next read reports it.
+void dropArrivedKeys() {
+  ConsoleState& s = state();
+  do {
+    s.pendingCodes.clear();
+  } while (keyWaiting() && !s.pendingCodes.empty());
+}
+
+// Keys are looked for every pass of the round's length, so the screen
+// follows a resize meanwhile as it does during play.
+void dropKeysFor(uint32_t ms) {
+  constexpr uint32_t kStepMs = 50;
+  const uint32_t startMs = elapsedMs();
+  dropArrivedKeys();
+  for (uint32_t waited = 0; waited < ms; waited = elapsedMs() - startMs) {
+    sleepMs(std::min(ms - waited, kStepMs));
+    dropArrivedKeys();
+  }
 }
 
 uint32_t elapsedMs() { return terminal().nowMs(); }

@@ -83,6 +83,16 @@ int readKey();
 /// True when readKey would return at once (the end of input counts).
 bool keyWaiting();
 
+/// How long a screen that ends something (a round, the game) lets keys
+/// pass unheeded once it shows, so that keys meant for what came before do
+/// not leave it unseen.
+constexpr uint32_t kUnheededKeysMs = 500;
+
+/// Drops every key waiting now and every key that arrives in the next ms
+/// milliseconds, while what was drawn shows (and follows the window). Keys
+/// that answer the size request still do.
+void dropKeysFor(uint32_t ms);
+
 /// A monotonic millisecond clock; only differences of its values mean anything.
 uint32_t elapsedMs();
 

@@ -55,6 +55,7 @@ void OutputBuffer::take(std::string_view bytes) {
   if (bytes.empty()) return;
   if (onGrid_) {
     grid_.write(bytes);
+    drawn_ = true;
     return;
   }
   pending_.append(bytes);

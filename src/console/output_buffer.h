@@ -8,6 +8,7 @@
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "console/screen_grid.h"
 #include "platform/terminal.h"
@@ -32,6 +33,8 @@ class OutputBuffer : public std::streambuf {
   void sendCurrentLineAgain();
   /// True when the line output so far ends with a line end (or is empty).
   bool atLineStart() const { return atLineStart_; }
+  /// True once after anything landed on the grid.
+  bool takeDrawn() { return std::exchange(drawn_, false); }
 
  protected:
   int_type overflow(int_type ch) override;
@@ -58,6 +61,7 @@ class OutputBuffer : public std::streambuf {
   std::string openLine_;  ///< sent since the last line end
   bool openLineTooLong_ = false;
   std::string lastLine_;  ///< the last whole line sent, with its line end
+  bool drawn_ = false;
 };
 
 }  // namespace console

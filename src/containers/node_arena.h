@@ -5,6 +5,7 @@
 // stays where it is until release(); only elements that need no destructor
 // can live here, since nodes are never destroyed one by one.
 
+#include <algorithm>
 #include <cassert>
 #include <cstddef>
 #include <memory>
@@ -28,9 +29,14 @@ class NodeArena {
   /// only paid for once touched, so 1 MiB costs a small dictionary nothing
   /// and keeps the count of blocks of a large one small.
   static constexpr size_t kDefaultBlockBytes = size_t{1} << 20;
+  /// The first block is small and each next one twice the last, up to
+  /// blockBytes: a word list of a few lines then takes a few pages, not a
+  /// megabyte that a memory checker maps, marks and unmaps whole each time.
+  static constexpr size_t kFirstBlockBytes = size_t{1} << 14;
 
   /// blockBytes must hold at least one node.
-  explicit NodeArena(size_t blockBytes = kDefaultBlockBytes) : blockBytes_(blockBytes) {
+  explicit NodeArena(size_t blockBytes = kDefaultBlockBytes)
+      : blockBytes_(blockBytes), nextBlockBytes_(firstBlockBytes()) {
     assert(blockBytes >= sizeof(NodeType));
   }
   NodeArena(const NodeArena&) = delete;
@@ -53,6 +59,7 @@ class NodeArena {
   void release() {
     blocks_.clear();
     free_ = end_ = nullptr;
+    nextBlockBytes_ = firstBlockBytes();
   }
 
   size_t blockCount() const { return blocks_.size(); }
@@ -61,12 +68,18 @@ class NodeArena {
   // The default initialisation leaves the block's pages untouched, so the
   // system supplies each one only when a node is first written there.
   void addBlock() {
-    blocks_.push_back(std::unique_ptr<std::byte[]>(new std::byte[blockBytes_]));
+    blocks_.push_back(std::unique_ptr<std::byte[]>(new std::byte[nextBlockBytes_]));
     free_ = blocks_.back().get();
-    end_ = free_ + blockBytes_;
+    end_ = free_ + nextBlockBytes_;
+    nextBlockBytes_ = std::min(nextBlockBytes_ * 2, blockBytes_);
+  }
+
+  size_t firstBlockBytes() const {
+    return std::max(std::min(kFirstBlockBytes, blockBytes_), sizeof(NodeType));
   }
 
   size_t blockBytes_;
+  size_t nextBlockBytes_;  ///< the size of the block added next
   std::vector<std::unique_ptr<std::byte[]>> blocks_;
   std::byte* free_ = nullptr;  ///< the next node goes here
   std::byte* end_ = nullptr;   ///< the end of the newest block

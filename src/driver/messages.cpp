@@ -56,6 +56,8 @@ void writeBanner() {
             << "\n";
 }
 
+void writeVersion() { writeLine(std::string("quillop ") + QUILLOP_VERSION); }
+
 void writeUsage(const std::string& programName) {
   std::cout << "Usage:\n"
             << "   " << printable(programName) << " [arguments]\n\n"

@@ -19,6 +19,8 @@ std::string printable(std::string_view text);
 
 /// The credit line, the version line and an empty line, with bare newlines.
 void writeBanner();
+/// "quillop" and the program's version, then a line end.
+void writeVersion();
 /// The options, introduced by the name the program was invoked by.
 void writeUsage(const std::string& programName);
 /// What ended parsing early, an empty line and the usage text.

@@ -38,6 +38,8 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
   for (size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument.empty() || argument[0] != '-') continue;
+    if (argument == "--help") return endedBy(CommandOutcome::kShowUsage, argument);
+    if (argument == "--version") return endedBy(CommandOutcome::kShowVersion, argument);
     switch (argument.size() > 1 ? argument[1] : '\0') {
       case 'f':
         if (i + 1 == arguments.size()) return endedBy(CommandOutcome::kMissingFileName, argument);

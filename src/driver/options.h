@@ -27,7 +27,8 @@ struct Settings {
 
 enum class CommandOutcome {
   kRun,
-  kShowUsage,  ///< -h
+  kShowUsage,    ///< -h, or --help
+  kShowVersion,  ///< --version
   kUnrecognisedOption,
   kMissingFileName,  ///< -f was the last argument
   kMissingGameCode,  ///< -s was the last argument
@@ -45,7 +46,8 @@ struct Command {
 
 /// Reads arguments 1 onwards, left to right. An argument that does not
 /// begin with '-' is ignored; of one that does, only the second character
-/// counts, so -verbose acts as -v. The first option that ends the run ends
+/// counts, so -verbose acts as -v, except for --help and --version, which
+/// count only spelt out whole. The first option that ends the run ends
 /// parsing, and the arguments after it are never looked at.
 Command parseCommandLine(const std::vector<std::string>& arguments);
 

@@ -31,6 +31,11 @@ constexpr uint16_t kDailySeconds = 60;
 using SharedResult = std::optional<daily::Result>;
 
 int endAtCommandLine(const Command& command, const std::string& programName) {
+  if (command.outcome == CommandOutcome::kShowVersion) {
+    writeVersion();
+    return kExitSuccess;
+  }
+  writeBanner();
   if (command.outcome == CommandOutcome::kShowUsage) {
     writeUsage(programName);
     return kExitSuccess;
@@ -157,6 +162,8 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, S
   seedRandomGenerator();
   playGames(settings, game, parts, shared);
   writeGoodbye();
+  // Keys typed on in the menu must not end the run before the goodbye is seen.
+  console::dropKeysFor(console::kUnheededKeysMs);
   console::readKey();
   return kExitSuccess;
 }
@@ -172,10 +179,11 @@ GameParts::GameParts()
 
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts, SharedResult* dailyShared) {
   WordGame game;
-  writeBanner();
   std::string programName = arguments.empty() ? std::string() : arguments[0];
   Command command = parseCommandLine(arguments);
+  // The version line stands alone, for scripts that read it.
   if (command.outcome != CommandOutcome::kRun) return endAtCommandLine(command, programName);
+  writeBanner();
   try {
     return runWithSettings(command.settings, game, parts, dailyShared);
   } catch (const console::InputEnded&) {

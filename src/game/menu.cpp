@@ -74,8 +74,10 @@ MenuChoice runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras)
   console::clearScreen();
   drawTitleScreen(game, highScore);
   drawBottomBanner(kMenuHelp);
-  drawNotice(extras);
+  // A notice too long for one row takes the daily result's row, for the
+  // one menu that shows it.
   if (extras.dailyResults != nullptr) drawDailyRows(*extras.dailyResults);
+  drawNotice(extras);
   uint16_t selection = kPlay;
   for (;;) {
     drawItems(game, selection);

@@ -10,6 +10,8 @@ namespace {
 constexpr uint16_t kHeadingRow = 12;
 constexpr uint16_t kFirstPlaceRow = 13;
 constexpr uint16_t kNoticeRow = 20;
+constexpr uint16_t kLongNoticeRow = 19;
+constexpr size_t kNoticeWidth = 79;
 
 std::string padLeft(const std::string& text, size_t width) {
   return std::string(width - std::min(width, text.size()), ' ') + text;
@@ -39,4 +41,15 @@ void drawBestScores(const records::Store& store, uint16_t seconds) {
   }
 }
 
-void drawRecordsNotice(const std::string& notice) { drawCentredRow(kNoticeRow, notice); }
+// A notice too long for one row is broken at its last blank that fits and
+// takes the row above as well.
+void drawRecordsNotice(const std::string& notice) {
+  size_t split = std::string::npos;
+  if (notice.size() > kNoticeWidth) split = notice.rfind(' ', kNoticeWidth);
+  if (split == std::string::npos) {
+    drawCentredRow(kNoticeRow, notice);
+    return;
+  }
+  drawCentredRow(kLongNoticeRow, notice.substr(0, split));
+  drawCentredRow(kNoticeRow, notice.substr(split + 1));
+}

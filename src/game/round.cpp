@@ -121,7 +121,10 @@ void redrawEndScreen(const WordGame& game, const Round& round) {
   drawEndBanners(game, round);
 }
 
+// Keys typed as the time ran out were meant for the round: they must not
+// leave the end screen before it is seen.
 void waitForSpace(const WordGame& game, const Round& round) {
+  console::dropKeysFor(console::kUnheededKeysMs);
   for (int key = console::readKey(); key != console::kSpace; key = console::readKey()) {
     if (round.extrasShown && opensReview(key)) {
       showRoundReview(game, round.words, round.meanings);

@@ -29,10 +29,14 @@ std::string titleText(const WordGame& game, const RoundWords& words) {
          std::to_string(words.total());
 }
 
+// The page's place is as wide on every page, the last page's number
+// included, so the centred footer does not move as the pages turn.
 std::string footerText(size_t page, size_t pages) {
   if (pages == 1) return "* marks a word you found   Arrows: move   Other keys: back";
-  return "* found   Arrows: move   PgUp/PgDn: page " + std::to_string(page + 1) + " of " +
-         std::to_string(pages) + "   Other keys: back";
+  const std::string count = std::to_string(pages);
+  std::string place = "page " + std::to_string(page + 1) + " of " + count;
+  place.resize(std::string("page  of ").size() + 2 * count.size(), ' ');
+  return "* found   Arrows: move   PgUp/PgDn: " + place + "   Other keys: back";
 }
 
 // The word under the cursor in reverse video, or between brackets (over

@@ -1,41 +1,57 @@
 #pragma once
-// What keeping the records needs from the operating system beyond the
-// standard library: where the player's state belongs, a lock that running
-// copies of the program share, and replacing a file so that it is always
-// either the old file or the new one, whole. One implementation per
-// system (platform/posix/records_file.cpp, platform/windows/records_file.cpp),
-// chosen by the build.
+// What keeping the records and the other state files needs from the
+// operating system beyond the standard library: where the player's state
+// belongs, a lock that running copies of the program share, a new file that
+// only this program can have made, and a rename that lasts. One
+// implementation per platform (records_file_posix.cpp,
+// records_file_windows.cpp), chosen by the build.
 
 #include <cstdint>
 #include <string>
 
 namespace records {
 
-/// The folder the records belong in: on POSIX systems $XDG_STATE_HOME/quillop
-/// (an empty or relative value counts as unset), else
-/// $HOME/.local/state/quillop; on Windows %LOCALAPPDATA%\Quillop. Empty when
-/// the environment names none of these.
+/// The folder the records belong in: on POSIX systems $XDG_STATE_HOME/quillop,
+/// else $HOME/.local/state/quillop, where an empty or relative value counts
+/// as unset; on Windows %LOCALAPPDATA%\Quillop. Empty when the environment
+/// names none of these.
 std::string stateFolder();
 
-/// Writes text to a new file beside path, flushes it to the disk and then
-/// renames it over path. On failure path is as it was, and reason says why.
-bool replaceFile(const std::string& path, const std::string& text, std::string& reason);
+enum class NewFile {
+  kWritten,    ///< made, written and flushed to the disk
+  kNameTaken,  ///< something (a file, a link) has the name already; it is left alone
+  kFailed,     ///< see reason; nothing is left at the name
+};
 
-/// An exclusive lock on the file at path (created when missing), held from
-/// construction, waiting for any other holder, until destruction.
+/// Creates a file at path that did not exist before, never through a link,
+/// writes text to it and flushes it to the disk.
+NewFile writeNewFile(const std::string& path, const std::string& text, std::string& reason);
+
+/// Renames from over to, replacing it, and makes the rename last on the disk.
+bool renameOver(const std::string& from, const std::string& to, std::string& reason);
+
+/// How long a lock is waited for before the program goes on without it.
+constexpr uint32_t kLockWaitMs = 2000;
+
+/// An exclusive lock on the file at path (created when missing, never
+/// through a link), held from construction until destruction. Another
+/// holder is waited for at most waitMs.
 class FileLock {
  public:
-  explicit FileLock(const std::string& path);
+  explicit FileLock(const std::string& path, uint32_t waitMs = kLockWaitMs);
   ~FileLock();
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
 
   /// False when the lock file could not be opened or locked; reason says why.
   bool held() const { return held_; }
+  /// Not held because another holder kept it the whole wait.
+  bool timedOut() const { return timedOut_; }
   const std::string& reason() const { return reason_; }
 
  private:
   bool held_ = false;
+  bool timedOut_ = false;
   std::string reason_;
   std::intptr_t handle_ = -1;  ///< the platform's handle of the open lock file, or -1
 };

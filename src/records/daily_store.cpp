@@ -5,7 +5,7 @@
 
 #include "game/game_code.h"
 #include "platform/records_file.h"
-#include "records/state_files.h"
+#include "records/state_file.h"
 
 namespace daily {
 namespace {
@@ -18,56 +18,36 @@ constexpr const char* kLockName = "records.lock";
 // A line a day for a lifetime is well under this; a file far larger is not ours.
 constexpr std::uintmax_t kLargestFile = 4 << 20;
 
-std::string fileName(const std::string& path) { return fs::path(path).filename().string(); }
-
 }  // namespace
 
-Store::Store(std::string folder, std::function<std::string()> today)
-    : folder_(std::move(folder)), today_(std::move(today)) {}
+Store::Store(std::string folder, std::function<std::string()> today, uint32_t lockWaitMs)
+    : folder_(std::move(folder)), today_(std::move(today)), lockWaitMs_(lockWaitMs) {}
 
 std::string Store::pathOf(const char* name) const { return (fs::path(folder_) / name).string(); }
 
 void Store::load() {
   if (folder_.empty()) return;
-  const records::FileLock lock(pathOf(kLockName));
-  saved_ = shown_ = readKeepingAside();
+  const records::FileLock lock(pathOf(kLockName), lockWaitMs_);
+  saved_ = shown_ = read(lock.held());
 }
 
-std::vector<Result> Store::readKeepingAside() {
-  std::string text;
-  const records::ReadOutcome outcome = records::readFile(pathOf(kFileName), text, kLargestFile);
-  if (outcome == records::ReadOutcome::kMissing) return {};
-  if (outcome == records::ReadOutcome::kRead) {
-    if (std::optional<History> history = parseHistory(text)) {
-      if (history->skippedLines > 0) cleanOut(*history);
-      return history->results;
-    }
-  }
-  setAside(outcome == records::ReadOutcome::kFailed);
-  return {};
-}
-
-void Store::setAside(bool unreadable) {
-  const std::string what = unreadable ? "Daily results file unreadable" : "Daily results file made no sense";
-  const std::string aside = records::moveAside(pathOf(kFileName));
-  notice_ = aside.empty() ? what + " and could not be moved; daily results start anew."
-                          : what + ": kept as " + fileName(aside) + "; daily results start anew.";
-}
-
-// The file as it was is kept aside, and written again without the lines
-// that made no sense, so they are set aside once, not at every reading.
-void Store::cleanOut(const History& history) {
-  const std::string aside = records::copyAside(pathOf(kFileName));
-  const bool one = history.skippedLines == 1;
-  notice_ = std::to_string(history.skippedLines) + (one ? " line" : " lines") +
-            " of the daily results made no sense and " + (one ? "was" : "were") + " skipped";
-  if (aside.empty()) {
-    notice_ += '.';
-    return;
-  }
-  notice_ += "; the file was kept as " + fileName(aside) + '.';
+// Lines skipped are in the copy set aside: the file is written again
+// without them at once, so the next read does not set them aside again.
+std::vector<Result> Store::read(bool locked) {
+  std::vector<Result> results;
+  const records::TextParser parse = [&results](std::string_view text) -> std::optional<size_t> {
+    std::optional<History> history = parseHistory(text);
+    if (!history) return std::nullopt;
+    results = std::move(history->results);
+    return history->skippedLines;
+  };
+  const records::StateFileRead read = records::readStateFile(
+      pathOf(kFileName), parse, records::FileWords{"Daily results file", "daily results start anew"}, locked,
+      kLargestFile);
+  if (!read.notice.empty()) notice_ = read.notice;
   std::string reason;
-  records::replaceFile(pathOf(kFileName), historyText(history.results), reason);
+  if (locked && read.skippedLines > 0) records::replaceFile(pathOf(kFileName), historyText(results), reason);
+  return results;
 }
 
 // Read afresh under the lock: a result another copy kept meanwhile wins.
@@ -76,13 +56,13 @@ bool Store::save(bool& kept, std::string& reason) {
     reason = "no home folder";
     return false;
   }
-  if (!records::makeFolder(folder_, reason)) return false;
-  const records::FileLock lock(pathOf(kLockName));
+  if (!records::makeStateFolder(folder_, reason)) return false;
+  const records::FileLock lock(pathOf(kLockName), lockWaitMs_);
   if (!lock.held()) {
-    reason = lock.reason();
+    reason = std::string(kLockName) + (lock.timedOut() ? " is " : ": ") + lock.reason();
     return false;
   }
-  std::vector<Result> merged = readKeepingAside();
+  std::vector<Result> merged = read(true);
   for (const Result& result : unsaved_) kept = addResult(merged, result);
   if (!records::replaceFile(pathOf(kFileName), historyText(merged), reason)) return false;
   saved_ = shown_ = std::move(merged);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/records_file.h"
 #include "records/daily_results.h"
 
 namespace daily {
@@ -20,11 +21,13 @@ class Store {
  public:
   /// Keeps the results in folder (empty: nowhere, so they last only for
   /// this run). today gives the date of today's game, YYYY-MM-DD.
-  Store(std::string folder, std::function<std::string()> today);
+  /// A lock another copy holds is waited for at most lockWaitMs.
+  Store(std::string folder, std::function<std::string()> today, uint32_t lockWaitMs = records::kLockWaitMs);
 
   /// Reads the file. One that cannot be read or whose header is not ours is
   /// renamed aside and the results start empty; one with lines that make no
-  /// sense is copied aside and written again without them.
+  /// sense is copied aside and written again without them. Without the lock
+  /// the file is read, but nothing is set aside or written.
   void load();
   /// Keeps result as its date's result unless the date has one already,
   /// also one that another copy of the program wrote meanwhile; true when
@@ -38,13 +41,12 @@ class Store {
 
  private:
   std::string pathOf(const char* name) const;
-  std::vector<Result> readKeepingAside();
-  void setAside(bool unreadable);
-  void cleanOut(const History& history);
+  std::vector<Result> read(bool locked);
   bool save(bool& kept, std::string& reason);
 
   std::string folder_;
   std::function<std::string()> today_;
+  uint32_t lockWaitMs_;
   std::vector<Result> saved_;    ///< as the file held it when last read or written
   std::vector<Result> unsaved_;  ///< results of this run the file does not hold yet
   std::vector<Result> shown_;    ///< saved_ with the unsaved results

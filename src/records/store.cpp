@@ -2,12 +2,10 @@
 
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "platform/records_file.h"
-#include "records/state_files.h"
+#include "records/state_file.h"
 
 namespace records {
 namespace {
@@ -16,67 +14,8 @@ namespace fs = std::filesystem;
 
 constexpr const char* kFileName = "records.txt";
 constexpr const char* kLockName = "records.lock";
-constexpr const char* kAsideSuffix = ".bad";
-// A full table is well under a kilobyte; a file far larger is not ours.
-constexpr std::uintmax_t kLargestFile = 65536;
-constexpr int kAsideAttempts = 1000;
 
 }  // namespace
-
-ReadOutcome readFile(const std::string& path, std::string& text, std::uintmax_t largest) {
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  if (status.type() == fs::file_type::not_found) return ReadOutcome::kMissing;
-  if (status.type() != fs::file_type::regular || fs::file_size(path, error) > largest || error) {
-    return ReadOutcome::kFailed;
-  }
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream contents;
-  contents << file.rdbuf();
-  if (!file) return ReadOutcome::kFailed;
-  text = contents.str();
-  return ReadOutcome::kRead;
-}
-
-// Callers hold the lock, so no other copy of the program takes the same
-// name meanwhile.
-std::string moveAside(const std::string& path) {
-  for (int attempt = 1; attempt <= kAsideAttempts; ++attempt) {
-    std::string aside = path + kAsideSuffix;
-    if (attempt > 1) {
-      aside += '.';
-      aside += std::to_string(attempt);
-    }
-    std::error_code error;
-    if (fs::exists(fs::symlink_status(aside, error))) continue;
-    fs::rename(path, aside, error);
-    return error ? std::string() : aside;
-  }
-  return {};
-}
-
-std::string copyAside(const std::string& path) {
-  for (int attempt = 1; attempt <= kAsideAttempts; ++attempt) {
-    std::string aside = path + kAsideSuffix;
-    if (attempt > 1) {
-      aside += '.';
-      aside += std::to_string(attempt);
-    }
-    std::error_code error;
-    if (fs::exists(fs::symlink_status(aside, error))) continue;
-    fs::copy_file(path, aside, error);
-    return error ? std::string() : aside;
-  }
-  return {};
-}
-
-// The folder is the player's own: private where the platform has such modes.
-bool makeFolder(const std::string& folder, std::string& reason) {
-  std::error_code error;
-  if (fs::create_directories(folder, error)) fs::permissions(folder, fs::perms::owner_all, error);
-  if (error) reason = error.message();
-  return !error;
-}
 
 std::string localDate() {
   const std::time_t now = std::time(nullptr);
@@ -85,37 +24,38 @@ std::string localDate() {
   return date;
 }
 
-Store::Store(std::string folder, std::function<std::string()> today)
-    : folder_(std::move(folder)), today_(std::move(today)) {}
+Store::Store(std::string folder, std::function<std::string()> today, uint32_t lockWaitMs)
+    : folder_(std::move(folder)), today_(std::move(today)), lockWaitMs_(lockWaitMs) {}
 
 std::string Store::pathOf(const char* name) const { return (fs::path(folder_) / name).string(); }
 
 // The lock keeps a file that another copy is just replacing from being
-// taken for nonsense; without a folder to lock in there is nothing to read.
+// taken for nonsense. Without the lock the file is still whole (it is only
+// ever replaced by a rename), so it is read, but nothing is set aside.
 void Store::load() {
   if (folder_.empty()) return;
-  const FileLock lock(pathOf(kLockName));
-  saved_ = readKeepingAside();
+  const FileLock lock(pathOf(kLockName), lockWaitMs_);
+  saved_ = read(lock.held());
   shown_ = saved_;
 }
 
-Table Store::readKeepingAside() {
-  std::string text;
-  const ReadOutcome outcome = readFile(pathOf(kFileName), text, kLargestFile);
-  if (outcome == ReadOutcome::kMissing) return {};
-  if (outcome == ReadOutcome::kRead) {
-    if (std::optional<Table> table = parseTable(text)) return *table;
-  }
-  keepAside(outcome == ReadOutcome::kFailed);
-  return {};
-}
-
-void Store::keepAside(bool unreadable) {
-  const std::string what = unreadable ? "Records file unreadable" : "Records file made no sense";
-  const std::string aside = moveAside(pathOf(kFileName));
-  notice_ = aside.empty()
-                ? what + " and could not be moved; records start anew."
-                : what + ": kept as " + fs::path(aside).filename().string() + "; records start anew.";
+// Lines skipped are in the copy set aside: the file is written again
+// without them at once, so the next read does not set them aside again.
+Table Store::read(bool locked) {
+  Table table;
+  const TextParser parse = [&table](std::string_view text) -> std::optional<size_t> {
+    size_t skipped = 0;
+    std::optional<Table> parsed = parseTable(text, &skipped);
+    if (!parsed) return std::nullopt;
+    table = std::move(*parsed);
+    return skipped;
+  };
+  const StateFileRead result =
+      readStateFile(pathOf(kFileName), parse, FileWords{"Records file", "records start anew"}, locked);
+  if (!result.notice.empty()) notice_ = result.notice;
+  std::string reason;
+  if (locked && result.skippedLines > 0) replaceFile(pathOf(kFileName), table.text(), reason);
+  return table;
 }
 
 Table Store::withUnsaved(Table table, int& lastPlace) const {
@@ -129,13 +69,13 @@ bool Store::save(int& place, std::string& reason) {
     reason = "no home folder";
     return false;
   }
-  if (!makeFolder(folder_, reason)) return false;
-  const FileLock lock(pathOf(kLockName));
+  if (!makeStateFolder(folder_, reason)) return false;
+  const FileLock lock(pathOf(kLockName), lockWaitMs_);
   if (!lock.held()) {
-    reason = lock.reason();
+    reason = std::string(kLockName) + (lock.timedOut() ? " is " : ": ") + lock.reason();
     return false;
   }
-  const Table current = readKeepingAside();
+  const Table current = read(true);
   const Table merged = withUnsaved(current, place);
   if (merged != current && !replaceFile(pathOf(kFileName), merged.text(), reason)) return false;
   saved_ = shown_ = merged;

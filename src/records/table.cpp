@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "records/state_file.h"
+
 namespace records {
 namespace {
 
-constexpr std::string_view kHeader = "Quillop records 1";
 constexpr uint16_t kTimes[] = {30, 60, 90, 120};
 constexpr size_t kDateLength = 10;  // YYYY-MM-DD
 
@@ -37,6 +38,8 @@ std::optional<uint32_t> takeNumber(std::string_view& line) {
   return value;
 }
 
+}  // namespace
+
 bool addLine(Table& table, std::string_view line) {
   const std::optional<uint32_t> seconds = takeNumber(line);
   const std::optional<uint32_t> score = takeNumber(line);
@@ -44,8 +47,6 @@ bool addLine(Table& table, std::string_view line) {
   table.add(static_cast<uint16_t>(*seconds), Entry{*score, std::string(line)});
   return true;
 }
-
-}  // namespace
 
 int Table::add(uint16_t seconds, const Entry& entry) {
   if (entry.score == 0) return 0;
@@ -74,15 +75,15 @@ std::string Table::text() const {
   return text;
 }
 
-std::optional<Table> parseTable(std::string_view text) {
-  if (!text.starts_with(std::string(kHeader) + '\n')) return std::nullopt;
-  text.remove_prefix(kHeader.size() + 1);
+std::optional<Table> parseTable(std::string_view text, size_t* skipped) {
+  const std::vector<std::string_view> lines = textLines(text);
+  if (lines.empty() || lines.front() != kHeader) return std::nullopt;
   Table table;
-  while (!text.empty()) {
-    const size_t end = text.find('\n');
-    if (end == std::string_view::npos || !addLine(table, text.substr(0, end))) return std::nullopt;
-    text.remove_prefix(end + 1);
+  size_t senseless = 0;
+  for (size_t i = 1; i < lines.size(); ++i) {
+    if (!addLine(table, lines[i])) ++senseless;
   }
+  if (skipped != nullptr) *skipped = senseless;
   return table;
 }
 

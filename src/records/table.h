@@ -40,7 +40,16 @@ class Table {
   std::map<uint16_t, std::vector<Entry>> lists_;
 };
 
-/// The table a file's text holds; nothing when the text is not such a file.
-std::optional<Table> parseTable(std::string_view text);
+/// The first line of a records file.
+constexpr std::string_view kHeader = "Quillop records 1";
+
+/// Adds one line "SECONDS SCORE YYYY-MM-DD" to table; false when the line
+/// makes no sense (and table is as it was).
+bool addLine(Table& table, std::string_view line);
+
+/// The table a file's text holds, read leniently (see textLines): a line
+/// that makes no sense is skipped and counted in skipped. Nothing when the
+/// first line is not the header.
+std::optional<Table> parseTable(std::string_view text, size_t* skipped = nullptr);
 
 }  // namespace records

@@ -96,6 +96,32 @@ TEST_F(RunTest, UsageAloneAfterTheBanner) {
   EXPECT_EQ(recorder.viewerOpened, 0);
 }
 
+TEST_F(RunTest, LongHelpIsTheUsageAndLongVersionALineAlone) {
+  EXPECT_EQ(run({"--help"}), driver::kExitSuccess);
+  const std::string usage = output();
+  support::FakeTerminal shortHelp;
+  EXPECT_EQ(run({"-h"}), driver::kExitSuccess);
+  EXPECT_EQ(shortHelp.output(), usage);
+
+  support::FakeTerminal version;
+  EXPECT_EQ(run({"--version", "-h"}), driver::kExitSuccess);
+  EXPECT_EQ(version.output(), std::string("quillop ") + QUILLOP_VERSION + "\r\n");
+  support::FakeTerminal otherLong;
+  EXPECT_EQ(run({"--verbose"}), driver::kExitUsageError);
+}
+
+// The q that left the menu, and keys in the goodbye's first half second,
+// do not end the run before the goodbye is seen.
+TEST_F(RunTest, KeysTypedOnDoNotSkipTheGoodbye) {
+  terminal.type("xq");
+  terminal.typeAt(400, "y");
+  terminal.typeAt(700, "z");
+  terminal.typeAt(900, "!");
+  EXPECT_EQ(run({"-f", playable()}), driver::kExitSuccess);
+  EXPECT_EQ(terminal.row(0), "Thank you for playing Quillop!");
+  EXPECT_EQ(terminal.unreadBytes(), 1U);
+}
+
 TEST_F(RunTest, UnreadableDictionaryEndsWithTheErrorBlock) {
   std::string missing = folder.path() + "/absent.txt";
   terminal.type("s");

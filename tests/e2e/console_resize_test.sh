@@ -59,7 +59,7 @@ tmux_type "${letters:0:1}"
 poll_until 5 '[ "$(tmux_row 7 | cut -c1)" = "${letters:0:1}" ]' || fail "the round took no key after the resizes"
 echo "ok: a round"
 
-tmux_wait_for "Press SPACE to continue." 40
+tmux_wait_for_end_screen "Press SPACE to continue." 40
 shrink_and_grow_back 70 20
 shrink_and_grow_back 80 23
 tmux_type " "
@@ -67,7 +67,7 @@ tmux_wait_for "-> Play!"
 tmux_keys Down Down
 tmux_wait_for "-> Exit"
 tmux_keys Enter
-tmux_wait_for "Press any key to continue..."
+tmux_wait_for_end_screen "Press any key to continue..."
 shrink_and_grow_back 70 20
 shrink_and_grow_back 80 23
 tmux_type "x"

@@ -72,7 +72,7 @@ for round in 1 2 3 4; do
   short=$(grep -m1 -v '^......$' "$words")
   [ -n "$short" ] && break
   submit "$(head -1 "$words")" "$(head -1 "$words"): +$((10 * round))"
-  tmux_wait_for "You go to the next round!" 40
+  tmux_wait_for_end_screen "You go to the next round!" 40
   tmux_keys Space
   tmux_wait_gone "You go to the next round!"
 done
@@ -91,7 +91,7 @@ submit "${letters:0:2}" "${letters:0:2}: too short"
 nonsense=$(no_word)
 submit "$nonsense" "$nonsense: not in the dictionary"
 
-tmux_wait_for "GAME OVER!" 40
+tmux_wait_for_end_screen "GAME OVER!" 40
 expect_row 5 "$(centred "New record for 30 seconds!")"
 # The round's word and what it means, or that no meaning is on file.
 word=$(tmux_row 2 | sed 's/.*The word was: \([a-z]*\).*/\1/')
@@ -110,7 +110,7 @@ tmux_keys Space
 tmux_wait_for "Best scores for 30 seconds"
 tmux_row 13 | grep -qE "^ +1\.  $score   [0-9]{4}-[0-9]{2}-[0-9]{2}\$" || fail "no record on the title screen"
 tmux_keys Down Down Enter
-tmux_wait_for "Thank you for playing Quillop!"
+tmux_wait_for_end_screen "Thank you for playing Quillop!"
 tmux_type "k"
 expect_shell_back_with_success
 
@@ -123,7 +123,7 @@ choose_thirty_seconds
 tmux_wait_for "Best scores for 30 seconds"
 tmux_row 13 | grep -qE "^ +1\.  $score   [0-9]{4}-[0-9]{2}-[0-9]{2}\$" || fail "the record did not last"
 tmux_keys Down Enter
-tmux_wait_for "Thank you for playing Quillop!"
+tmux_wait_for_end_screen "Thank you for playing Quillop!"
 tmux_type "k"
 expect_shell_back_with_success
 echo "1 passed, 0 failed"

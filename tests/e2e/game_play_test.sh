@@ -20,12 +20,12 @@ tmux_wait_for "Your Score: 10"
 expect_row 19 "  planet"
 expect_row 22 "$(banner_text_row "You got a 6 letter word!")"
 
-tmux_wait_for "You go to the next round!" 40
+tmux_wait_for_end_screen "You go to the next round!" 40
 expect_row 22 "$(banner_text_row "Press SPACE to continue.")"
 tmux_keys Space
 tmux_wait_for "You need a 6 letter word"
 expect_row 19 ""
-tmux_wait_for "GAME OVER! The word was: planet" 40
+tmux_wait_for_end_screen "GAME OVER! The word was: planet" 40
 expect_row 2 "$(banner_text_row "GAME OVER! The word was: planet")"
 tmux_keys Space
 
@@ -35,7 +35,7 @@ expect_row 6 "$(centred "Your Score: 10")"
 tmux_keys Down Down
 tmux_wait_for "-> Exit"
 tmux_keys Enter
-tmux_wait_for "Thank you for playing Quillop!"
+tmux_wait_for_end_screen "Thank you for playing Quillop!"
 expect_row 0 "Thank you for playing Quillop!"
 expect_row 2 "Press any key to continue..."
 tmux_type "k"

@@ -57,7 +57,9 @@ expect_output_failure "standard output closed" "$status"
 # input cannot be what ends it, and none of them is read.
 mkfifo "$work/keys"
 {
-  printf 'x\x1b[B\x1b[B\rk'
+  printf 'x\x1b[B\x1b[B\r'
+  sleep 1.5
+  printf 'k'
   exec sleep 30
 } >"$work/keys" &
 writer=$!

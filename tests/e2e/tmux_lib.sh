@@ -73,6 +73,14 @@ tmux_wait_for() {
   poll_until "${2:-10}" 'tmux_capture | grep -qF -- "$text"' || fail "the pane never showed: $text"
 }
 
+# As tmux_wait_for, for a screen that ends something (a round's end, the
+# goodbye): such a screen lets keys pass unheeded for its first half second,
+# so this also waits past that.
+tmux_wait_for_end_screen() {
+  tmux_wait_for "$@"
+  sleep 0.6
+}
+
 # Waits until the pane no longer shows the fixed text $1.
 tmux_wait_gone() {
   local text=$1

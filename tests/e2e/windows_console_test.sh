@@ -42,13 +42,13 @@ start_to_menu
 tmux_play_30_second_round_of_planet
 tmux_type "pl"
 poll_until 5 '[ "$(tmux_row 7 | cut -c1-2)" = pl ]' || fail "typed letters not shown: [$(tmux_row 7)]"
-tmux_wait_for "GAME OVER! The word was: planet" 40
+tmux_wait_for_end_screen "GAME OVER! The word was: planet" 40
 tmux_keys Space
 tmux_wait_for "-> Play!"
 tmux_keys Down Down
 tmux_wait_for "-> Exit"
 tmux_keys Enter
-tmux_wait_for "Thank you for playing Quillop!"
+tmux_wait_for_end_screen "Thank you for playing Quillop!"
 tmux_type "k"
 tmux_expect_recorded_end 0 before
 poll_until 1 '[ "$(tmux_pane_flag cursor_flag)" = 1 ]' || fail "the cursor is still hidden"

@@ -224,10 +224,19 @@ TEST_F(MenuRecordsTest, ANoticeAboutTheRecordsIsShownOnce) {
   terminal.type(kEnter);
   EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
   EXPECT_EQ(terminal.row(20),
-            centred("Records file made no sense: kept as records.txt.bad; records start anew."));
+            centred("Records file is not in our format: kept as records.txt.bad; records start anew."));
   terminal.type(kEnter);
   EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
   EXPECT_EQ(terminal.row(20), "");
+}
+
+TEST_F(MenuRecordsTest, ANoticeTooLongForARowTakesTheRowAbove) {
+  keep("Quillop records 1\n60 9 2026-03-02\n60 x\n");
+  terminal.type(kEnter);
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
+  EXPECT_EQ(terminal.row(19),
+            centred("Records file: 1 line that made no sense skipped; the file as it was is kept as"));
+  EXPECT_EQ(terminal.row(20), centred("records.txt.bad."));
 }
 
 class MenuDailyTest : public MenuTest {

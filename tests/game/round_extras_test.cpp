@@ -60,7 +60,7 @@ class RoundExtrasTest : public RoundTest {
   /// input ends in the end-of-round wait.
   void playThenAtTheEnd(const std::string& keys, const std::string& atTheEnd) {
     terminal.typeAt(kTypingDelayMs, keys);
-    terminal.typeAt(kRoundMs + 100, atTheEnd);
+    terminal.typeAt(kRoundMs + kSpaceAfterRoundMs, atTheEnd);
     EXPECT_THROW(playGame(game, extras), console::InputEnded);
   }
 };
@@ -117,7 +117,7 @@ TEST_F(RoundExtrasTest, WShowsEveryWordWithTheFoundOnesMarked) {
 TEST_F(RoundExtrasTest, AnyKeyLeavesTheReviewForTheEndScreenAndSpaceGoesOn) {
   terminal.typeAt(kTypingDelayMs, "ant\r");
   // A one-page review: Page Down leaves it like any other key.
-  terminal.typeAt(kRoundMs + 100, std::string("W") + kPageDown + "wx ");
+  terminal.typeAt(kRoundMs + kSpaceAfterRoundMs, std::string("W") + kPageDown + "wx ");
   EXPECT_EQ(playGame(game, extras), 1u);
   EXPECT_EQ(terminal.unreadBytes(), 0u);
   EXPECT_EQ(occurrences(terminal.output(), "Every word of the round"), 2u);
@@ -132,7 +132,7 @@ TEST_F(RoundExtrasTest, AnyKeyLeavesTheReviewForTheEndScreenAndSpaceGoesOn) {
 
 TEST_F(RoundTest, ClassicScreensHaveNoneOfTheExtras) {
   terminal.typeAt(kTypingDelayMs, "ant\rnat\r");
-  terminal.typeAt(kRoundMs + 100, "w");
+  terminal.typeAt(kRoundMs + kSpaceAfterRoundMs, "w");
   EXPECT_THROW(playGame(game), console::InputEnded);
   EXPECT_EQ(terminal.row(2), bannerTextRow("GAME OVER! The word was: planet"));
   EXPECT_EQ(terminal.row(5), "");
@@ -141,14 +141,18 @@ TEST_F(RoundTest, ClassicScreensHaveNoneOfTheExtras) {
   EXPECT_EQ(terminal.output().find("Every word"), std::string::npos);
 }
 
-// Every arrangement of six different letters is a word: 1,920 of them.
-TEST_F(RoundExtrasTest, ARootWithManyWordsIsPagedAndEveryWordIsOnOnePage) {
+// Every arrangement of three to six of six different letters: 1,920 words.
+std::vector<std::string> everyArrangementOfAbcdef() {
   std::set<std::string> arrangements;
   std::string letters = "abcdef";
   do {
     for (size_t length = 3; length <= 6; ++length) arrangements.insert(letters.substr(0, length));
   } while (std::next_permutation(letters.begin(), letters.end()));
-  const std::vector<std::string> all(arrangements.begin(), arrangements.end());
+  return {arrangements.begin(), arrangements.end()};
+}
+
+TEST_F(RoundExtrasTest, ARootWithManyWordsIsPagedAndEveryWordIsOnOnePage) {
+  const std::vector<std::string> all = everyArrangementOfAbcdef();
   useWords(all);
   const RoundWords words = findRoundWords(*game.dictionary, "fedcba");
   ASSERT_EQ(words.total(), 1920u);
@@ -170,6 +174,19 @@ TEST_F(RoundExtrasTest, ARootWithManyWordsIsPagedAndEveryWordIsOnOnePage) {
   EXPECT_EQ(seen, std::multiset<std::string>(all.begin(), all.end()));
 }
 
+TEST_F(RoundExtrasTest, TheReviewFooterKeepsItsPlaceFromPageToPage) {
+  useWords(everyArrangementOfAbcdef());
+  const RoundWords words = findRoundWords(*game.dictionary, "fedcba");
+  std::set<std::string> footers;
+  for (size_t turns : {0U, 8U, 9U, 13U}) {
+    support::FakeTerminal pageTerminal;
+    for (size_t i = 0; i < turns; ++i) pageTerminal.type(kPageDown);
+    EXPECT_THROW(showRoundReview(game, words), console::InputEnded);
+    footers.insert(pageTerminal.row(22).substr(0, pageTerminal.row(22).find("page")));
+  }
+  EXPECT_EQ(footers.size(), 1u);
+}
+
 TEST_F(RoundExtrasTest, AGameThatEntersTheBestFiveSaysSo) {
   support::TempFolder folder;
   records::Store store(folder.path(), [] { return std::string("2026-05-01"); });
@@ -181,7 +198,7 @@ TEST_F(RoundExtrasTest, AGameThatEntersTheBestFiveSaysSo) {
   // The first game stopped in its end-of-round wait, with ant still found.
   support::FakeTerminal next;
   next.typeAt(kTypingDelayMs, "tan\r");
-  next.typeAt(kRoundMs + 100, " ");
+  next.typeAt(kRoundMs + kSpaceAfterRoundMs, " ");
   EXPECT_EQ(playGame(game, extras), 1u);
   EXPECT_EQ(next.row(5), centred("Second best score for 30 seconds!"));
   EXPECT_EQ(recordNote(5, 120), "Fifth best score for 120 seconds!");

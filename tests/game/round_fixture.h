@@ -19,7 +19,7 @@
 namespace game_test {
 
 constexpr uint32_t kRoundMs = 30000;
-constexpr uint32_t kSpaceAfterRoundMs = 500;
+constexpr uint32_t kSpaceAfterRoundMs = 1000;
 constexpr uint32_t kRoundPeriodMs = kRoundMs + kSpaceAfterRoundMs;
 constexpr uint32_t kTypingDelayMs = 1000;
 

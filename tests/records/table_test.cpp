@@ -42,14 +42,32 @@ TEST(RecordsTable, ItsTextReadsBackAsTheSameTable) {
   EXPECT_EQ(records::parseTable(kHeader), Table());
 }
 
-TEST(RecordsTable, TextsThatMakeNoSense) {
+TEST(RecordsTable, TextsThatAreNoRecordsFile) {
   for (const std::string& text :
-       {std::string(), std::string("Quillop records 1"), std::string("Quillop records 2\n"), "\n" + kHeader,
-        kHeader + "60 5 2026-01-01", kHeader + "\n", kHeader + "45 5 2026-01-01\n",
-        kHeader + "60 -5 2026-01-01\n", kHeader + "60 4294967296 2026-01-01\n", kHeader + "60 5 2026-1-01\n",
-        kHeader + "60  5 2026-01-01\n", kHeader + "60 5 2026-01-01 \n", kHeader + "60 5\n",
-        kHeader + "60 five 2026-01-01\n", std::string("\0", 1)}) {
+       {std::string(), std::string("Quillop records 2\n"), std::string("\0", 1),
+        "60 5 2026-01-01\n" + kHeader, std::string("Quillop records 1 \n60 5 2026-01-01\n")}) {
     EXPECT_FALSE(records::parseTable(text)) << text;
+  }
+}
+
+// Line ends, a missing last one and blank lines do not matter; each line
+// that makes no sense is skipped and counted, and the others kept.
+TEST(RecordsTable, ReadLenientlyLineByLine) {
+  Table one;
+  one.add(60, {5, "2026-01-01"});
+  struct Case {
+    std::string text;
+    size_t skipped;
+  };
+  for (const Case& c :
+       {Case{"Quillop records 1\r\n60 5 2026-01-01\r\n", 0}, Case{kHeader + "60 5 2026-01-01", 0},
+        Case{"\n" + kHeader + "\n\n60 5 2026-01-01\n\r\n", 0},
+        Case{kHeader + "45 5 2026-01-01\n60 5 2026-01-01\n60 -5 2026-01-01\n", 2},
+        Case{kHeader + "60 4294967296 2026-01-01\n60 5 2026-1-01\n60  5 2026-01-01\n60 5 2026-01-01", 3},
+        Case{kHeader + "60 5 2026-01-01 \n60 5\n60 five 2026-01-01\n60 5 2026-01-01\n", 3}}) {
+    size_t skipped = 99;
+    EXPECT_EQ(records::parseTable(c.text, &skipped), one) << c.text;
+    EXPECT_EQ(skipped, c.skipped) << c.text;
   }
 }
 

@@ -12,7 +12,6 @@
 namespace records {
 namespace {
 
-constexpr const char* kTemporarySuffix = ".new";
 constexpr DWORD kMessageSize = 256;
 
 std::string errorText(DWORD code) {
@@ -32,21 +31,21 @@ std::string environment(const char* name) {
   return value;
 }
 
-// The new file's bytes reach the disk before it takes the old one's name,
-// so a crash never leaves a named file with missing contents.
-bool writeSynced(const std::string& path, const std::string& text, std::string& reason) {
-  const HANDLE file =
-      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    reason = errorText(GetLastError());
-    return false;
-  }
+// A held lock is tried again this often while it is waited for.
+constexpr DWORD kLockRetryMs = 20;
+
+bool writeWhole(HANDLE file, const std::string& text) {
   DWORD written = 0;
-  const bool synced = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                      written == text.size() && FlushFileBuffers(file);
-  if (!synced) reason = errorText(GetLastError());
-  CloseHandle(file);
-  return synced;
+  return WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+         written == text.size() && FlushFileBuffers(file);
+}
+
+bool tryLock(HANDLE file, DWORD& error) {
+  OVERLAPPED fromTheStart = {};
+  const bool locked = LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
+                                 MAXDWORD, &fromTheStart) != 0;
+  error = locked ? ERROR_SUCCESS : GetLastError();
+  return locked;
 }
 
 }  // namespace
@@ -56,33 +55,50 @@ std::string stateFolder() {
   return localAppData.empty() ? std::string() : localAppData + "\\Quillop";
 }
 
-bool replaceFile(const std::string& path, const std::string& text, std::string& reason) {
-  const std::string temporary = path + kTemporarySuffix;
-  if (!writeSynced(temporary, text, reason)) {
-    DeleteFileA(temporary.c_str());
-    return false;
+// CREATE_NEW fails on any name that exists; with FILE_FLAG_OPEN_REPARSE_POINT
+// a link found under the name is never followed.
+NewFile writeNewFile(const std::string& path, const std::string& text, std::string& reason) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return NewFile::kNameTaken;
+    reason = errorText(error);
+    return NewFile::kFailed;
   }
-  // Write-through: the call returns once the rename is on the disk.
-  if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  const bool written = writeWhole(file, text);
+  if (!written) reason = errorText(GetLastError());
+  CloseHandle(file);
+  if (written) return NewFile::kWritten;
+  DeleteFileA(path.c_str());
+  return NewFile::kFailed;
+}
+
+// Write-through: the call returns once the rename is on the disk.
+bool renameOver(const std::string& from, const std::string& to, std::string& reason) {
+  if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     reason = errorText(GetLastError());
-    DeleteFileA(temporary.c_str());
     return false;
   }
   return true;
 }
 
-FileLock::FileLock(const std::string& path) {
+FileLock::FileLock(const std::string& path, uint32_t waitMs) {
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     reason_ = errorText(GetLastError());
     return;
   }
   handle_ = reinterpret_cast<std::intptr_t>(file);
-  OVERLAPPED fromTheStart = {};
-  held_ = LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &fromTheStart) != 0;
-  if (!held_) reason_ = errorText(GetLastError());
+  const ULONGLONG giveUp = GetTickCount64() + waitMs;
+  DWORD error = ERROR_SUCCESS;
+  while (!(held_ = tryLock(file, error)) && error == ERROR_LOCK_VIOLATION && GetTickCount64() < giveUp) {
+    Sleep(kLockRetryMs);
+  }
+  timedOut_ = !held_ && error == ERROR_LOCK_VIOLATION;
+  if (!held_) reason_ = timedOut_ ? "held by another program" : errorText(error);
 }
 
 FileLock::~FileLock() {

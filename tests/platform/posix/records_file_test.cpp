@@ -19,6 +19,7 @@ TEST(StateFolder, FromXdgStateHomeOrElseHome) {
        {Case{"/x/state", "/u/p", "/x/state/quillop"}, Case{"", "/u/p", "/u/p/.local/state/quillop"},
         Case{std::nullopt, "/u/p", "/u/p/.local/state/quillop"},
         Case{"relative/state", "/u/p", "/u/p/.local/state/quillop"}, Case{"", "", ""},
+        Case{std::nullopt, "relhome", ""}, Case{"relative/state", "./u/p", ""},
         Case{std::nullopt, std::nullopt, ""}}) {
     support::ScopedEnvironment stateHome("XDG_STATE_HOME", c.stateHome);
     support::ScopedEnvironment home("HOME", c.home);
