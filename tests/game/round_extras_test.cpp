@@ -228,7 +228,7 @@ TEST_F(RoundExtrasTest, TheReviewCursorMovesOverTheWordsAndTheMeaningFollows) {
     support::FakeTerminal review;
     for (size_t i = 0; i < kFoundWordTrees; ++i) game.foundWords[i].clear();
     review.typeAt(kTypingDelayMs, "ant\rplane\r");
-    review.typeAt(kRoundMs + 100, "w" + c.keys);
+    review.typeAt(kRoundMs + kSpaceAfterRoundMs, "w" + c.keys);
     EXPECT_THROW(playGame(game, extras), console::InputEnded);
     std::vector<int> columns;
     for (size_t i = 0; i < c.word.size(); ++i) columns.push_back(c.column + static_cast<int>(i));
@@ -301,7 +301,7 @@ TEST_F(RoundTest, ClassicScreensShowNoMeaning) {
   std::string path = folder.write("engldict.meanings", kPlanetMeanings);
   dictionary::MeaningsOnDemand meanings([&] { return path; });
   extras.meanings = &meanings;
-  terminal.typeAt(kRoundMs + 100, "w");
+  terminal.typeAt(kRoundMs + kSpaceAfterRoundMs, "w");
   EXPECT_THROW(playGame(game, extras), console::InputEnded);
   EXPECT_EQ(terminal.row(9), "");
   EXPECT_EQ(terminal.output().find("celestial"), std::string::npos);

@@ -89,8 +89,9 @@ TEST_F(DailyStoreTest, LinesThatMakeNoSenseAreSkippedAndTheFileAsItWasKeptAside)
   writeFile(asItWas);
   daily::Store loaded = store();
   EXPECT_EQ(loaded.results().size(), 2U);
-  EXPECT_EQ(loaded.takeNotice(),
-            "1 line of the daily results made no sense and was skipped; the file was kept as daily.txt.bad.");
+  EXPECT_EQ(
+      loaded.takeNotice(),
+      "Daily results file: 1 line that made no sense skipped; the file as it was is kept as daily.txt.bad.");
   EXPECT_EQ(contentsOf(file() + ".bad"), asItWas);
   EXPECT_EQ(contentsOf(file()),
             "Quillop daily 1\n" + lineOn("2026-12-05", "8 1 2/9") + lineOn("2026-12-06", "9 1 3/9"));
@@ -100,12 +101,12 @@ TEST_F(DailyStoreTest, LinesThatMakeNoSenseAreSkippedAndTheFileAsItWasKeptAside)
 TEST_F(DailyStoreTest, AFileThatCannotBeReadOrIsNotOursIsSetAsideWhole) {
   writeFile("Quillop records 1\n60 5 2026-12-01\n");
   EXPECT_EQ(store().takeNotice(),
-            "Daily results file made no sense: kept as daily.txt.bad; daily results start anew.");
+            "Daily results file is not in our format: kept as daily.txt.bad; daily results start anew.");
   EXPECT_EQ(contentsOf(file() + ".bad"), "Quillop records 1\n60 5 2026-12-01\n");
   fs::create_directory(file());
   daily::Store loaded = store();
   EXPECT_EQ(loaded.takeNotice(),
-            "Daily results file unreadable: kept as daily.txt.bad.2; daily results start anew.");
+            "Daily results file is a folder: kept as daily.txt.bad.2; daily results start anew.");
   EXPECT_TRUE(fs::is_directory(file() + ".bad.2"));
   EXPECT_TRUE(loaded.keep(Result{kToday, dailyGameCode(kToday), 1, {{1, 3}}}));
   EXPECT_EQ(store().results().size(), 1U);
