@@ -48,7 +48,7 @@ use_pane second
 code_row=$(banner_text_row "Game code K7QX2M: quillop -s K7QX2M plays these words again")
 for pane in first second; do
   use_pane "$pane"
-  tmux_wait_for "GAME OVER! The word was: " 40
+  tmux_wait_for_end_screen "GAME OVER! The word was: " 40
   expect_row 3 "$code_row"
 done
 use_pane first
@@ -57,12 +57,12 @@ use_pane second
 [ "$(tmux_row 2)" = "$first_end" ] || fail "game over shows [$(tmux_row 2)], the other run [$first_end]"
 
 use_pane classic
-tmux_wait_for "GAME OVER! The word was: " 40
+tmux_wait_for_end_screen "GAME OVER! The word was: " 40
 expect_row 3 "|$(printf '%78s' '')|"
 tmux_keys Space
 tmux_wait_for "Play!"
 tmux_keys Down Down Enter
-tmux_wait_for "Thank you for playing Quillop!"
+tmux_wait_for_end_screen "Thank you for playing Quillop!"
 tmux_type "k"
 expect_shell_back_with_success
 tmux_capture | grep -qF "Quillop daily" && fail "the classic game wrote a result to paste"

@@ -38,7 +38,7 @@ tmux_wait_for "Time Left: 60"
 
 code_row_pattern='^\| +Game code ([0-9A-Z]{6}): quillop -s \1 plays these words again +\|$'
 use_pane menu
-tmux_wait_for "GAME OVER! The word was: " 75
+tmux_wait_for_end_screen "GAME OVER! The word was: " 75
 tmux_row 3 | grep -qE "$code_row_pattern" || fail "no game code on the last screen"
 menu_code_row=$(tmux_row 3)
 tmux_keys Space
@@ -51,12 +51,12 @@ tmux_wait_for "Time Left: 60"
 expect_row 1 "$(banner_text_row "Practice: today's result is kept already")"
 
 use_pane shared
-tmux_wait_for "GAME OVER! The word was: " 20
+tmux_wait_for_end_screen "GAME OVER! The word was: " 20
 [ "$(tmux_row 3)" = "$menu_code_row" ] || fail "the two daily games have different codes"
 tmux_keys Space
 tmux_wait_for "Play!"
 tmux_keys Down Down Enter
-tmux_wait_for "Thank you for playing Quillop!"
+tmux_wait_for_end_screen "Thank you for playing Quillop!"
 tmux_type "k"
 expect_shell_back_with_success
 tmux_expect_main_screen_and_cursor

@@ -46,7 +46,7 @@ planet=$(meaning_of planet)
 tan=$(meaning_of tan)
 [ -n "$planet" ] && [ -n "$tan" ] || fail "the shipped meanings lack planet or tan"
 
-tmux_wait_for "GAME OVER! The word was: planet" 40
+tmux_wait_for_end_screen "GAME OVER! The word was: planet" 40
 tmux_row 9 | grep -qF "${planet:0:60}" || fail "row 9 does not say what planet means: [$(tmux_row 9)]"
 tmux_type "w"
 tmux_wait_for "Every word of the round: you found 0 of 5"
@@ -58,9 +58,9 @@ row19=$(tmux_row 19)
 t capture-pane -e -p -t "$TMUX_SESSION" | sed -n 7p | grep -qF $'\e[7mtan' ||
   fail "tan is not in reverse video: $(t capture-pane -e -p -t "$TMUX_SESSION" | sed -n 7p | od -c | head -5)"
 tmux_keys x
-tmux_wait_for "Press W to see them all."
+tmux_wait_for_end_screen "Press W to see them all."
 
-in_session "$classic_session" tmux_wait_for "GAME OVER! The word was: planet" 10
+in_session "$classic_session" tmux_wait_for_end_screen "GAME OVER! The word was: planet" 10
 in_session "$classic_session" expect_row 9 ""
 in_session "$classic_session" tmux_type "w"
 sleep 0.3
