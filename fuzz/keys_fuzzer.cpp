@@ -60,9 +60,9 @@ driver::GameParts observedParts(fuzz::GameInvariants& invariants) {
   };
   parts.runMainMenu = [&invariants](WordGame& game, uint32_t highScore, const Extras& extras) {
     invariants.enter(fuzz::Stage::kMenu, game);
-    const bool play = runMainMenu(game, highScore, extras);
+    const MenuChoice choice = runMainMenu(game, highScore, extras);
     invariants.leave();
-    return play;
+    return choice;
   };
   parts.playGame = [&invariants](WordGame& game, const Extras& extras) {
     std::srand(kGameSeed);
