@@ -1,17 +1,32 @@
 #include "game/round_words.h"
 
 #include <algorithm>
+#include <bitset>
+#include <string_view>
 #include <utility>
 
 #include "console/console.h"
 
 namespace {
 
+constexpr size_t kByteValues = 256;
+
+using BucketedArrangement = std::pair<int32_t, containers::ShortWord>;
+using Arrangements = std::vector<BucketedArrangement>;
+
+// Every distinct arrangement of kShortestWord letters or more, each with its
+// bucket. The arrangement grows in a fixed buffer and goes straight into the
+// list: a round start makes 1,920 of them, so no string is built for each.
 struct Arranging {
+  Arranging(const containers::WordTable& table, std::string typeable)
+      : dictionary(table), letters(std::move(typeable)) {}
+  const containers::WordTable& dictionary;
   std::string letters;
-  std::vector<bool> used;  // used[i]: letters[i] is in the current arrangement
-  std::string arrangement;
-  std::vector<std::string> found;  // each distinct arrangement of kShortestWord letters or more
+  std::vector<bool> used =
+      std::vector<bool>(letters.size(), false);  // used[i]: letters[i] is in the arrangement
+  std::array<char, kLongestWord> arrangement{};
+  size_t length = 0;
+  Arrangements found;
 };
 
 bool typeable(char letter) {
@@ -19,34 +34,39 @@ bool typeable(char letter) {
   return byte != console::kSpace && byte != console::kEnter && byte != console::kBackspace;
 }
 
+void noteArrangement(Arranging& state) {
+  const containers::ShortWord word(std::string_view(state.arrangement.data(), state.length));
+  state.found.emplace_back(state.dictionary.hash(word), word);
+}
+
 // Depth first over the free positions. A letter already tried at this depth
 // is skipped, so a repeated letter gives each arrangement once.
 void extend(Arranging& state) {
-  if (state.arrangement.size() >= kShortestWord) state.found.push_back(state.arrangement);
-  if (state.arrangement.size() == kLongestWord) return;
-  std::string triedHere;
+  if (state.length >= kShortestWord) noteArrangement(state);
+  if (state.length == kLongestWord) return;
+  std::bitset<kByteValues> triedHere;
   for (size_t i = 0; i < state.letters.size(); ++i) {
-    const char letter = state.letters[i];
-    if (state.used[i] || triedHere.find(letter) != std::string::npos) continue;
-    triedHere += letter;
+    const auto letter = static_cast<unsigned char>(state.letters[i]);
+    if (state.used[i] || triedHere[letter]) continue;
+    triedHere[letter] = true;
     state.used[i] = true;
-    state.arrangement += letter;
+    state.arrangement[state.length++] = static_cast<char>(letter);
     extend(state);
-    state.arrangement.pop_back();
+    --state.length;
     state.used[i] = false;
   }
 }
 
-std::vector<std::string> arrangementsOf(const std::string& letters) {
-  Arranging state;
-  std::copy_if(letters.begin(), letters.end(), std::back_inserter(state.letters), typeable);
-  state.used.assign(state.letters.size(), false);
+constexpr size_t kMostArrangements = 1920;  // of six different letters
+
+Arrangements arrangementsOf(const containers::WordTable& dictionary, const std::string& letters) {
+  std::string typeableLetters;
+  std::copy_if(letters.begin(), letters.end(), std::back_inserter(typeableLetters), typeable);
+  Arranging state(dictionary, std::move(typeableLetters));
+  state.found.reserve(kMostArrangements);
   extend(state);
   return std::move(state.found);
 }
-
-using BucketedArrangement = std::pair<int32_t, containers::ShortWord>;
-using Arrangements = std::vector<BucketedArrangement>;
 
 // Adds to words each arrangement of [first, last), all of one bucket, that a
 // node of that bucket holds.
@@ -90,10 +110,7 @@ bool wasFound(const WordGame& game, const std::string& word) {
 // through the table's memory, are visited once rather than once for each.
 // A node matches exactly when the table's find would find the arrangement.
 RoundWords findRoundWords(const containers::WordTable& dictionary, const std::string& letters) {
-  std::vector<std::pair<int32_t, containers::ShortWord>> byBucket;
-  for (const std::string& arrangement : arrangementsOf(letters)) {
-    byBucket.emplace_back(dictionary.hash(arrangement), arrangement);
-  }
+  Arrangements byBucket = arrangementsOf(dictionary, letters);
   std::sort(byBucket.begin(), byBucket.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   RoundWords words;
   for (auto group = byBucket.begin(); group != byBucket.end();) {
