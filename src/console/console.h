@@ -26,6 +26,22 @@ constexpr int kEnd = 79;
 constexpr int kInsert = 82;
 constexpr int kDelete = 83;
 
+// Function keys, as extended keys too: F1 to F10, then F11 and F12.
+constexpr int kF1 = 59;
+constexpr int kF10 = 68;
+constexpr int kF11 = 133;
+constexpr int kF12 = 134;
+
+// A character beyond ASCII typed outside the classic game arrives as one
+// code of its own: kCharacterKeyBase plus its code point. Every such code
+// lies above every byte, so no letter (à is code point 224) can be taken
+// for kExtendedKey or for the code that follows it. The classic game reads
+// each byte as its own code instead.
+constexpr int kCharacterKeyBase = 0x1000000;
+constexpr bool isCharacterKey(int key) { return key >= kCharacterKeyBase; }
+constexpr char32_t keyCharacter(int key) { return static_cast<char32_t>(key - kCharacterKeyBase); }
+constexpr int characterKey(char32_t codePoint) { return kCharacterKeyBase + static_cast<int>(codePoint); }
+
 constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
