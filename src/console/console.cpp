@@ -17,6 +17,8 @@ namespace {
 constexpr const char* kCursorHome = "\x1b[H";
 constexpr const char* kEraseScreen = "\x1b[2J";
 constexpr int kQuitKey = 'q';
+// Ctrl-L, which full-screen terminal programs take as "draw the screen again".
+constexpr int kRedrawKey = 12;
 
 struct ConsoleState {
   Terminal* terminal = nullptr;
@@ -103,13 +105,17 @@ void answerRequest(const std::vector<int>& codes) {
   lookAtWindow();
 }
 
-// Takes the codes of one key press: for the program, or for the request.
+// Takes the codes of one key press: for the program, for the request, or,
+// for Ctrl-L on the full screen, a whole present at the next refresh.
 void takeCodes(const std::vector<int>& codes) {
+  ConsoleState& s = state();
   if (codes.front() == kWindowChanged) return;
-  if (state().showingRequest) {
+  if (s.showingRequest) {
     answerRequest(codes);
+  } else if (s.fullScreen && codes.front() == kRedrawKey) {
+    s.wholeWanted = true;
   } else {
-    state().pendingCodes.assign(codes.begin(), codes.end());
+    s.pendingCodes.assign(codes.begin(), codes.end());
   }
 }
 
@@ -203,10 +209,10 @@ int readKey() {
   return code;
 }
 
-// Bytes waiting are not yet a key waiting: an unknown key's sequence decodes
-// to nothing, and a yes here must not leave readKey blocked. So what has
-// arrived is decoded now, and its codes wait for readKey. Keys that answer
-// the size request are used up here.
+// Bytes waiting are not yet a key waiting: Ctrl-L and a key that answers
+// the size request are used up here, and a yes must not leave readKey
+// blocked. So what has arrived is decoded now, and its codes wait for
+// readKey.
 bool keyWaiting() {
   ConsoleState& s = state();
   while (s.pendingCodes.empty()) {
@@ -216,6 +222,12 @@ bool keyWaiting() {
     takeCodes(codes);
   }
   return !s.pendingCodes.empty() || s.decoder.hasPending();
+}
+
+int readKeyPress() {
+  int code = readKey();
+  state().pendingCodes.clear();
+  return code;
 }
 
 // A key's codes are taken from what has arrived, then dropped; the end of

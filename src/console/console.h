@@ -32,6 +32,11 @@ constexpr int kF10 = 68;
 constexpr int kF11 = 133;
 constexpr int kF12 = 134;
 
+/// A key with no code of its own here (F13, a keypad key in application
+/// mode, Alt with a bracket): an extended key too, so it counts wherever any
+/// key will do, and the screens that act on particular keys pass it by.
+constexpr int kUnknownKey = 0;
+
 // A character beyond ASCII typed outside the classic game arrives as one
 // code of its own: kCharacterKeyBase plus its code point. Every such code
 // lies above every byte, so no letter (à is code point 224) can be taken
@@ -64,12 +69,12 @@ constexpr uint16_t kScreenRows = 24;
 /// first call switches the program to full-screen drawing.
 ///
 /// From then on the console keeps the screen: when the window is resized,
-/// or the program continues after a stop, it is drawn again whole; while the
-/// window is too small, a request to enlarge it shows instead, keys answer
-/// that request (q: InputEnded) rather than reach the program, and the
-/// screen comes back when the window is large enough. So too at the first
-/// call: the request then shows on the program's own screen, never among
-/// the lines written before it.
+/// the program continues after a stop, or the player presses Ctrl-L, it is
+/// drawn again whole; while the window is too small, a request to enlarge
+/// it shows instead, keys answer that request (q: InputEnded) rather than
+/// reach the program, and the screen comes back when the window is large
+/// enough. So too at the first call: the request then shows on the
+/// program's own screen, never among the lines written before it.
 void clearScreen();
 
 /// True when the screen shows every character written in UTF-8 whatever the
@@ -94,7 +99,16 @@ void flushOutput();
 
 /// Waits for one key and returns its code; throws InputEnded at the end of
 /// the input.
+///
+/// On the full screen Ctrl-L is no key for the program: it draws the whole
+/// screen again, mending a window another program wrote over or one resized
+/// where no resize is reported.
 int readKey();
+
+/// As readKey, for a wait where any key will do: returns the key's first
+/// code and takes the rest of its codes (an extended key's second code)
+/// with it, so nothing of it reaches the screen that comes next.
+int readKeyPress();
 
 /// True when readKey would return at once (the end of input counts).
 bool keyWaiting();

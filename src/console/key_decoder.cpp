@@ -10,7 +10,9 @@ constexpr int kLineFeed = 10;
 constexpr int kCsiIntroducer = '[';
 constexpr int kSs3Introducer = 'O';
 
-// The codes of the keys that end in a letter: ESC [ A and ESC O A alike.
+// The codes of the keys that end in a letter: ESC [ A and ESC O A alike,
+// and F1 to F4, which xterm, screen and tmux send as ESC O P to ESC O S, or
+// as ESC [ 1;5P and the like with a modifier.
 int letterKeyCode(int finalByte) {
   switch (finalByte) {
     case 'A': return kUp;
@@ -19,8 +21,22 @@ int letterKeyCode(int finalByte) {
     case 'D': return kLeft;
     case 'H': return kHome;
     case 'F': return kEnd;
-    default: return kNoByte;
+    case 'P':
+    case 'Q':
+    case 'R':
+    case 'S': return kF1 + (finalByte - 'P');
+    default: return kUnknownKey;
   }
+}
+
+// The function keys sent as ESC [ number ~: F1 to F5 as 11 to 15, then
+// numbers that skip 16 and 22, as the VT220 left gaps between its groups.
+int functionKeyCode(int number) {
+  if (number >= 11 && number <= 15) return kF1 + (number - 11);
+  if (number >= 17 && number <= 21) return kF1 + 5 + (number - 17);
+  if (number == 23) return kF11;
+  if (number == 24) return kF12;
+  return kUnknownKey;
 }
 
 // The codes of the keys sent as ESC [ number ~ (xterm, VT220, the Linux
@@ -35,14 +51,19 @@ int tildeKeyCode(int number) {
     case 8: return kEnd;
     case 5: return kPageUp;
     case 6: return kPageDown;
-    default: return kNoByte;
+    default: return functionKeyCode(number);
   }
 }
 
-std::vector<int> extended(int code) {
-  if (code == kNoByte) return {};
-  return {kExtendedKey, code};
+// The Linux console's F1 to F5: ESC [ [ A to ESC [ [ E.
+int linuxFunctionKeyCode(int finalByte) {
+  if (finalByte >= 'A' && finalByte <= 'E') return kF1 + (finalByte - 'A');
+  return kUnknownKey;
 }
+
+std::vector<int> extended(int code) { return {kExtendedKey, code}; }
+
+bool isFinalByte(int byte) { return byte >= 0x40 && byte <= 0x7E; }
 
 int plainKeyCode(int byte) {
   if (byte == kDeleteByte) return kBackspace;
@@ -99,40 +120,58 @@ std::vector<int> KeyDecoder::decodeEscape(Terminal& terminal) {
   return {kEscape};
 }
 
+// What a sequence cut short gives: a key with no code of its own when its
+// rest did not come in time (Alt with [ or O sends just that), nothing at
+// the end of the input, which the next read then reports.
+std::vector<int> KeyDecoder::cutShort(int byte) {
+  if (byte == kEndOfInput) {
+    pushedBack_ = kEndOfInput;
+    return {};
+  }
+  return extended(kUnknownKey);
+}
+
 // ESC [ then parameter bytes (0x30-0x3F), intermediate bytes (0x20-0x2F) and
-// one final byte (0x40-0x7E). A sequence cut short is dropped.
+// one final byte (0x40-0x7E). A byte that belongs to no sequence ends it,
+// and is the start of the next key.
 std::vector<int> KeyDecoder::decodeCsi(Terminal& terminal) {
   int number = 0;
   bool inFirstParameter = true;
-  for (;;) {
+  for (bool first = true;; first = false) {
     int byte = terminal.readByteWithin(kSequenceGapMs);
-    if (byte < 0) {
-      pushedBack_ = byte == kEndOfInput ? kEndOfInput : kNoByte;
-      return {};
-    }
+    if (byte < 0) return cutShort(byte);
     if (byte >= '0' && byte <= '9') {
       if (inFirstParameter && number < 1000) number = number * 10 + (byte - '0');
     } else if (byte >= 0x20 && byte <= 0x3F) {
       inFirstParameter = false;
-    } else if (byte == '[') {
-      // The Linux console's function keys: ESC [ [ A to ESC [ [ E.
-      terminal.readByteWithin(kSequenceGapMs);
-      return {};
+    } else if (first && byte == '[') {
+      return decodeLinuxFunctionKey(terminal);
     } else if (byte == '~') {
       return extended(tildeKeyCode(number));
-    } else if (byte >= 0x40 && byte <= 0x7E) {
+    } else if (isFinalByte(byte)) {
       return extended(letterKeyCode(byte));
     } else {
-      return {};  // not a sequence byte: drop what was read
+      pushedBack_ = byte;
+      return extended(kUnknownKey);
     }
   }
 }
 
+std::vector<int> KeyDecoder::decodeLinuxFunctionKey(Terminal& terminal) {
+  int byte = terminal.readByteWithin(kSequenceGapMs);
+  if (byte < 0) return cutShort(byte);
+  return extended(linuxFunctionKeyCode(byte));
+}
+
+// ESC O then the final byte, with a modifier before it from some terminals
+// (ESC O 5 P).
 std::vector<int> KeyDecoder::decodeSs3(Terminal& terminal) {
   int byte = terminal.readByteWithin(kSequenceGapMs);
-  if (byte == kEndOfInput) pushedBack_ = kEndOfInput;
-  if (byte < 0) return {};
-  return extended(letterKeyCode(byte));
+  while (byte >= 0x30 && byte <= 0x3F) byte = terminal.readByteWithin(kSequenceGapMs);
+  if (byte < 0) return cutShort(byte);
+  if (isFinalByte(byte)) return extended(letterKeyCode(byte));
+  pushedBack_ = byte;
+  return extended(kUnknownKey);
 }
 
 }  // namespace console

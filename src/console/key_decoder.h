@@ -1,8 +1,9 @@
 #pragma once
 // Turns the bytes a terminal sends into the key codes the game reads:
-// escape sequences for arrows, page and editing keys become kExtendedKey
-// followed by the key's code; 127 becomes Backspace (8); a line feed
-// becomes Enter (13). A pure function of the bytes, so it is tested
+// escape sequences for arrows, page, editing and function keys become
+// kExtendedKey followed by the key's code, and any other escape sequence
+// kExtendedKey followed by kUnknownKey; 127 becomes Backspace (8); a line
+// feed becomes Enter (13). A pure function of the bytes, so it is tested
 // without a terminal.
 
 #include <vector>
@@ -14,16 +15,17 @@ namespace console {
 class KeyDecoder {
  public:
   /// Reads from the terminal until one key press is complete and returns its
-  /// codes (one code, or kExtendedKey and a second). Unknown escape sequences
-  /// are read whole and dropped. Empty at the end of the input; the single
-  /// code kWindowChanged when a window change ends the wait first.
+  /// codes (one code, or kExtendedKey and a second). An unknown escape
+  /// sequence is read whole and is one key press, as is one cut short by a
+  /// pause. Empty at the end of the input; the single code kWindowChanged
+  /// when a window change ends the wait first.
   std::vector<int> nextKey(Terminal& terminal);
 
   /// As nextKey, but only from bytes that have already arrived: it waits for
   /// nothing but the rest of an escape sequence. Empty when they run out
   /// before a key press is complete, and at the end of the input, which
-  /// hasPending() then reports. A poll for a key needs this, since an
-  /// unknown key's bytes make no key at all.
+  /// hasPending() then reports. A poll for a key needs this, so that a key
+  /// it reports waiting is one a read takes at once.
   std::vector<int> arrivedKey(Terminal& terminal);
 
   /// True when a byte already read belongs to the next key.
@@ -38,6 +40,8 @@ class KeyDecoder {
   std::vector<int> decodeEscape(Terminal& terminal);
   std::vector<int> decodeCsi(Terminal& terminal);
   std::vector<int> decodeSs3(Terminal& terminal);
+  std::vector<int> decodeLinuxFunctionKey(Terminal& terminal);
+  std::vector<int> cutShort(int byte);
 
   int pushedBack_ = kNoByte;
 };

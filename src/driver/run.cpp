@@ -24,7 +24,8 @@
 namespace driver {
 namespace {
 
-constexpr int kOpenStatisticsKey = 's';
+// The prompt names S; with Caps Lock or Shift it arrives as S, and counts.
+bool opensStatistics(int key) { return key == 's' || key == 'S'; }
 // Everyone plays the daily game with the same time per round.
 constexpr uint16_t kDailySeconds = 60;
 
@@ -44,12 +45,14 @@ int endAtCommandLine(const Command& command, const std::string& programName) {
   return kExitUsageError;
 }
 
+// Any other key goes on, a function key too, and no part of it is left for
+// the menu.
 void statisticsStep(const Settings& settings, const WordGame& game, const GameParts& parts) {
   if (!settings.showStatistics) {
     writeStatisticsPrompt();
-    if (console::readKey() != kOpenStatisticsKey) return;
+    if (!opensStatistics(console::readKeyPress())) return;
   }
-  parts.showBucketStatistics(game);
+  parts.showBucketStatistics(game, !settings.classicScreens);
 }
 
 // Seeded once per run, so every run deals different words.
@@ -164,14 +167,14 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, S
   writeGoodbye();
   // Keys typed on in the menu must not end the run before the goodbye is seen.
   console::dropKeysFor(console::kUnheededKeysMs);
-  console::readKey();
+  console::readKeyPress();
   return kExitSuccess;
 }
 
 }  // namespace
 
 GameParts::GameParts()
-    : showBucketStatistics(::showBucketStatistics),
+    : showBucketStatistics([](const WordGame& game, bool escapeLeaves) { ::showBucketStatistics(game, escapeLeaves); }),
       runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras) {
         return ::runMainMenu(game, highScore, extras);
       }),

@@ -29,7 +29,6 @@ constexpr const char* kHeader =
     "Bucket # | # items |  %  |0        25%       50%       75%     100| Total Items";
 constexpr const char* kFooterHelp =
     "'Q': Exit  |  Up/Down: Move 1 Line  |  PgUp/PgDn: Move 1 Page  |  %Empty: ";
-constexpr int kQuitKey = 'q';
 
 struct BucketSpread {
   uint32_t maxCount = 1;  // never 0, so it can divide
@@ -96,9 +95,14 @@ int32_t movedFirstBucket(int32_t firstBucket, int secondCode) {
   }
 }
 
+// The footer names Q; with Caps Lock or Shift it arrives as Q, and counts.
+bool leavesView(int key, bool escapeLeaves) {
+  return key == 'q' || key == 'Q' || (escapeLeaves && key == console::kEscape);
+}
+
 }  // namespace
 
-void showBucketStatistics(const WordGame& game) {
+void showBucketStatistics(const WordGame& game, bool escapeLeaves) {
   std::cout << kGathering;
   const BucketSpread spread = gatherSpread(game);
   const Page page{game, spread.maxCount, static_cast<float>(spread.maxCount), filledBarCell()};
@@ -109,7 +113,7 @@ void showBucketStatistics(const WordGame& game) {
     const int key = console::readKey();
     if (key == console::kExtendedKey) {
       firstBucket = movedFirstBucket(firstBucket, console::readKey());
-    } else if (key == kQuitKey) {
+    } else if (leavesView(key, escapeLeaves)) {
       return;
     }
   }

@@ -7,9 +7,10 @@
 
 #include "game_record/word_game.h"
 
-/// Shows the view until the player presses q. Only reads the dictionary.
-/// Throws console::InputEnded when the key input ends first.
-void showBucketStatistics(const WordGame& game);
+/// Shows the view until the player presses q or Q (as its footer asks), or,
+/// with escapeLeaves, Escape. Only reads the dictionary. Throws
+/// console::InputEnded when the key input ends first.
+void showBucketStatistics(const WordGame& game, bool escapeLeaves = false);
 
 /// Draws the rule on row 22 and the key help with the share of empty buckets
 /// on row 23, leaving row 23 without a line end.

@@ -35,9 +35,47 @@ TEST(KeyDecoder, PageAndEditingKeys) {
                               kExtendedKey, 71, kExtendedKey, 71}));
 }
 
-TEST(KeyDecoder, UnknownSequencesAreDroppedWhole) {
-  // F5, Shift-F1 on the Linux console, an unknown SS3 key, then a plain key.
-  EXPECT_EQ(decodeAll("\x1b[15~\x1b[[A\x1bOPx"), (std::vector<int>{'x'}));
+// F1 to F12 as xterm, tmux and screen send them, then with modifiers, then
+// the Linux console's F1 to F5.
+TEST(KeyDecoder, FunctionKeys) {
+  const std::vector<int> f1ToF12 = {kExtendedKey, 59, kExtendedKey, 60, kExtendedKey, 61,  kExtendedKey, 62,
+                                    kExtendedKey, 63, kExtendedKey, 64, kExtendedKey, 65,  kExtendedKey, 66,
+                                    kExtendedKey, 67, kExtendedKey, 68, kExtendedKey, 133, kExtendedKey, 134};
+  EXPECT_EQ(decodeAll("\x1bOP\x1bOQ\x1bOR\x1bOS\x1b[15~\x1b[17~\x1b[18~\x1b[19~\x1b[20~\x1b[21~\x1b[23~\x1b[24~"),
+            f1ToF12);
+  EXPECT_EQ(decodeAll("\x1b[11~\x1b[1;2P\x1bO5Q\x1b[1;5R\x1b[1;3S\x1b[15;2~\x1b[24;5~"),
+            (std::vector<int>{kExtendedKey, 59, kExtendedKey, 59, kExtendedKey, 60, kExtendedKey, 61, kExtendedKey,
+                              62, kExtendedKey, 63, kExtendedKey, 134}));
+  EXPECT_EQ(decodeAll("\x1b[[A\x1b[[B\x1b[[C\x1b[[D\x1b[[E"),
+            (std::vector<int>{kExtendedKey, 59, kExtendedKey, 60, kExtendedKey, 61, kExtendedKey, 62, kExtendedKey,
+                              63}));
+}
+
+// A sequence split over reads, its bytes trailing by less than the gap.
+TEST(KeyDecoder, FunctionKeySplitAcrossReads) {
+  support::FakeTerminal terminal;
+  terminal.keepInputOpen();
+  terminal.type("\x1b");
+  terminal.typeAt(10, "[1");
+  terminal.typeAt(20, "5~");
+  terminal.typeAt(25, "\x1bO");
+  terminal.typeAt(40, "P");
+  terminal.typeAt(1000, "x");
+  EXPECT_EQ(console::readKey(), kExtendedKey);
+  EXPECT_EQ(console::readKey(), console::kF1 + 4);
+  EXPECT_EQ(console::readKey(), kExtendedKey);
+  EXPECT_EQ(console::readKey(), console::kF1);
+  EXPECT_EQ(console::readKey(), 'x');
+}
+
+// Each unknown sequence is one key press with no code of its own: F13 and
+// a keypad key, a Linux console sequence it does not know, Alt with [ cut
+// short by what follows, then a plain key.
+TEST(KeyDecoder, UnknownSequencesAreOneKeyPressEach) {
+  const int unknown = console::kUnknownKey;
+  EXPECT_EQ(decodeAll("\x1b[25~\x1bOj\x1b[[Z\x1b[\x7fx"),
+            (std::vector<int>{kExtendedKey, unknown, kExtendedKey, unknown, kExtendedKey, unknown, kExtendedKey,
+                              unknown, 8, 'x'}));
   // A modified arrow still moves.
   EXPECT_EQ(decodeAll("\x1b[1;5A"), (std::vector<int>{kExtendedKey, 72}));
 }
@@ -68,13 +106,16 @@ TEST(KeyDecoder, KeyWaitingSeesTheSecondCodeOfAnExtendedKey) {
   EXPECT_FALSE(console::keyWaiting());
 }
 
-TEST(KeyDecoder, UnknownSequenceIsNoWaitingKey) {
+// Alt with [ sends ESC [ alone: when nothing follows in time it is a key.
+TEST(KeyDecoder, SequenceCutShortIsAWaitingKey) {
   support::FakeTerminal terminal;
   terminal.keepInputOpen();
-  terminal.type("\x1b[15~");
+  terminal.type("\x1b[");
   terminal.typeAt(1000, "x");
-  EXPECT_FALSE(console::keyWaiting());
+  EXPECT_TRUE(console::keyWaiting());
   EXPECT_LT(terminal.now(), 1000u);
+  EXPECT_EQ(console::readKey(), kExtendedKey);
+  EXPECT_EQ(console::readKey(), console::kUnknownKey);
   EXPECT_EQ(console::readKey(), 'x');
 }
 

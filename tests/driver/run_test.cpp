@@ -36,7 +36,10 @@ const std::string kQuietLoad = "Loading and hashing... DONE!" + std::string(38, 
 struct RecordingParts {
   driver::GameParts parts() {
     driver::GameParts recorded;
-    recorded.showBucketStatistics = [this](const WordGame&) { ++viewerOpened; };
+    recorded.showBucketStatistics = [this](const WordGame&, bool escapeLeaves) {
+      ++viewerOpened;
+      viewerEscapeLeaves = escapeLeaves;
+    };
     recorded.runMainMenu = [this](WordGame&, uint32_t highScore, const Extras& extras) {
       menuHighScores.push_back(highScore);
       menuExtras.push_back(extras);
@@ -63,6 +66,7 @@ struct RecordingParts {
   std::vector<uint32_t> scores;
   size_t dailyChoices = 0;  ///< the first menus choose the daily game
   int viewerOpened = 0;
+  bool viewerEscapeLeaves = false;
   std::vector<uint32_t> menuHighScores;
   std::vector<Extras> menuExtras;   ///< what each menu was given
   std::vector<uint32_t> bestFor60;  ///< the best 60-second record each menu saw, or 0
@@ -149,19 +153,49 @@ TEST_F(RunTest, ControlBytesInAnUnknownOptionAreShownAsEscapes) {
   EXPECT_TRUE(output().starts_with(kBanner + "UNRECOGNISED OPTION: -\\033[2J\r\n"));
 }
 
-TEST_F(RunTest, OnlyASmallSOpensTheStatisticsView) {
+// The prompt names S: s and S open the view, any other key goes on, a
+// function key or an unknown one too. Escape leaves the view outside the
+// classic screens.
+TEST_F(RunTest, SInEitherCaseOpensTheStatisticsView) {
   struct Case {
     const char* key;
     int viewerOpened;
   };
-  for (const Case& c : {Case{"s", 1}, Case{"S", 0}, Case{"x", 0}, Case{"\r", 0}}) {
+  for (const Case& c : {Case{"s", 1}, Case{"S", 1}, Case{"x", 0}, Case{"\r", 0}, Case{"\x1bOP", 0},
+                        Case{"\x1b[25~", 0}}) {
     support::FakeTerminal captured;
     RecordingParts parts;
     captured.type(c.key);
     EXPECT_EQ(driver::runQuillop({"quillop", "-n", "-f", playable()}, parts.parts()), driver::kExitSuccess);
     EXPECT_EQ(parts.viewerOpened, c.viewerOpened) << c.key;
+    EXPECT_TRUE(parts.viewerEscapeLeaves || c.viewerOpened == 0) << c.key;
     EXPECT_TRUE(captured.output().ends_with(kQuietLoad + kPrompt)) << c.key;
   }
+  terminal.type("S");
+  EXPECT_EQ(run({"-c", "-n", "-f", playable()}), driver::kExitSuccess);
+  EXPECT_EQ(recorder.viewerOpened, 1);
+  EXPECT_FALSE(recorder.viewerEscapeLeaves);
+}
+
+// F10 is the extended key 224 with 68, a D: the prompt takes it whole, so
+// the menu does not take the D for the daily game; and at the goodbye a
+// function key counts as a key.
+TEST_F(RunTest, FunctionKeysAreWholeKeysAtThePromptAndTheGoodbye) {
+  driver::GameParts parts = recorder.parts();
+  std::vector<int> menuKeys;
+  parts.runMainMenu = [&menuKeys](WordGame&, uint32_t, const Extras&) {
+    menuKeys.push_back(console::readKey());
+    return MenuChoice::kExit;
+  };
+  terminal.keepInputOpen();
+  terminal.type("\x1b[21~x");
+  terminal.typeAt(1000, "\x1b[24~");
+  terminal.typeAt(2000, "y");
+  EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts), driver::kExitSuccess);
+  EXPECT_EQ(menuKeys, std::vector<int>{'x'});
+  EXPECT_EQ(recorder.viewerOpened, 0);
+  EXPECT_EQ(terminal.row(0), "Thank you for playing Quillop!");
+  EXPECT_EQ(terminal.unreadBytes(), 1U);
 }
 
 TEST_F(RunTest, MemoryOptionOpensTheViewWithoutAsking) {

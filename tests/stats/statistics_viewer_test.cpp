@@ -159,14 +159,27 @@ TEST_F(StatisticsViewerTest, LastPageShowsTheLastBucketOnRow21) {
   EXPECT_EQ(terminal.row(0), kHeader);
 }
 
-TEST_F(StatisticsViewerTest, OnlySmallQQuits) {
-  view(std::string("Q") + kDown + "x" + kDown + "\r q");
+// The footer names Q: q and Q leave, other keys do not; Escape leaves only
+// outside the classic screens, where it is one more key that does nothing.
+TEST_F(StatisticsViewerTest, QInEitherCaseQuits) {
+  view(std::string(kDown) + "x" + kDown + "\r Q");
   EXPECT_EQ(firstBucketShown(), 2);
   EXPECT_EQ(terminal.unreadBytes(), 0u);
+  for (const char* keys : {"\x1b[Bq", "\x1b[BQ", "\x1b[B\x1b", "\x1b[B\x1bOP\x1b[25~\x0c\x1b"}) {
+    support::FakeTerminal caseTerminal;
+    caseTerminal.type(keys);
+    showBucketStatistics(game, /*escapeLeaves=*/true);
+    EXPECT_EQ(std::stoi(caseTerminal.row(2)), 1) << keys;
+  }
+}
+
+TEST_F(StatisticsViewerTest, EscapeStaysInTheClassicView) {
+  view(std::string("\x1b") + kDown + "q");
+  EXPECT_EQ(firstBucketShown(), 1);
 }
 
 TEST_F(StatisticsViewerTest, OtherKeysRedrawThePageInPlace) {
-  view("Qzq");
+  view("Zzq");
   const std::string output = terminal.drawn();
   const std::string firstRow = emptyBucketRow(0);
   size_t pages = 0;

@@ -58,6 +58,9 @@ class FakeTerminal : public console::Terminal {
     columns_ = columns, rows_ = rows, resizeAfterReads_ = resizeAfterReads;
     windowChanged_ = true;
   }
+  /// Bytes another program writes to the window behind the program's back:
+  /// the screen shows them, the program knows nothing of them.
+  void writeFromOutside(std::string_view bytes) { captured_ += bytes; }
   /// Resizes the window when the virtual clock reads atMs.
   void resizeAt(uint32_t atMs, uint16_t columns, uint16_t rows);
   /// Reports a continue after a stop, which is also a window change

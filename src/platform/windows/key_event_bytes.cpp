@@ -22,8 +22,16 @@ constexpr uint16_t kVkRight = 0x27;
 constexpr uint16_t kVkDown = 0x28;
 constexpr uint16_t kVkInsert = 0x2D;
 constexpr uint16_t kVkDelete = 0x2E;
+constexpr uint16_t kVkF1 = 0x70;
+constexpr uint16_t kVkF12 = 0x7B;
 
-// The sequence an xterm sends for an extended key; empty for other keys.
+// What an xterm sends for F1 to F12, in order.
+constexpr std::string_view kFunctionKeySequences[] = {
+    "\x1bOP",   "\x1bOQ",   "\x1bOR",   "\x1bOS",   "\x1b[15~", "\x1b[17~",
+    "\x1b[18~", "\x1b[19~", "\x1b[20~", "\x1b[21~", "\x1b[23~", "\x1b[24~"};
+
+// The sequence an xterm sends for an extended or a function key; empty for
+// other keys.
 std::string_view extendedKeySequence(uint16_t virtualKey) {
   switch (virtualKey) {
     case kVkUp: return "\x1b[A";
@@ -36,7 +44,9 @@ std::string_view extendedKeySequence(uint16_t virtualKey) {
     case kVkDelete: return "\x1b[3~";
     case kVkPageUp: return "\x1b[5~";
     case kVkPageDown: return "\x1b[6~";
-    default: return {};
+    default:
+      if (virtualKey >= kVkF1 && virtualKey <= kVkF12) return kFunctionKeySequences[virtualKey - kVkF1];
+      return {};
   }
 }
 

@@ -26,7 +26,7 @@ struct KeyEvent {
 class KeyEventTranslator {
  public:
   /// The bytes the event stands for, once per repeat: the key's VT sequence
-  /// for the extended keys, 13 for Enter, 8 for Backspace, 27 for Escape,
+  /// for the extended keys and F1 to F12, 13 for Enter, 8 for Backspace, 27 for Escape,
   /// else the character in UTF-8. Nothing for a release (except the one
   /// that ends an Alt+numpad entry, which carries its character), a
   /// modifier alone or a key without a character.

@@ -44,6 +44,20 @@ TEST(KeyEventBytes, ExtendedKeysByVirtualKeyCode) {
                    kExtendedKey, 83}));
 }
 
+// F1 to F12 carry no character; they reach the decoder as an xterm's.
+TEST(KeyEventBytes, FunctionKeysAsTheirCodes) {
+  std::vector<KeyEvent> events;
+  Codes expected;
+  for (uint16_t key = 0; key < 12; ++key) {
+    events.push_back(press(static_cast<uint16_t>(0x70 + key)));
+    events.push_back(release(static_cast<uint16_t>(0x70 + key)));
+    expected.insert(expected.end(), {kExtendedKey, key < 10 ? console::kF1 + key : console::kF11 + key - 10});
+  }
+  EXPECT_EQ(codesOf(events), expected);
+  // A repeated F1, then Ctrl-L, which the console takes on the full screen.
+  EXPECT_EQ(codesOf({{true, 2, 0x70, 0}, press(0x4C, 0x0C)}), (Codes{kExtendedKey, 59, kExtendedKey, 59, 12}));
+}
+
 TEST(KeyEventBytes, EnterBackspaceSpaceAndEscapeOnWindowsAndWine) {
   // Windows gives Escape its character 27; Wine gives it none.
   EXPECT_EQ(codesOf({press(0x0D, u'\r'), press(0x08, u'\b'), press(0x20, u' '), press(0x1B, 0x1B)}),
@@ -60,8 +74,8 @@ TEST(KeyEventBytes, CharactersAsTypedWithCaseAndControl) {
 
 TEST(KeyEventBytes, ReleasesAndKeysWithoutCharactersTypeNothing) {
   // Wine may report Home and End with neither a virtual-key code nor a
-  // character; function keys have no code the program reads.
-  EXPECT_EQ(codesOf({release(0x41, u'a'), press(0), release(0), press(0x70), press(0x41, u'a')}),
+  // character; Caps Lock types nothing, as on a terminal.
+  EXPECT_EQ(codesOf({release(0x41, u'a'), press(0), release(0), press(0x14), press(0x41, u'a')}),
             (Codes{'a'}));
 }
 
