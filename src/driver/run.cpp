@@ -26,6 +26,7 @@ namespace {
 
 // The prompt names S; with Caps Lock or Shift it arrives as S, and counts.
 bool opensStatistics(int key) { return key == 's' || key == 'S'; }
+
 // Everyone plays the daily game with the same time per round.
 constexpr uint16_t kDailySeconds = 60;
 
@@ -174,7 +175,8 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, S
 }  // namespace
 
 GameParts::GameParts()
-    : showBucketStatistics([](const WordGame& game, bool escapeLeaves) { ::showBucketStatistics(game, escapeLeaves); }),
+    : showBucketStatistics(
+          [](const WordGame& game, bool escapeLeaves) { ::showBucketStatistics(game, escapeLeaves); }),
       runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras) {
         return ::runMainMenu(game, highScore, extras);
       }),

@@ -41,14 +41,15 @@ TEST(KeyDecoder, FunctionKeys) {
   const std::vector<int> f1ToF12 = {kExtendedKey, 59, kExtendedKey, 60, kExtendedKey, 61,  kExtendedKey, 62,
                                     kExtendedKey, 63, kExtendedKey, 64, kExtendedKey, 65,  kExtendedKey, 66,
                                     kExtendedKey, 67, kExtendedKey, 68, kExtendedKey, 133, kExtendedKey, 134};
-  EXPECT_EQ(decodeAll("\x1bOP\x1bOQ\x1bOR\x1bOS\x1b[15~\x1b[17~\x1b[18~\x1b[19~\x1b[20~\x1b[21~\x1b[23~\x1b[24~"),
-            f1ToF12);
+  EXPECT_EQ(
+      decodeAll("\x1bOP\x1bOQ\x1bOR\x1bOS\x1b[15~\x1b[17~\x1b[18~\x1b[19~\x1b[20~\x1b[21~\x1b[23~\x1b[24~"),
+      f1ToF12);
   EXPECT_EQ(decodeAll("\x1b[11~\x1b[1;2P\x1bO5Q\x1b[1;5R\x1b[1;3S\x1b[15;2~\x1b[24;5~"),
-            (std::vector<int>{kExtendedKey, 59, kExtendedKey, 59, kExtendedKey, 60, kExtendedKey, 61, kExtendedKey,
-                              62, kExtendedKey, 63, kExtendedKey, 134}));
+            (std::vector<int>{kExtendedKey, 59, kExtendedKey, 59, kExtendedKey, 60, kExtendedKey, 61,
+                              kExtendedKey, 62, kExtendedKey, 63, kExtendedKey, 134}));
   EXPECT_EQ(decodeAll("\x1b[[A\x1b[[B\x1b[[C\x1b[[D\x1b[[E"),
-            (std::vector<int>{kExtendedKey, 59, kExtendedKey, 60, kExtendedKey, 61, kExtendedKey, 62, kExtendedKey,
-                              63}));
+            (std::vector<int>{kExtendedKey, 59, kExtendedKey, 60, kExtendedKey, 61, kExtendedKey, 62,
+                              kExtendedKey, 63}));
 }
 
 // A sequence split over reads, its bytes trailing by less than the gap.
@@ -74,8 +75,8 @@ TEST(KeyDecoder, FunctionKeySplitAcrossReads) {
 TEST(KeyDecoder, UnknownSequencesAreOneKeyPressEach) {
   const int unknown = console::kUnknownKey;
   EXPECT_EQ(decodeAll("\x1b[25~\x1bOj\x1b[[Z\x1b[\x7fx"),
-            (std::vector<int>{kExtendedKey, unknown, kExtendedKey, unknown, kExtendedKey, unknown, kExtendedKey,
-                              unknown, 8, 'x'}));
+            (std::vector<int>{kExtendedKey, unknown, kExtendedKey, unknown, kExtendedKey, unknown,
+                              kExtendedKey, unknown, 8, 'x'}));
   // A modified arrow still moves.
   EXPECT_EQ(decodeAll("\x1b[1;5A"), (std::vector<int>{kExtendedKey, 72}));
 }

@@ -161,8 +161,8 @@ TEST_F(RunTest, SInEitherCaseOpensTheStatisticsView) {
     const char* key;
     int viewerOpened;
   };
-  for (const Case& c : {Case{"s", 1}, Case{"S", 1}, Case{"x", 0}, Case{"\r", 0}, Case{"\x1bOP", 0},
-                        Case{"\x1b[25~", 0}}) {
+  for (const Case& c :
+       {Case{"s", 1}, Case{"S", 1}, Case{"x", 0}, Case{"\r", 0}, Case{"\x1bOP", 0}, Case{"\x1b[25~", 0}}) {
     support::FakeTerminal captured;
     RecordingParts parts;
     captured.type(c.key);

@@ -4,9 +4,12 @@
 # start a round, typed letters appear, the round ends, the goodbye shows and
 # the run ends with status 0, the cursor hidden meanwhile and shown again at
 # the end; Ctrl-C in the menu ends the run with the status Windows gives a
-# program that Ctrl-C ends. Each time the pane's terminal settings are as
+# program that Ctrl-C ends. The keys reach the game as on POSIX: S at the
+# prompt opens the statistics view, Escape and Q leave it, F1 goes on from
+# the prompt and F12 ends the goodbye, and Ctrl-L draws again a screen that
+# another program wrote over. Each time the pane's terminal settings are as
 # they were. Only ASCII text is expected, since what Wine's console makes of
-# other characters depends on the host's locale. Takes about 30 seconds.
+# other characters depends on the host's locale. Takes about 60 seconds.
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 emulator=${QUILLOP_EMULATOR:-wine}
@@ -56,4 +59,50 @@ poll_until 1 '[ "$(tmux_pane_flag cursor_flag)" = 1 ]' || fail "the cursor is st
 start_to_menu
 tmux_keys C-c
 tmux_expect_recorded_end "$ctrl_c_status" before
-echo "2 passed, 0 failed"
+
+# Writes over the pane as another program would; Ctrl-L mends the screen.
+expect_ctrl_l_mends_the_screen() {
+  local before pane_tty
+  before=$(tmux_capture)
+  pane_tty=$(t display -p -t "$TMUX_SESSION" '#{pane_tty}')
+  printf '\033[H\033[2J\033[5;10Hjunk from outside' >"$pane_tty"
+  tmux_wait_for "junk from outside"
+  tmux_keys C-l
+  poll_until 10 '[ "$(tmux_capture)" = "$before" ]' || fail "Ctrl-L did not draw the screen again"
+}
+
+# F1 goes on from the prompt; the first key a fresh console host reads can
+# take seconds under Wine.
+tmux_run_recorded "$run_line"
+tmux_wait_for "Press 'S' to view memory statistics" 30
+tmux_keys F1
+tmux_wait_for "-> Play!" 30
+tmux_wait_for "Enter: Select"
+expect_ctrl_l_mends_the_screen
+tmux_keys Down Down
+tmux_wait_for "-> Exit"
+tmux_keys Enter
+tmux_wait_for_end_screen "Thank you for playing Quillop!"
+tmux_keys F12
+tmux_expect_recorded_end 0 before
+
+tmux_run_recorded "$run_line"
+tmux_wait_for "Press 'S' to view memory statistics" 30
+tmux_type "S"
+tmux_wait_for "'Q': Exit" 30
+tmux_keys Escape
+tmux_wait_for "-> Play!"
+tmux_keys Down Down
+tmux_wait_for "-> Exit"
+tmux_keys Enter
+tmux_wait_for_end_screen "Thank you for playing Quillop!"
+tmux_type "k"
+tmux_expect_recorded_end 0 before
+
+tmux_run_recorded "$wine_env $emulator \"$binary\" -n -f words.txt"
+tmux_wait_for "Press 'S' to view memory statistics" 30
+tmux_type "S"
+tmux_wait_for "'Q': Exit" 30
+tmux_type "Q"
+tmux_expect_recorded_end 0 before
+echo "5 passed, 0 failed"

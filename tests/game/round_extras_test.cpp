@@ -116,11 +116,12 @@ TEST_F(RoundExtrasTest, WShowsEveryWordWithTheFoundOnesMarked) {
 // found, and the review comes and goes over the end screen.
 TEST_F(RoundExtrasTest, AnyKeyLeavesTheReviewForTheEndScreenAndSpaceGoesOn) {
   terminal.typeAt(kTypingDelayMs, "ant\r");
-  // A one-page review: Page Down leaves it like any other key.
-  terminal.typeAt(kRoundMs + kSpaceAfterRoundMs, std::string("W") + kPageDown + "wx ");
+  // A one-page review: Page Down leaves it like any other key, F1 and a
+  // key with no code of its own (F13) too.
+  terminal.typeAt(kRoundMs + kSpaceAfterRoundMs, std::string("W") + kPageDown + "wxW\x1bOPw\x1b[25~ ");
   EXPECT_EQ(playGame(game, extras), 1u);
   EXPECT_EQ(terminal.unreadBytes(), 0u);
-  EXPECT_EQ(occurrences(terminal.output(), "Every word of the round"), 2u);
+  EXPECT_EQ(occurrences(terminal.output(), "Every word of the round"), 4u);
   EXPECT_EQ(terminal.row(2), bannerTextRow("GAME OVER! The word was: planet"));
   EXPECT_EQ(terminal.row(5), "");
   EXPECT_EQ(terminal.row(7), inputRow(""));

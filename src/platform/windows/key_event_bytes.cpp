@@ -26,9 +26,9 @@ constexpr uint16_t kVkF1 = 0x70;
 constexpr uint16_t kVkF12 = 0x7B;
 
 // What an xterm sends for F1 to F12, in order.
-constexpr std::string_view kFunctionKeySequences[] = {
-    "\x1bOP",   "\x1bOQ",   "\x1bOR",   "\x1bOS",   "\x1b[15~", "\x1b[17~",
-    "\x1b[18~", "\x1b[19~", "\x1b[20~", "\x1b[21~", "\x1b[23~", "\x1b[24~"};
+constexpr std::string_view kFunctionKeySequences[] = {"\x1bOP",   "\x1bOQ",   "\x1bOR",   "\x1bOS",
+                                                      "\x1b[15~", "\x1b[17~", "\x1b[18~", "\x1b[19~",
+                                                      "\x1b[20~", "\x1b[21~", "\x1b[23~", "\x1b[24~"};
 
 // The sequence an xterm sends for an extended or a function key; empty for
 // other keys.

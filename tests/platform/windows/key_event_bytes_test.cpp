@@ -55,7 +55,8 @@ TEST(KeyEventBytes, FunctionKeysAsTheirCodes) {
   }
   EXPECT_EQ(codesOf(events), expected);
   // A repeated F1, then Ctrl-L, which the console takes on the full screen.
-  EXPECT_EQ(codesOf({{true, 2, 0x70, 0}, press(0x4C, 0x0C)}), (Codes{kExtendedKey, 59, kExtendedKey, 59, 12}));
+  EXPECT_EQ(codesOf({{true, 2, 0x70, 0}, press(0x4C, 0x0C)}),
+            (Codes{kExtendedKey, 59, kExtendedKey, 59, 12}));
 }
 
 TEST(KeyEventBytes, EnterBackspaceSpaceAndEscapeOnWindowsAndWine) {
