@@ -28,9 +28,11 @@ folder=$work/unpacked/$(basename "${zips[0]}" .zip)
 for file in quillop.exe engldict.txt engldict.meanings; do
   check "$file in the zip" '[ -s "$folder/$file" ]'
 done
-# The text files open in Notepad with a double-click: .txt, CR LF throughout.
+# The text files open in Notepad with a double-click: .txt, marked as UTF-8,
+# CR LF throughout.
 for file in README.txt engldict.COPYING.txt engldict.meanings.COPYING.txt; do
   check "$file in the zip" '[ -s "$folder/$file" ]'
+  check "$file begins with the UTF-8 mark" '[ "$(head -c 3 "$folder/$file" | od -An -tx1 | tr -d " ")" = efbbbf ]'
   check "$file ends every line with CR LF" '! grep -q $'"'"'[^\r]$\|^$'"'"' "$folder/$file"'
 done
 dlls=$(x86_64-w64-mingw32-objdump -p "$folder/quillop.exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
