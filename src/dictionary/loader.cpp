@@ -12,6 +12,7 @@
 #include "console/console.h"
 #include "dictionary/line_splitter.h"
 #include "dictionary/word_filter.h"
+#include "platform/file_names.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ File openDictionary(const std::string& fileName) {
     openError = errno;
   } while (!file && openError == EINTR);
   std::error_code ignored;
-  if (std::filesystem::is_directory(fileName, ignored)) {
+  if (std::filesystem::is_directory(platform::pathOfName(fileName), ignored)) {
     reportOpenFailure(std::make_error_code(std::errc::is_a_directory));
     return nullptr;
   }

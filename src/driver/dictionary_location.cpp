@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/file_names.h"
+
 namespace driver {
 namespace {
 
@@ -17,7 +19,7 @@ constexpr const char* kGamesBinToData = "../share/games/quillop";
 
 bool isFile(const std::string& path) {
   std::error_code error;
-  return !path.empty() && fs::is_regular_file(path, error);
+  return !path.empty() && fs::is_regular_file(platform::pathOfName(path), error);
 }
 
 }  // namespace
@@ -28,10 +30,11 @@ std::vector<std::string> installedDictionaryPaths(const std::string& programPath
 
 std::vector<std::string> installedDataPaths(const std::string& programPath, const std::string& fileName) {
   if (programPath.empty()) return {};
-  fs::path programFolder = fs::path(programPath).parent_path();
+  fs::path programFolder = platform::pathOfName(programPath).parent_path();
   std::vector<std::string> paths;
   for (const char* binToData : {QUILLOP_BIN_TO_DATA, kUsualBinToData, kGamesBinToData}) {
-    std::string path = (programFolder / binToData / fileName).lexically_normal().string();
+    std::string path =
+        platform::nameOfPath((programFolder / binToData / platform::pathOfName(fileName)).lexically_normal());
     if (std::find(paths.begin(), paths.end(), path) == paths.end()) paths.push_back(path);
   }
   return paths;

@@ -1,16 +1,14 @@
 #include "records/daily_store.h"
 
-#include <filesystem>
 #include <utility>
 
 #include "game/game_code.h"
+#include "platform/file_names.h"
 #include "platform/records_file.h"
 #include "records/state_file.h"
 
 namespace daily {
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr const char* kFileName = "daily.txt";
 // The best scores' lock: one lock for the folder's files.
@@ -23,7 +21,9 @@ constexpr std::uintmax_t kLargestFile = 4 << 20;
 Store::Store(std::string folder, std::function<std::string()> today, uint32_t lockWaitMs)
     : folder_(std::move(folder)), today_(std::move(today)), lockWaitMs_(lockWaitMs) {}
 
-std::string Store::pathOf(const char* name) const { return (fs::path(folder_) / name).string(); }
+std::string Store::pathOf(const char* name) const {
+  return platform::nameOfPath(platform::pathOfName(folder_) / name);
+}
 
 void Store::load() {
   if (folder_.empty()) return;

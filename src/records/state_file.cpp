@@ -8,12 +8,15 @@
 #include <sstream>
 #include <system_error>
 
+#include "platform/file_names.h"
 #include "platform/records_file.h"
 
 namespace records {
 namespace {
 
 namespace fs = std::filesystem;
+using platform::nameOfPath;
+using platform::pathOfName;
 
 constexpr const char* kAsideSuffix = ".bad";
 constexpr int kAsideAttempts = 1000;
@@ -32,15 +35,15 @@ struct FileText {
 
 FileText readSmallFile(const std::string& path, std::uintmax_t largest) {
   std::error_code error;
-  const fs::file_status status = fs::status(path, error);
+  const fs::file_status status = fs::status(pathOfName(path), error);
   if (status.type() == fs::file_type::not_found) return {Problem::kMissing, {}, {}};
   if (status.type() == fs::file_type::directory) return {Problem::kFolder, {}, {}};
   if (error) return {Problem::kUnreadable, {}, error.message()};
-  if (status.type() == fs::file_type::regular && fs::file_size(path, error) > largest) {
+  if (status.type() == fs::file_type::regular && fs::file_size(pathOfName(path), error) > largest) {
     return {Problem::kTooLarge, {}, {}};
   }
   errno = 0;
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(pathOfName(path), std::ios::binary);
   std::ostringstream contents;
   if (file) contents << file.rdbuf();
   if (!file) return {Problem::kUnreadable, {}, errno != 0 ? std::strerror(errno) : "read error"};
@@ -55,13 +58,13 @@ std::string keepAside(const std::string& path, bool copy) {
     std::string aside = path + kAsideSuffix;
     if (attempt > 1) aside += '.' + std::to_string(attempt);
     std::error_code error;
-    if (fs::exists(fs::symlink_status(aside, error))) continue;
+    if (fs::exists(fs::symlink_status(pathOfName(aside), error))) continue;
     if (copy) {
-      fs::copy_file(path, aside, error);
+      fs::copy_file(pathOfName(path), pathOfName(aside), error);
     } else {
-      fs::rename(path, aside, error);
+      fs::rename(pathOfName(path), pathOfName(aside), error);
     }
-    return error ? std::string() : fs::path(aside).filename().string();
+    return error ? std::string() : nameOfPath(pathOfName(aside).filename());
   }
   return {};
 }
@@ -115,7 +118,8 @@ void removeStaleTemporaries(const fs::path& file) {
   const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
   std::vector<fs::path> stale;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-    if (isOurTemporary(entry.path().filename().string(), file.filename().string())) stale.push_back(entry);
+    if (isOurTemporary(nameOfPath(entry.path().filename()), nameOfPath(file.filename())))
+      stale.push_back(entry);
   }
   for (const fs::path& path : stale) fs::remove(path, error);
 }
@@ -123,7 +127,7 @@ void removeStaleTemporaries(const fs::path& file) {
 std::string freshTemporaryName(const fs::path& file) {
   static std::mt19937 source{std::random_device{}()};
   constexpr char kHexDigits[] = "0123456789abcdef";
-  std::string name = file.string() + kTemporarySuffix + '-';
+  std::string name = nameOfPath(file) + kTemporarySuffix + '-';
   for (int digit = 0; digit < 8; ++digit) name += kHexDigits[source() % 16];
   return name;
 }
@@ -175,20 +179,21 @@ StateFileRead readStateFile(const std::string& path, const TextParser& parse, co
 
 bool makeStateFolder(const std::string& folder, std::string& reason) {
   std::error_code error;
-  if (fs::create_directories(folder, error)) fs::permissions(folder, fs::perms::owner_all, error);
+  const fs::path folderPath = pathOfName(folder);
+  if (fs::create_directories(folderPath, error)) fs::permissions(folderPath, fs::perms::owner_all, error);
   if (error) reason = error.message();
   return !error;
 }
 
 bool replaceFile(const std::string& path, const std::string& text, std::string& reason) {
-  fs::path file = path;
+  fs::path file = pathOfName(path);
   if (!followLinks(file, reason)) return false;
   removeStaleTemporaries(file);
   std::string temporary;
   if (!writeTemporary(file, text, temporary, reason)) return false;
-  if (renameOver(temporary, file.string(), reason)) return true;
+  if (renameOver(temporary, nameOfPath(file), reason)) return true;
   std::error_code error;
-  fs::remove(temporary, error);
+  fs::remove(pathOfName(temporary), error);
   return false;
 }
 

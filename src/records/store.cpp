@@ -1,16 +1,14 @@
 #include "records/store.h"
 
 #include <ctime>
-#include <filesystem>
 #include <system_error>
 
+#include "platform/file_names.h"
 #include "platform/records_file.h"
 #include "records/state_file.h"
 
 namespace records {
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr const char* kFileName = "records.txt";
 constexpr const char* kLockName = "records.lock";
@@ -27,7 +25,9 @@ std::string localDate() {
 Store::Store(std::string folder, std::function<std::string()> today, uint32_t lockWaitMs)
     : folder_(std::move(folder)), today_(std::move(today)), lockWaitMs_(lockWaitMs) {}
 
-std::string Store::pathOf(const char* name) const { return (fs::path(folder_) / name).string(); }
+std::string Store::pathOf(const char* name) const {
+  return platform::nameOfPath(platform::pathOfName(folder_) / name);
+}
 
 // The lock keeps a file that another copy is just replacing from being
 // taken for nonsense. Without the lock the file is still whole (it is only

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <set>
 
+#include "platform/file_names.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -16,7 +18,7 @@ using driver::installedDictionaryPaths;
 // Whether paths holds path, written with the system's own separators (a
 // Windows build writes '\\').
 bool holds(const std::vector<std::string>& paths, const std::string& path) {
-  std::string native = std::filesystem::path(path).make_preferred().string();
+  std::string native = platform::nameOfPath(platform::pathOfName(path).make_preferred());
   return std::find(paths.begin(), paths.end(), native) != paths.end();
 }
 
@@ -44,6 +46,19 @@ TEST(DictionaryLocation, InstalledPathLiesUnderTheProgramsPrefix) {
   // Each place once, so a missing dictionary is looked for no more than needed.
   EXPECT_EQ(std::set<std::string>(paths.begin(), paths.end()).size(), paths.size());
   EXPECT_TRUE(installedDictionaryPaths("").empty());
+}
+
+// A program unpacked or installed under a folder named in any script finds
+// its data there, and names it in UTF-8 as the loading line shows it.
+TEST(DictionaryLocation, FoldersNamedBeyondAsciiAreFound) {
+  support::TempFolder folder;
+  const std::string place = folder.path() + "/\xe6\x97\xa5\xe6\x9c\xac Quillop \xc3\xa9";
+  const std::vector<std::string> paths = installedDictionaryPaths(place + "/bin/quillop");
+  EXPECT_TRUE(holds(paths, place + "/share/quillop/engldict.txt"));
+  const std::filesystem::path installed = platform::pathOfName(paths.front());
+  std::filesystem::create_directories(installed.parent_path());
+  std::ofstream(installed) << "planet\n";
+  EXPECT_EQ(chooseDefaultDictionary(folder.path() + "/missing.txt", paths), paths.front());
 }
 
 }  // namespace

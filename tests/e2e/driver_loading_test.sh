@@ -29,6 +29,12 @@ expect "CR LF words and counts" 0 \
   "${banner}Loading alternate dictionary: $work/crlf.txt"$'\r\n'"Loading and hashing: Word # 1      - cat    (338 )$backspaces: Word # 2      - dogs   (378 )$backspaces: DONE! (Total usable words: 2 of 4)"$'\r\n'"$prompt" \
   "" -n -v -f "$work/crlf.txt"
 
+# A name in another script loads, and the loading line names it in the
+# same UTF-8 bytes on every system.
+printf 'planet\n' >"$work/日本語 é.txt"
+expect "a name beyond ASCII" 0 \
+  "${banner}Loading alternate dictionary: $work/日本語 é.txt"$'\r\n'"$done_quiet$prompt" "x" -n -f "$work/日本語 é.txt"
+
 printf 'ab\x1b[2J\n\x1b[31m\nred\n' >"$work/control.txt"
 expect "control sequences are never loaded" 0 \
   "${banner}Loading alternate dictionary: $work/control.txt"$'\r\n'"Loading and hashing: Word # 1      - red    (285 )$backspaces: DONE! (Total usable words: 1 of 3)"$'\r\n'"$prompt" \

@@ -8,6 +8,9 @@ root=$2
 # (Wine for the Windows build), and sees its own path in that system's form.
 emulator=${QUILLOP_EMULATOR:-}
 program_name=$binary
+# Wine reads the names of Unix files, and the arguments, in the locale's
+# encoding: UTF-8 for the names beyond ASCII that the tests use.
+[ -z "$emulator" ] || export LC_ALL=C.UTF-8
 [ -z "$emulator" ] || program_name=$(winepath -w "$binary" 2>/dev/null)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

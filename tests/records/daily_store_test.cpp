@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/game_code.h"
+#include "platform/file_names.h"
 #include "support/temp_folder.h"
 
 // Through temporary folders, as the best scores' tests; without forked
@@ -110,6 +111,16 @@ TEST_F(DailyStoreTest, AFileThatCannotBeReadOrIsNotOursIsSetAsideWhole) {
   EXPECT_TRUE(fs::is_directory(file() + ".bad.2"));
   EXPECT_TRUE(loaded.keep(Result{kToday, dailyGameCode(kToday), 1, {{1, 3}}}));
   EXPECT_EQ(store().results().size(), 1U);
+}
+
+// The state folder lies under the player's own, which may be named in any
+// script.
+TEST_F(DailyStoreTest, AFolderNamedBeyondAsciiKeepsTheResults) {
+  const std::string place = folder.path() + "/\xe6\x97\xa5\xe6\x9c\xac Jos\xc3\xa9/quillop";
+  daily::Store first = store(place);
+  EXPECT_TRUE(first.keep(Result{kToday, dailyGameCode(kToday), 25, {{3, 9}}}));
+  EXPECT_TRUE(fs::is_regular_file(platform::pathOfName(place + "/daily.txt")));
+  EXPECT_EQ(store(place).results().size(), 1U);
 }
 
 TEST_F(DailyStoreTest, AFolderThatCannotBeWrittenKeepsTheResultForThisRun) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/own_executable.h"
+#include "platform/windows/wide_names.h"
 
 namespace platform {
 namespace {
@@ -18,22 +19,9 @@ std::wstring ownModuleFileName() {
   }
 }
 
-// File names are opened through the C library, which takes them in the
-// system's code page; a name that code page cannot hold is of no use.
-std::string inSystemCodePage(const std::wstring& wide) {
-  BOOL lossy = FALSE;
-  auto wideLength = static_cast<int>(wide.size());
-  int length =
-      WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, nullptr, 0, nullptr, &lossy);
-  if (length <= 0 || lossy) return {};
-  std::string narrow(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, narrow.data(), length, nullptr,
-                      nullptr);
-  return narrow;
-}
-
 }  // namespace
 
-std::string ownExecutablePath() { return inSystemCodePage(ownModuleFileName()); }
+// In UTF-8, as the program keeps names, whatever the code page can hold.
+std::string ownExecutablePath() { return utf8Name(ownModuleFileName()); }
 
 }  // namespace platform

@@ -1,6 +1,6 @@
-// The records' file operations on Windows. Names travel in the process's
-// ANSI code page, as the standard library's narrow paths do there, so the
-// folder named here is the one the shared records code opens.
+// The records' file operations on Windows. Names travel in UTF-8, as the
+// program keeps them, and reach the system as UTF-16 through its wide
+// functions, so any name works whatever the code page.
 
 #include <windows.h>
 
@@ -8,9 +8,13 @@
 #include <string>
 
 #include "platform/records_file.h"
+#include "platform/windows/wide_names.h"
 
 namespace records {
 namespace {
+
+using platform::utf8Name;
+using platform::wideName;
 
 constexpr DWORD kMessageSize = 256;
 
@@ -23,12 +27,12 @@ std::string errorText(DWORD code) {
   return text.empty() ? "error " + std::to_string(code) : text;
 }
 
-std::string environment(const char* name) {
-  const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
+std::string environment(const wchar_t* name) {
+  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
   if (size == 0) return {};
-  std::string value(size, '\0');
-  value.resize(GetEnvironmentVariableA(name, value.data(), size));
-  return value;
+  std::wstring value(size, L'\0');
+  value.resize(GetEnvironmentVariableW(name, value.data(), size));
+  return utf8Name(value);
 }
 
 // A held lock is tried again this often while it is waited for.
@@ -51,14 +55,14 @@ bool tryLock(HANDLE file, DWORD& error) {
 }  // namespace
 
 std::string stateFolder() {
-  const std::string localAppData = environment("LOCALAPPDATA");
+  const std::string localAppData = environment(L"LOCALAPPDATA");
   return localAppData.empty() ? std::string() : localAppData + "\\Quillop";
 }
 
 // CREATE_NEW fails on any name that exists; with FILE_FLAG_OPEN_REPARSE_POINT
 // a link found under the name is never followed.
 NewFile writeNewFile(const std::string& path, const std::string& text, std::string& reason) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  const HANDLE file = CreateFileW(wideName(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
@@ -70,13 +74,14 @@ NewFile writeNewFile(const std::string& path, const std::string& text, std::stri
   if (!written) reason = errorText(GetLastError());
   CloseHandle(file);
   if (written) return NewFile::kWritten;
-  DeleteFileA(path.c_str());
+  DeleteFileW(wideName(path).c_str());
   return NewFile::kFailed;
 }
 
 // Write-through: the call returns once the rename is on the disk.
 bool renameOver(const std::string& from, const std::string& to, std::string& reason) {
-  if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!MoveFileExW(wideName(from).c_str(), wideName(to).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     reason = errorText(GetLastError());
     return false;
   }
@@ -84,7 +89,7 @@ bool renameOver(const std::string& from, const std::string& to, std::string& rea
 }
 
 FileLock::FileLock(const std::string& path, uint32_t waitMs) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+  const HANDLE file = CreateFileW(wideName(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) {

@@ -5,6 +5,21 @@ namespace {
 
 constexpr char32_t kNoCharacter = 0xFFFFFFFF;
 constexpr char16_t kUnshowable = u'?';
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
+bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit < 0xE000; }
+
+// The character of the UTF-16 at the start of units, taking its length.
+char32_t decodeUnits(std::u16string_view units, size_t& length) {
+  length = 1;
+  if (isHighSurrogate(units[0]) && units.size() > 1 && isLowSurrogate(units[1])) {
+    length = 2;
+    return 0x10000 + ((char32_t{units[0]} - 0xD800) << 10) + (char32_t{units[1]} - 0xDC00);
+  }
+  bool surrogate = isHighSurrogate(units[0]) || isLowSurrogate(units[0]);
+  return surrogate ? kReplacement : units[0];
+}
 
 // How many bytes the UTF-8 sequence led by this byte has; 0 for a byte that
 // leads none.
@@ -98,6 +113,20 @@ std::string utf8Of(char32_t code) {
     out += static_cast<char>(0x80 | (code & 0x3F));
   }
   return out;
+}
+
+std::string toUtf8(std::u16string_view units) {
+  std::string out;
+  for (size_t at = 0; at < units.size();) {
+    size_t length = 0;
+    out += utf8Of(decodeUnits(units.substr(at), length));
+    at += length;
+  }
+  return out;
+}
+
+std::u16string nameToUtf16(std::string_view utf8) {
+  return toUtf16(utf8, [](unsigned char) { return static_cast<char16_t>(kReplacement); });
 }
 
 }  // namespace console

@@ -28,4 +28,12 @@ size_t unfinishedUtf8Tail(std::string_view bytes);
 /// A character in UTF-8.
 std::string utf8Of(char32_t code);
 
+/// The UTF-8 of UTF-16 text, as the system gives names: a surrogate that
+/// is not part of a pair becomes U+FFFD.
+std::string toUtf8(std::u16string_view units);
+
+/// The UTF-16 of a name the program keeps in UTF-8, to hand to the system:
+/// a byte that is not part of UTF-8 becomes U+FFFD.
+std::u16string nameToUtf16(std::string_view utf8);
+
 }  // namespace console

@@ -5,7 +5,9 @@
 namespace {
 
 using console::cellCharacter;
+using console::nameToUtf16;
 using console::toUtf16;
+using console::toUtf8;
 
 // Stands in for a console code page: Latin-1, where each byte is the
 // character of the same number.
@@ -45,6 +47,23 @@ TEST(Utf16Text, Utf8OfEveryLength) {
   EXPECT_EQ(console::utf8Of(U'\u00e9'), "\xc3\xa9");
   EXPECT_EQ(console::utf8Of(U'\u25a0'), "\xe2\x96\xa0");
   EXPECT_EQ(console::utf8Of(U'\U0001F600'), "\xf0\x9f\x98\x80");
+}
+
+// Names travel between the program's UTF-8 and the system's UTF-16 both
+// ways unchanged; what cannot be a character becomes U+FFFD.
+TEST(Utf16Text, NamesConvertBetweenUtf8AndUtf16) {
+  const std::u16string wide = u"C:\\Quillop \u00e9\\\u65e5\u672c\\\U0001F600.txt";
+  const std::string utf8 = "C:\\Quillop \xc3\xa9\\\xe6\x97\xa5\xe6\x9c\xac\\\xf0\x9f\x98\x80.txt";
+  EXPECT_EQ(toUtf8(wide), utf8);
+  EXPECT_EQ(nameToUtf16(utf8), wide);
+  EXPECT_EQ(toUtf8(u""), "");
+  EXPECT_EQ(nameToUtf16(""), u"");
+  // Lone surrogates, as a Windows name may hold, and bytes of another code page.
+  EXPECT_EQ(toUtf8(std::u16string{u'a', char16_t{0xD800}, u'b', char16_t{0xDC00}}),
+            "a\xef\xbf\xbd"
+            "b\xef\xbf\xbd");
+  EXPECT_EQ(toUtf8(std::u16string{char16_t{0xDBFF}}), "\xef\xbf\xbd");
+  EXPECT_EQ(nameToUtf16("caf\xe9"), u"caf\ufffd");
 }
 
 }  // namespace
