@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace fuzz {
 namespace {
@@ -30,7 +31,21 @@ int leadingNumber(const std::string& text) {
   return std::atoi(text.c_str());
 }
 
-bool holds(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool holds(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+// Row y as text, trailing blanks removed, as ScreenGrid::row gives it, but
+// into storage kept from check to check, a byte at a time: a round is
+// checked at every key.
+void readRow(const console::ScreenGrid& screen, int y, std::string& text) {
+  constexpr size_t kLongestCell = 4;
+  text.resize(console::ScreenGrid::kColumns * kLongestCell);
+  size_t length = 0;
+  for (int x = 0; x < console::ScreenGrid::kColumns; ++x) {
+    for (char byte : screen.cell(x, y)) text[length++] = byte;
+  }
+  text.resize(length);
+  text.erase(text.find_last_not_of(' ') + 1);
+}
 
 }  // namespace
 
@@ -57,28 +72,30 @@ void GameInvariants::checkRound(const console::ScreenGrid& screen, bool waitsFor
   if (game_->score < lastScore_) fail("the score went down", screen);
   lastScore_ = game_->score;
   // The review of a round's words covers the round screen while it is up.
-  if (holds(screen.row(kBannerTextRow), kReviewTitle)) return;
-  if (!holds(screen.row(kScoreRow), "Your Score: " + std::to_string(game_->score)))
-    fail("score shown", screen);
+  readRow(screen, kBannerTextRow, row_);
+  if (holds(row_, kReviewTitle)) return;
   // While the countdown shows, the round only polls: it never blocks.
-  if (waitsForKey && holds(screen.row(kBannerTextRow), "Time Left:")) fail("a round waits for a key", screen);
-  const std::string inputRow = screen.row(kInputRow);
+  if (waitsForKey && holds(row_, "Time Left:")) fail("a round waits for a key", screen);
+  readRow(screen, kScoreRow, row_);
+  if (!holds(row_, "Your Score: " + std::to_string(game_->score))) fail("score shown", screen);
+  readRow(screen, kInputRow, row_);
+  const std::string_view inputRow = row_;
   if (inputRow.size() < kMangledColumn || inputRow.substr(kMangledColumn) != game_->mangledWord) {
     fail("letters shown", screen);
   }
-  std::string typed = inputRow.substr(0, kMangledColumn);
-  typed.erase(typed.find_last_not_of(' ') + 1);
+  std::string_view typed = inputRow.substr(0, kMangledColumn);
+  typed = typed.substr(0, typed.find_last_not_of(' ') + 1);
   checkTypedInput(typed, screen);
 }
 
 // The typed letters are exactly the letters at the used positions.
-void GameInvariants::checkTypedInput(const std::string& typed, const console::ScreenGrid& screen) const {
+void GameInvariants::checkTypedInput(std::string_view typed, const console::ScreenGrid& screen) const {
   if (typed.size() > game_->mangledWord.size()) fail("typed input longer than the letters", screen);
   std::string usedLetters;
   for (size_t i = 0; i < game_->mangledWord.size(); ++i) {
     if (game_->letterUsed[i]) usedLetters += game_->mangledWord[i];
   }
-  std::string typedLetters = typed;
+  std::string typedLetters(typed);
   std::sort(usedLetters.begin(), usedLetters.end());
   std::sort(typedLetters.begin(), typedLetters.end());
   if (usedLetters != typedLetters) fail("used-letter flags and typed input", screen);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "console/screen_grid.h"
 #include "game_record/word_game.h"
@@ -28,11 +29,12 @@ class GameInvariants {
  private:
   void checkStatistics(const console::ScreenGrid& screen) const;
   void checkRound(const console::ScreenGrid& screen, bool waitsForKey);
-  void checkTypedInput(const std::string& typed, const console::ScreenGrid& screen) const;
+  void checkTypedInput(std::string_view typed, const console::ScreenGrid& screen) const;
 
   Stage stage_ = Stage::kDriver;
   const WordGame* game_ = nullptr;
   uint32_t lastScore_ = 0;
+  std::string row_;  ///< a row of the screen being checked
 };
 
 }  // namespace fuzz

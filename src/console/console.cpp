@@ -179,7 +179,11 @@ Terminal* install(Terminal* newTerminal) {
 
 Terminal* installed() { return state().terminal; }
 
-void moveCursor(uint16_t x, uint16_t y) { std::cout << "\x1b[" << (y + 1) << ';' << (x + 1) << 'H'; }
+// One write of the whole sequence, formatted without the stream's locale:
+// every piece of every screen is placed through here.
+void moveCursor(uint16_t x, uint16_t y) {
+  std::cout << "\x1b[" + std::to_string(y + 1) + ';' + std::to_string(x + 1) + 'H';
+}
 
 void clearScreen() {
   if (!state().fullScreen) beginFullScreen();

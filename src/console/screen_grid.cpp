@@ -1,8 +1,7 @@
 #include "console/screen_grid.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <vector>
+#include <charconv>
 
 namespace console {
 namespace {
@@ -10,15 +9,17 @@ namespace {
 constexpr char kEscape = '\x1b';
 constexpr char kControlSequenceIntroducer = '[';
 
-// The numbers of "12;5"; an empty field gives 0.
-std::vector<int> parameterNumbers(std::string_view parameters) {
-  std::vector<int> numbers;
+// The numbers of "12;5"; an empty field gives 0. Read in place, with no
+// allocation: every cursor move and rendition passes through here.
+ControlNumbers parameterNumbers(std::string_view parameters) {
+  ControlNumbers numbers;
   size_t start = 0;
   for (;;) {
-    size_t end = parameters.find(';', start);
-    std::string field(parameters.substr(start, end == std::string_view::npos ? end : end - start));
-    numbers.push_back(static_cast<int>(std::strtol(field.c_str(), nullptr, 10)));
-    if (end == std::string_view::npos) return numbers;
+    size_t end = std::min(parameters.find(';', start), parameters.size());
+    int value = 0;
+    std::from_chars(parameters.data() + start, parameters.data() + end, value);
+    numbers.add(value);
+    if (end == parameters.size()) return numbers;
     start = end + 1;
   }
 }
@@ -75,6 +76,8 @@ void ScreenGrid::write(std::string_view bytes) {
       wrapPending_ = false, ++i;
     } else if (static_cast<unsigned char>(byte) < 0x20 || byte == 0x7f) {
       ++i;  // other control bytes show nothing
+    } else if (static_cast<unsigned char>(byte) < 0x80) {
+      putByte(byte), ++i;
     } else {
       i = takeCharacter(bytes, i);
     }
@@ -107,7 +110,7 @@ size_t ScreenGrid::takeEscape(std::string_view bytes, size_t at) {
 
 void ScreenGrid::applyControlSequence(std::string_view parameters, char finalByte) {
   if (!parameters.empty() && parameters[0] == '?') return;  // mode switches
-  std::vector<int> n = parameterNumbers(parameters);
+  const ControlNumbers n = parameterNumbers(parameters);
   int count = std::max(n[0], 1);
   switch (finalByte) {
     case 'H':
@@ -124,8 +127,9 @@ void ScreenGrid::applyControlSequence(std::string_view parameters, char finalByt
 }
 
 // Numbers this grid has no attribute for are passed over.
-void ScreenGrid::applyRendition(const std::vector<int>& numbers) {
-  for (int number : numbers) {
+void ScreenGrid::applyRendition(const ControlNumbers& numbers) {
+  for (size_t i = 0; i < numbers.size(); ++i) {
+    const int number = numbers[i];
     if (number == kResetRendition) pen_ = CellAttributes{};
     if (number == kBold || number == kNotBold) pen_.bold = number == kBold;
     if (number == kReverse || number == kNotReverse) pen_.reverse = number == kReverse;
@@ -147,11 +151,32 @@ void ScreenGrid::clear() {
 }
 
 void ScreenGrid::put(std::string_view character) {
-  if (wrapPending_) newline();
-  Cell& cell = cells_[index(x_, y_)];
+  Cell& cell = nextCell();
   std::copy(character.begin(), character.end(), cell.bytes.begin());
   cell.size = static_cast<uint8_t>(character.size());
-  cell.attributes = pen_;
+  advance();
+}
+
+// Most of what is drawn is ASCII: its cells are filled a byte at a time.
+void ScreenGrid::putByte(char byte) {
+  Cell& cell = nextCell();
+  cell.bytes[0] = byte;
+  cell.size = 1;
+  advance();
+}
+
+// The attributes are set one by one: copied whole, their three bytes make a
+// call to memcpy in a sanitizer build, for every character drawn.
+ScreenGrid::Cell& ScreenGrid::nextCell() {
+  if (wrapPending_) newline();
+  Cell& cell = cells_[index(x_, y_)];
+  cell.attributes.reverse = pen_.reverse;
+  cell.attributes.bold = pen_.bold;
+  cell.attributes.colour = pen_.colour;
+  return cell;
+}
+
+void ScreenGrid::advance() {
   if (x_ == kColumns - 1) {
     wrapPending_ = true;
   } else {
@@ -199,6 +224,7 @@ bool ScreenGrid::sameRow(const ScreenGrid& other, int y) const {
 
 std::string ScreenGrid::row(int y) const {
   std::string text;
+  text.reserve(kColumns);
   for (int x = 0; x < kColumns; ++x) text += cell(x, y);
   text.erase(text.find_last_not_of(' ') + 1);
   return text;

@@ -35,6 +35,22 @@ struct CellAttributes {
 /// The SGR sequence that sets exactly these attributes, whatever was set before.
 std::string renditionSequence(CellAttributes attributes);
 
+/// The numbers of one control sequence (ESC [ 1;7 m holds 1 and 7). Only
+/// the first kMost count; a terminal also stops at some limit.
+class ControlNumbers {
+ public:
+  static constexpr size_t kMost = 16;
+  void add(int number) {
+    if (count_ < kMost) numbers_[count_++] = number;
+  }
+  size_t size() const { return count_; }
+  int operator[](size_t i) const { return numbers_[i]; }
+
+ private:
+  std::array<int, kMost> numbers_{};
+  size_t count_ = 0;
+};
+
 class ScreenGrid {
  public:
   static constexpr int kColumns = 80;
@@ -84,12 +100,17 @@ class ScreenGrid {
 
   static size_t index(int x, int y) { return static_cast<size_t>(y) * kColumns + static_cast<size_t>(x); }
   void put(std::string_view character);
+  void putByte(char byte);
+  /// The cell the next character lands in, given the pen's attributes.
+  Cell& nextCell();
+  /// Past a character just put: the next column, or a wrap pending.
+  void advance();
   void newline();
   void blankCells(int fromX, int fromY, int toX, int toY);
   void eraseScreen(int mode);
   void eraseLine(int mode);
   void applyControlSequence(std::string_view parameters, char finalByte);
-  void applyRendition(const std::vector<int>& numbers);
+  void applyRendition(const ControlNumbers& numbers);
   size_t takeEscape(std::string_view bytes, size_t at);
   size_t takeCharacter(std::string_view bytes, size_t at);
 

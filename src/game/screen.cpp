@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <iostream>
-#include <sstream>
+#include <string>
 
 #include "console/console.h"
 
@@ -23,9 +23,19 @@ constexpr uint16_t kMangledLabelColumn = 67;
 constexpr uint16_t kMangledWordColumn = 73;
 constexpr uint16_t kSpaceHintColumn = 51;
 
-std::string upperBorder() { return "/" + std::string(kInnerWidth, '-') + "\\"; }
-std::string lowerBorder() { return "\\" + std::string(kInnerWidth, '-') + "/"; }
-std::string textRow() { return "|" + std::string(kInnerWidth, ' ') + "|"; }
+// Made once: the countdown draws them on every pass of a round.
+const std::string& upperBorder() {
+  static const std::string border = "/" + std::string(kInnerWidth, '-') + "\\";
+  return border;
+}
+const std::string& lowerBorder() {
+  static const std::string border = "\\" + std::string(kInnerWidth, '-') + "/";
+  return border;
+}
+const std::string& textRow() {
+  static const std::string row = "|" + std::string(kInnerWidth, ' ') + "|";
+  return row;
+}
 
 void writeAt(uint16_t x, uint16_t y, const std::string& text) {
   console::moveCursor(x, y);
@@ -56,8 +66,7 @@ size_t decimalDigits(uint32_t value) {
 }
 
 void drawLabelledNumber(uint16_t y, const std::string& label, uint32_t value) {
-  writeAt(centringColumn(label.size() + decimalDigits(value)), y, label);
-  std::cout << value;
+  writeAt(centringColumn(label.size() + decimalDigits(value)), y, label + std::to_string(value));
 }
 
 }  // namespace
@@ -109,7 +118,8 @@ void drawInputPanel(const WordGame& game, const std::string& input) {
 void drawBlankedRow(uint16_t y, uint16_t x, const std::string& text) {
   // Column 79 is left alone: a write there would leave the cursor waiting
   // to wrap onto the next row.
-  writeAt(0, y, std::string(kLastColumn, ' '));
+  static const std::string blank(kLastColumn, ' ');
+  writeAt(0, y, blank);
   writeAt(x, y, text.substr(0, kLastColumn - std::min<size_t>(x, kLastColumn)));
 }
 
@@ -117,14 +127,6 @@ void drawCentredRow(uint16_t y, const std::string& text) {
   drawBlankedRow(y, centringColumn(text.size()), text);
 }
 
-void appendNumber(std::string& text, int32_t n) {
-  std::ostringstream stream;
-  stream << text << ' ' << n;
-  text = stream.str();
-}
+void appendNumber(std::string& text, int32_t n) { text += ' ' + std::to_string(n); }
 
-void appendNumber(std::string& text, uint32_t n) {
-  std::ostringstream stream;
-  stream << text << ' ' << n;
-  text = stream.str();
-}
+void appendNumber(std::string& text, uint32_t n) { text += ' ' + std::to_string(n); }

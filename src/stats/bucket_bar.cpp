@@ -43,6 +43,7 @@ void drawBucketBar(float ratio) { drawBucketBar(ratio, filledBarCell()); }
 void drawBucketBar(float ratio, const std::string& filledCell) {
   const double limit = static_cast<double>(ratio) * kBarCells;
   std::string bar;
+  bar.reserve(static_cast<size_t>(kBarCells) * filledCell.size());
   for (int cell = 0; cell < kBarCells; ++cell) {
     if (cell <= limit) {
       bar += filledCell;

@@ -1,9 +1,8 @@
 #include "stats/statistics_viewer.h"
 
 #include <algorithm>
-#include <iomanip>
 #include <iostream>
-#include <sstream>
+#include <string>
 
 #include "console/console.h"
 
@@ -20,6 +19,10 @@ constexpr uint16_t kFooterRow = 22;
 constexpr size_t kRuleWidth = 79;
 constexpr size_t kRowWidth = 80;
 constexpr size_t kBarWidth = 40;
+// The widths of a row's bucket number, count and percentage.
+constexpr size_t kBucketField = 9;
+constexpr size_t kCountField = 8;
+constexpr size_t kPercentField = 3;
 // The blanks between a row's bar and its total, fewer where a wide count or
 // total would push the row past the screen's edge.
 constexpr size_t kTotalGap = 5;
@@ -62,18 +65,25 @@ void drawFixedParts(uint32_t emptyBuckets) {
   drawStatisticsFooter(emptyBuckets);
 }
 
-// Formatted in a stream of its own, so no alignment carries over to the next
-// row. The percentage is taken in 64 bits: a count times 100 passes 32 bits
-// from about 43 million words on.
+// A number in a field of width columns, to the right or the left of it.
+std::string inField(uint64_t number, size_t width, bool toTheLeft) {
+  std::string text = std::to_string(number);
+  if (text.size() < width) text.insert(toTheLeft ? text.size() : 0, width - text.size(), ' ');
+  return text;
+}
+
+// Formatted into a string of its own, one per row, without a stream: the
+// view redraws its whole page on every key. The percentage is taken in 64
+// bits: a count times 100 passes 32 bits from about 43 million words on.
 void drawBucketRow(const Page& page, int32_t bucket) {
   const uint32_t count = page.game.dictionary->buckets[static_cast<size_t>(bucket)].count;
-  std::ostringstream start;
-  start << std::left << std::setw(9) << bucket << '|' << std::right << std::setw(8) << count << " |"
-        << std::setw(3) << uint64_t{count} * 100 / page.maxCount << "% [";
+  const std::string start = inField(static_cast<uint64_t>(bucket), kBucketField, true) + '|' +
+                            inField(count, kCountField, false) + " |" +
+                            inField(uint64_t{count} * 100 / page.maxCount, kPercentField, false) + "% [";
   const std::string total = std::to_string(page.maxCount);
-  const size_t used = start.str().size() + kBarWidth + 1 + total.size();
+  const size_t used = start.size() + kBarWidth + 1 + total.size();
   const size_t gap = used + kTotalGap <= kRowWidth ? kTotalGap : std::max<size_t>(kRowWidth - used, 1);
-  std::cout << start.str();
+  std::cout << start;
   drawBucketBar(static_cast<float>(count) / page.scale, page.filledCell);
   std::cout << ']' << std::string(gap, ' ') << total;
   console::lineEnd();

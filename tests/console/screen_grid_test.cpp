@@ -93,4 +93,20 @@ TEST(ScreenGrid, CellsKeepTheAttributesTheyWereWrittenWith) {
   EXPECT_EQ(console::renditionSequence({.reverse = true}), "\x1b[0;7m");
 }
 
+// Cursor places and renditions are read from the sequence's numbers: an
+// empty field is 0, and numbers past the sixteenth are passed over, as a
+// terminal stops at some limit of its own.
+TEST(ScreenGrid, ControlSequenceNumbersAreReadUpToSixteen) {
+  ScreenGrid grid;
+  grid.write("\x1b[;5Hx\x1b[2;3Hy");
+  EXPECT_EQ(grid.row(0), "    x");
+  EXPECT_EQ(grid.row(1), "  y");
+  std::string fifteenZeros;
+  for (int i = 0; i < 15; ++i) fifteenZeros += "0;";
+  grid.write("\x1b[3;1H\x1b[" + fifteenZeros + "7;1mz\xc3\xa9");
+  EXPECT_EQ(grid.row(2), "z\xc3\xa9");
+  EXPECT_EQ(grid.attributes(0, 2), (console::CellAttributes{.reverse = true}));
+  EXPECT_EQ(grid.attributes(1, 2), (console::CellAttributes{.reverse = true}));
+}
+
 }  // namespace
