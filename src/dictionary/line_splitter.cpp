@@ -46,8 +46,9 @@ constexpr std::array<LaneList, 256> kLaneLists = listEveryLaneSet();
 
 }  // namespace
 
-LineSplitter::LineSplitter(size_t chunkBytes)
-    : buffer_(new char[kCarrySpace + chunkBytes + kPadding]), chunkBytes_(chunkBytes) {
+LineSplitter::LineSplitter(size_t chunkBytes, size_t longestHanded)
+    : buffer_(new char[kCarrySpace + chunkBytes + kPadding]), chunkBytes_(chunkBytes), longestHanded_(longestHanded) {
+  assert(longestHanded >= kShortestHanded && longestHanded <= kLongestHandedAtMost);
   std::memset(buffer_.get(), 0, kCarrySpace);
 }
 
@@ -84,7 +85,7 @@ size_t LineSplitter::pickHandedLines(const char* window, size_t found, const cha
     const auto length = static_cast<size_t>(lineFeed - lineStart);
     lineFeeds_[handed] = lineFeeds_[i];
     lengths_[handed] = static_cast<uint8_t>(length);
-    handed += static_cast<size_t>(length - kShortestHanded <= kLongestHanded - kShortestHanded);
+    handed += static_cast<size_t>(length - kShortestHanded <= longestHanded_ - kShortestHanded);
     lineStart = lineFeed + 1;
   }
   return handed;
@@ -92,7 +93,7 @@ size_t LineSplitter::pickHandedLines(const char* window, size_t found, const cha
 
 void LineSplitter::keepUnfinished(const char* lineStart, const char* end) {
   const auto length = static_cast<size_t>(end - lineStart);
-  if (length > kLongestHanded) {
+  if (length > longestHanded_) {
     carriedTooLong_ = true;
     carried_ = 0;
     return;

@@ -25,12 +25,15 @@ class LineSplitter {
  public:
   /// The shortest line handed over: the shortest usable word.
   static constexpr size_t kShortestHanded = kShortestUsable;
-  /// The longest line handed over, and kept from one chunk to the next: six
-  /// letters of the longest usable word, plus the carriage return of a CR
-  /// LF line end.
+  /// The longest line handed over by default, and kept from one chunk to
+  /// the next: six letters of the longest usable word, plus the carriage
+  /// return of a CR LF line end.
   static constexpr size_t kLongestHanded = kLongestUsable + 1;
+  /// The most that longestHanded may be.
+  static constexpr size_t kLongestHandedAtMost = 56;
 
-  explicit LineSplitter(size_t chunkBytes);
+  /// Hands over lines of kShortestHanded to longestHanded bytes.
+  explicit LineSplitter(size_t chunkBytes, size_t longestHanded = kLongestHanded);
 
   /// Where the next chunk is to be put: chunkBytes() bytes.
   char* chunk() { return buffer_.get() + kCarrySpace; }
@@ -38,7 +41,7 @@ class LineSplitter {
 
   /// Takes the chunk's first `received` bytes and returns the number of
   /// lines they complete. Each of those lines of kShortestHanded to
-  /// kLongestHanded bytes, without its line feed, goes to
+  /// longestHanded bytes, without its line feed, goes to
   /// visit(line, length), in order; the 8 bytes from line are readable. A
   /// line that the chunk leaves unfinished goes on in the next chunk; one
   /// that the stream never finishes is neither counted nor handed over.
@@ -48,7 +51,7 @@ class LineSplitter {
  private:
   // Before the chunk, room for the kept bytes of a line that the last chunk
   // left unfinished, so that the line lies whole when its end arrives.
-  static constexpr size_t kCarrySpace = kLanes;
+  static constexpr size_t kCarrySpace = kLongestHandedAtMost;
   // After the chunk, bytes set to zero: the eight bytes read at a line's
   // start or in the last group are all defined, and none is a line feed.
   static constexpr size_t kPadding = kLanes;
@@ -71,8 +74,9 @@ class LineSplitter {
 
   std::unique_ptr<char[]> buffer_;
   size_t chunkBytes_;
+  size_t longestHanded_;
   size_t carried_ = 0;           ///< kept bytes of an unfinished line, just before chunk()
-  bool carriedTooLong_ = false;  ///< the unfinished line is longer than kLongestHanded
+  bool carriedTooLong_ = false;  ///< the unfinished line is longer than longestHanded_
   // Room for the offsets written for every group of eight, whether or not
   // that many line feeds are in it.
   std::array<uint16_t, kWindowBytes + kLanes> lineFeeds_{};

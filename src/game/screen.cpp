@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "console/console.h"
+#include "dictionary/letters.h"
 
 namespace {
 
@@ -27,10 +28,15 @@ std::string upperBorder() { return "/" + std::string(kInnerWidth, '-') + "\\"; }
 std::string lowerBorder() { return "\\" + std::string(kInnerWidth, '-') + "/"; }
 std::string textRow() { return "|" + std::string(kInnerWidth, ' ') + "|"; }
 
+// Every letter of a word shows whole (dictionary/letters.h), a byte of a
+// Latin-1 list too.
 void writeAt(uint16_t x, uint16_t y, const std::string& text) {
   console::moveCursor(x, y);
-  std::cout << text;
+  std::cout << dictionary::shownText(text);
 }
+
+// Each letter takes one column.
+size_t columns(const std::string& text) { return dictionary::letterCount(text); }
 
 // The frame's sides only: whatever stands between them stays.
 void drawSideRow(uint16_t y) {
@@ -43,7 +49,7 @@ void drawSideRow(uint16_t y) {
 void drawTextRow(uint16_t y, const std::string& text) {
   writeAt(0, y, textRow());
   console::lineEnd();
-  writeAt(centringColumn(text.size()), y, text);
+  writeAt(centringColumn(columns(text)), y, text);
 }
 
 size_t decimalDigits(uint32_t value) {
@@ -100,7 +106,7 @@ void drawInputPanel(const WordGame& game, const std::string& input) {
   writeAt(kMangledLabelColumn, kPanelLabelRow, "Mangled Text");
   console::lineEnd();
   // The line end left the cursor at column 0 of the input row.
-  std::cout << input;
+  std::cout << dictionary::shownText(input);
   writeAt(kMangledWordColumn, kInputRow, game.mangledWord);
   console::lineEnd();
   writeAt(kSpaceHintColumn, kSpaceHintRow, "Press Space to mangle again!");
@@ -110,12 +116,10 @@ void drawBlankedRow(uint16_t y, uint16_t x, const std::string& text) {
   // Column 79 is left alone: a write there would leave the cursor waiting
   // to wrap onto the next row.
   writeAt(0, y, std::string(kLastColumn, ' '));
-  writeAt(x, y, text.substr(0, kLastColumn - std::min<size_t>(x, kLastColumn)));
+  writeAt(x, y, std::string(dictionary::leadingLetters(text, kLastColumn - std::min<size_t>(x, kLastColumn))));
 }
 
-void drawCentredRow(uint16_t y, const std::string& text) {
-  drawBlankedRow(y, centringColumn(text.size()), text);
-}
+void drawCentredRow(uint16_t y, const std::string& text) { drawBlankedRow(y, centringColumn(columns(text)), text); }
 
 void appendNumber(std::string& text, int32_t n) {
   std::ostringstream stream;
