@@ -42,9 +42,10 @@ class LineSplitter {
   /// Takes the chunk's first `received` bytes and returns the number of
   /// lines they complete. Each of those lines of kShortestHanded to
   /// longestHanded bytes, without its line feed, goes to
-  /// visit(line, length), in order; the 8 bytes from line are readable. A
-  /// line that the chunk leaves unfinished goes on in the next chunk; one
-  /// that the stream never finishes is neither counted nor handed over.
+  /// visit(line, length), in order; the 8 bytes from line, and the 8 past
+  /// its end, are readable. A line that the chunk leaves unfinished goes on
+  /// in the next chunk; one that the stream never finishes is neither
+  /// counted nor handed over.
   template <typename Visit>
   size_t split(size_t received, Visit&& visit);
 

@@ -134,7 +134,12 @@ void WordLoader::split(dictionary::LineSplitter& splitter, size_t received) {
 template <bool kVerbose, bool kLetters>
 inline void WordLoader::take(const char* line, size_t length) {
   if constexpr (kLetters) {
-    if (length > dictionary::LineSplitter::kLongestHanded || dictionary::holdsHighByte(line, length)) {
+    if (length > dictionary::LineSplitter::kLongestHanded) {
+      // Most such lines are ASCII words too long to count: passed over here.
+      if (dictionary::holdsHighByteAnywhere(line, length)) takeLetterLine(line, length);
+      return;
+    }
+    if (dictionary::holdsHighByte(line, length)) {
       takeLetterLine(line, length);
       return;
     }
@@ -153,9 +158,6 @@ inline void WordLoader::take(const char* line, size_t length) {
 void WordLoader::takeLetterLine(const char* line, size_t length) {
   std::string_view text(line, length);
   if (text.back() == '\r') text.remove_suffix(1);
-  if (text.size() <= dictionary::LineSplitter::kLongestHanded && !dictionary::holdsHighByte(line, text.size())) {
-    return;  // ASCII too long to be a word
-  }
   if (!dictionary::isUsableLetterWord(text)) return;
   insert(containers::ShortWord(text));
 }

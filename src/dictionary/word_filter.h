@@ -33,6 +33,16 @@ inline bool holdsHighByte(const char* line, size_t length) {
   return (loadEightBytes(line) & leadingLanes(length) & kFlagOfEveryLane) != 0;
 }
 
+/// As holdsHighByte, for a line of any length; the bytes from line up to
+/// the next multiple of 8 past its end must be readable.
+inline bool holdsHighByteAnywhere(const char* line, size_t length) {
+  uint64_t flags = 0;
+  size_t at = 0;
+  for (; at + kLanes <= length; at += kLanes) flags |= loadEightBytes(line + at);
+  if (at < length) flags |= loadEightBytes(line + at) & leadingLanes(length - at);
+  return (flags & kFlagOfEveryLane) != 0;
+}
+
 /// What a line gives: when usable, a word of `length` bytes, which are the
 /// lowest lanes of `lanes` (the lanes above are zero).
 struct LineWord {
