@@ -93,7 +93,11 @@ size_t letterLength(std::string_view bytes) {
   return length;
 }
 
+// Plain ASCII and the Latin letters below the first combining mark are
+// answered at once: nearly every letter of a word list is one of them.
 bool showsInOneColumn(char32_t codePoint) {
+  if (codePoint >= 0x20 && codePoint < 0x7F) return true;
+  if (codePoint >= 0xA0 && codePoint < 0x300) return codePoint != 0xAD;
   return !within(kUnprintable, codePoint) && !within(kWideCharacters, codePoint) && !isCombiningMark(codePoint);
 }
 
@@ -146,9 +150,10 @@ std::string_view leadingLetters(std::string_view text, size_t count) {
 
 // Only the first character of each letter takes a column: the marks after
 // it were taken in by the letter, and a mark that leads one has no base.
-size_t printableLetterCount(std::string_view line) {
+size_t printableLetterCount(std::string_view line, size_t limit) {
   size_t count = 0;
   for (; !line.empty(); ++count) {
+    if (count == limit) return limit + 1;
     if (!showsInOneColumn(readCharacter(line).codePoint)) return 0;
     line.remove_prefix(letterLength(line));
   }

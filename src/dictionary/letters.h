@@ -11,6 +11,7 @@
 // asks it here.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,8 +48,9 @@ size_t letterCount(std::string_view word);
 
 /// How many letters the line has when every one of them shows as one
 /// column on a terminal and none is a control; 0 when some letter is wide
-/// (CJK), unprintable, or a combining mark with nothing to sit on.
-size_t printableLetterCount(std::string_view line);
+/// (CJK), unprintable, or a combining mark with nothing to sit on. Counting
+/// stops past limit letters, giving limit + 1, so a long line costs little.
+size_t printableLetterCount(std::string_view line, size_t limit = SIZE_MAX);
 
 /// The first count letters of text (all of it when it has fewer).
 std::string_view leadingLetters(std::string_view text, size_t count);
