@@ -40,7 +40,8 @@ bool isCombiningMark(std::string_view sequence) {
   if (sequence.size() == 2) {
     codePoint = static_cast<char32_t>((sequence[0] & 0x1F) << 6 | (sequence[1] & 0x3F));
   } else if (sequence.size() == 3) {
-    codePoint = static_cast<char32_t>((sequence[0] & 0x0F) << 12 | (sequence[1] & 0x3F) << 6 | (sequence[2] & 0x3F));
+    codePoint =
+        static_cast<char32_t>((sequence[0] & 0x0F) << 12 | (sequence[1] & 0x3F) << 6 | (sequence[2] & 0x3F));
   }
   return (codePoint >= 0x0300 && codePoint <= 0x036F) || (codePoint >= 0x0483 && codePoint <= 0x0489) ||
          (codePoint >= 0x1AB0 && codePoint <= 0x1AFF) || (codePoint >= 0x1DC0 && codePoint <= 0x1DFF) ||

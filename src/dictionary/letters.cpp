@@ -19,29 +19,60 @@ struct Range {
 // Combining marks: they add to the character before them and take no
 // column of their own.
 constexpr std::array<Range, 12> kCombiningMarks = {{
-    {0x0300, 0x036F}, {0x0483, 0x0489}, {0x0591, 0x05BD}, {0x0610, 0x061A}, {0x064B, 0x065F}, {0x0E31, 0x0E31},
-    {0x0E34, 0x0E3A}, {0x1AB0, 0x1AFF}, {0x1DC0, 0x1DFF}, {0x20D0, 0x20FF}, {0x302A, 0x302F}, {0xFE20, 0xFE2F},
+    {0x0300, 0x036F},
+    {0x0483, 0x0489},
+    {0x0591, 0x05BD},
+    {0x0610, 0x061A},
+    {0x064B, 0x065F},
+    {0x0E31, 0x0E31},
+    {0x0E34, 0x0E3A},
+    {0x1AB0, 0x1AFF},
+    {0x1DC0, 0x1DFF},
+    {0x20D0, 0x20FF},
+    {0x302A, 0x302F},
+    {0xFE20, 0xFE2F},
 }};
 
 // Characters a terminal shows two columns wide: the CJK blocks, Hangul,
 // full-width forms and most pictographs.
 constexpr std::array<Range, 14> kWideCharacters = {{
-    {0x1100, 0x115F}, {0x2E80, 0x303E}, {0x3041, 0x33FF}, {0x3400, 0x4DBF}, {0x4E00, 0x9FFF},
-    {0xA000, 0xA4CF}, {0xAC00, 0xD7A3}, {0xF900, 0xFAFF}, {0xFE30, 0xFE4F}, {0xFF00, 0xFF60},
-    {0xFFE0, 0xFFE6}, {0x1F300, 0x1F64F}, {0x1F900, 0x1F9FF}, {0x20000, 0x3FFFD},
+    {0x1100, 0x115F},
+    {0x2E80, 0x303E},
+    {0x3041, 0x33FF},
+    {0x3400, 0x4DBF},
+    {0x4E00, 0x9FFF},
+    {0xA000, 0xA4CF},
+    {0xAC00, 0xD7A3},
+    {0xF900, 0xFAFF},
+    {0xFE30, 0xFE4F},
+    {0xFF00, 0xFF60},
+    {0xFFE0, 0xFFE6},
+    {0x1F300, 0x1F64F},
+    {0x1F900, 0x1F9FF},
+    {0x20000, 0x3FFFD},
 }};
 
 // Controls, invisible formatting, private use and non-characters: nothing a
 // player could read or type as a letter.
 constexpr std::array<Range, 11> kUnprintable = {{
-    {0x0000, 0x001F}, {0x007F, 0x009F}, {0x00AD, 0x00AD}, {0x200B, 0x200F}, {0x2028, 0x202E}, {0x2060, 0x206F},
-    {0xD800, 0xF8FF}, {0xFEFF, 0xFEFF}, {0xFFF0, 0xFFFF}, {0xE0000, 0xE007F}, {0xF0000, 0x10FFFF},
+    {0x0000, 0x001F},
+    {0x007F, 0x009F},
+    {0x00AD, 0x00AD},
+    {0x200B, 0x200F},
+    {0x2028, 0x202E},
+    {0x2060, 0x206F},
+    {0xD800, 0xF8FF},
+    {0xFEFF, 0xFEFF},
+    {0xFFF0, 0xFFFF},
+    {0xE0000, 0xE007F},
+    {0xF0000, 0x10FFFF},
 }};
 
 template <size_t kCount>
 bool within(const std::array<Range, kCount>& ranges, char32_t codePoint) {
-  return std::any_of(ranges.begin(), ranges.end(),
-                     [codePoint](const Range& range) { return codePoint >= range.first && codePoint <= range.last; });
+  return std::any_of(ranges.begin(), ranges.end(), [codePoint](const Range& range) {
+    return codePoint >= range.first && codePoint <= range.last;
+  });
 }
 
 bool isCombiningMark(char32_t codePoint) { return within(kCombiningMarks, codePoint); }
@@ -98,7 +129,8 @@ size_t letterLength(std::string_view bytes) {
 bool showsInOneColumn(char32_t codePoint) {
   if (codePoint >= 0x20 && codePoint < 0x7F) return true;
   if (codePoint >= 0xA0 && codePoint < 0x300) return codePoint != 0xAD;
-  return !within(kUnprintable, codePoint) && !within(kWideCharacters, codePoint) && !isCombiningMark(codePoint);
+  return !within(kUnprintable, codePoint) && !within(kWideCharacters, codePoint) &&
+         !isCombiningMark(codePoint);
 }
 
 void appendUtf8(std::string& text, char32_t codePoint) {

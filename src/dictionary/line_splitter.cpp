@@ -47,7 +47,9 @@ constexpr std::array<LaneList, 256> kLaneLists = listEveryLaneSet();
 }  // namespace
 
 LineSplitter::LineSplitter(size_t chunkBytes, size_t longestHanded)
-    : buffer_(new char[kCarrySpace + chunkBytes + kPadding]), chunkBytes_(chunkBytes), longestHanded_(longestHanded) {
+    : buffer_(new char[kCarrySpace + chunkBytes + kPadding]),
+      chunkBytes_(chunkBytes),
+      longestHanded_(longestHanded) {
   assert(longestHanded >= kShortestHanded && longestHanded <= kLongestHandedAtMost);
   std::memset(buffer_.get(), 0, kCarrySpace);
 }

@@ -67,7 +67,8 @@ struct Totals {
 
 class WordLoader {
  public:
-  WordLoader(Table& table, bool verbose, bool letters) : table_(table), verbose_(verbose), letters_(letters) {}
+  WordLoader(Table& table, bool verbose, bool letters)
+      : table_(table), verbose_(verbose), letters_(letters) {}
 
   /// Reads the file to its end; a read error is returned, the end is not.
   std::error_code readAll(std::FILE& file);
@@ -119,9 +120,11 @@ void WordLoader::split(dictionary::LineSplitter& splitter, size_t received) {
     });
   };
   if (verbose_) {
-    lines = letters_ ? taking(std::true_type{}, std::true_type{}) : taking(std::true_type{}, std::false_type{});
+    lines =
+        letters_ ? taking(std::true_type{}, std::true_type{}) : taking(std::true_type{}, std::false_type{});
   } else {
-    lines = letters_ ? taking(std::false_type{}, std::true_type{}) : taking(std::false_type{}, std::false_type{});
+    lines =
+        letters_ ? taking(std::false_type{}, std::true_type{}) : taking(std::false_type{}, std::false_type{});
   }
   totals_.linesRead = totals_.linesRead + static_cast<uint32_t>(lines);
 }
@@ -201,7 +204,8 @@ bool loadDictionary(const std::string& fileName, WordGame& game, bool verbose) {
   if (!file) return false;
   // Shown before reading starts, so a slow load is not a blank wait.
   std::cout << "Loading and hashing" << (verbose ? "" : "... ") << std::flush;
-  WordLoader loader(*game.dictionary, verbose, dictionary::letterRule() == dictionary::LetterRule::kCharacters);
+  WordLoader loader(*game.dictionary, verbose,
+                    dictionary::letterRule() == dictionary::LetterRule::kCharacters);
   try {
     if (std::error_code error = loader.readAll(*file)) {
       reportReadFailure(error);

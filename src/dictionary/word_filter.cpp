@@ -8,7 +8,8 @@
 namespace dictionary {
 
 bool isUsableLetterWord(std::string_view word) {
-  if (word.size() > kLongestLetterLine || word.find(detail::kApostrophe) != std::string_view::npos) return false;
+  if (word.size() > kLongestLetterLine || word.find(detail::kApostrophe) != std::string_view::npos)
+    return false;
   const size_t letters = printableLetterCount(word, kLongestUsable);
   return letters >= kShortestUsable && letters <= kLongestUsable;
 }

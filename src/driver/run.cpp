@@ -147,7 +147,8 @@ void playGames(const Settings& settings, WordGame& game, const GameParts& parts,
 // otherwise a letter is a character, typed as one key.
 void chooseLetters(const Settings& settings) {
   const bool characters = !settings.classicScreens;
-  dictionary::setLetterRule(characters ? dictionary::LetterRule::kCharacters : dictionary::LetterRule::kBytes);
+  dictionary::setLetterRule(characters ? dictionary::LetterRule::kCharacters
+                                       : dictionary::LetterRule::kBytes);
   if (console::installed() != nullptr) console::setCharacterKeys(characters);
 }
 

@@ -29,7 +29,8 @@ struct Arranging {
 
 bool typeable(std::string_view letter) {
   const auto byte = static_cast<unsigned char>(letter[0]);
-  return letter.size() > 1 || (byte != console::kSpace && byte != console::kEnter && byte != console::kBackspace);
+  return letter.size() > 1 ||
+         (byte != console::kSpace && byte != console::kEnter && byte != console::kBackspace);
 }
 
 // A long arrangement that no stored word has is not kept anywhere: most

@@ -116,10 +116,13 @@ void drawBlankedRow(uint16_t y, uint16_t x, const std::string& text) {
   // Column 79 is left alone: a write there would leave the cursor waiting
   // to wrap onto the next row.
   writeAt(0, y, std::string(kLastColumn, ' '));
-  writeAt(x, y, std::string(dictionary::leadingLetters(text, kLastColumn - std::min<size_t>(x, kLastColumn))));
+  writeAt(x, y,
+          std::string(dictionary::leadingLetters(text, kLastColumn - std::min<size_t>(x, kLastColumn))));
 }
 
-void drawCentredRow(uint16_t y, const std::string& text) { drawBlankedRow(y, centringColumn(columns(text)), text); }
+void drawCentredRow(uint16_t y, const std::string& text) {
+  drawBlankedRow(y, centringColumn(columns(text)), text);
+}
 
 void appendNumber(std::string& text, int32_t n) {
   std::ostringstream stream;

@@ -28,11 +28,13 @@ Codes decodeAll(const std::vector<std::string>& reads, bool characterKeys = true
 }
 
 TEST(KeyDecoderCharacters, SequencesOfTwoThreeAndFourBytesAreOneKeyEach) {
-  EXPECT_EQ(decodeAll({"é€\U0001D49Cz"}), (Codes{characterKey(0xE9), characterKey(0x20AC), characterKey(0x1D49C), 'z'}));
+  EXPECT_EQ(decodeAll({"é€\U0001D49Cz"}),
+            (Codes{characterKey(0xE9), characterKey(0x20AC), characterKey(0x1D49C), 'z'}));
 }
 
 TEST(KeyDecoderCharacters, ASequenceSplitAcrossReadsIsJoined) {
-  EXPECT_EQ(decodeAll({"a\xC3", "\xA9", "\xE2\x82", "\xAC"}), (Codes{'a', characterKey(0xE9), characterKey(0x20AC)}));
+  EXPECT_EQ(decodeAll({"a\xC3", "\xA9", "\xE2\x82", "\xAC"}),
+            (Codes{'a', characterKey(0xE9), characterKey(0x20AC)}));
 }
 
 // à is code point 224, the first code of an extended key: as a character

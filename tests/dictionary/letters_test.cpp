@@ -51,7 +51,7 @@ TEST_F(CharacterLetters, BytesThatAreNoUtf8AreLatin1Letters) {
 
 TEST_F(CharacterLetters, WideAndUnprintableCharactersAreRefused) {
   EXPECT_EQ(dictionary::printableLetterCount("日本語"), 0U);
-  EXPECT_EQ(dictionary::printableLetterCount("ａｂｃ"), 0U);  // full-width forms
+  EXPECT_EQ(dictionary::printableLetterCount("ａｂｃ"), 0U);     // full-width forms
   EXPECT_EQ(dictionary::printableLetterCount("ab\u200Bc"), 0U);  // zero-width space
   EXPECT_EQ(dictionary::printableLetterCount("ab\x85"), 0U);     // a Latin-1 control
   EXPECT_EQ(dictionary::printableLetterCount("ab\tc"), 0U);

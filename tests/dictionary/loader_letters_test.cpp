@@ -47,18 +47,20 @@ class LoaderLettersTest : public ::testing::Test {
 
 TEST_F(LoaderLettersTest, UsableLinesOfAMixedList) {
   const std::string list =
-      "éclat\n"                    // 5 letters, 6 bytes
-      "étoffé\r\n"                 // 6 letters, 8 bytes, CR LF
-      "änderungen\n"               // 10 letters
-      "ça\n"                       // 2 letters
-      "l'été\n"                    // apostrophe
-      "日本語\n"                   // wide
-      "\xE9t\xE9\n"                // Latin-1: 3 letters
-      "cre\u0300me\n"              // 5 letters, one with a combining mark
-      "abcdefg\n"                  // 7 ASCII letters
-      "straße\n"                   // 6 letters
-      "a\xC3\x28" "b\n"            // a cut-short sequence: 4 letters
-      "ab\x85" "cd\n";             // a Latin-1 control
+      "éclat\n"        // 5 letters, 6 bytes
+      "étoffé\r\n"     // 6 letters, 8 bytes, CR LF
+      "änderungen\n"   // 10 letters
+      "ça\n"           // 2 letters
+      "l'été\n"        // apostrophe
+      "日本語\n"       // wide
+      "\xE9t\xE9\n"    // Latin-1: 3 letters
+      "cre\u0300me\n"  // 5 letters, one with a combining mark
+      "abcdefg\n"      // 7 ASCII letters
+      "straße\n"       // 6 letters
+      "a\xC3\x28"
+      "b\n"  // a cut-short sequence: 4 letters
+      "ab\x85"
+      "cd\n";  // a Latin-1 control
   ASSERT_TRUE(load(list, true));
   EXPECT_EQ(sorted(tableWords(game)), sorted({"éclat", "étoffé", "\xE9t\xE9", "cre\u0300me", "straße",
                                               "a\xC3\x28"
@@ -73,7 +75,8 @@ TEST_F(LoaderLettersTest, LongWordsAreFoundAndHashedByTheirBytes) {
   EXPECT_NE(game.dictionary->find(std::string("résumé")), -1);
   EXPECT_EQ(game.dictionary->find(std::string("étofée")), -1);
   EXPECT_EQ(game.dictionary->find(containers::ShortWord::ifStored("éfotfé")), -1);
-  EXPECT_EQ(game.dictionary->find(std::string("étoffé")), containers::hashWord(containers::ShortWord("étoffé")));
+  EXPECT_EQ(game.dictionary->find(std::string("étoffé")),
+            containers::hashWord(containers::ShortWord("étoffé")));
 }
 
 // An ASCII list gives the same table and output, word for word and byte
