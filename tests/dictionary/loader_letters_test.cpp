@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "containers/short_word.h"
 #include "dictionary/letters.h"
 #include "dictionary/loader.h"
 #include "support/fake_terminal.h"
@@ -68,17 +67,6 @@ TEST_F(LoaderLettersTest, UsableLinesOfAMixedList) {
   EXPECT_EQ(terminal.row(0), "Loading and hashing: DONE! (Total usable words: 6 of 12)");
 }
 
-// A word longer than six bytes is stored apart, and found and hashed by its bytes.
-TEST_F(LoaderLettersTest, LongWordsAreFoundAndHashedByTheirBytes) {
-  ASSERT_TRUE(load("étoffé\nrésumé\n"));
-  EXPECT_NE(game.dictionary->find(std::string("étoffé")), -1);
-  EXPECT_NE(game.dictionary->find(std::string("résumé")), -1);
-  EXPECT_EQ(game.dictionary->find(std::string("étofée")), -1);
-  EXPECT_EQ(game.dictionary->find(containers::ShortWord::ifStored("éfotfé")), -1);
-  EXPECT_EQ(game.dictionary->find(std::string("étoffé")),
-            containers::hashWord(containers::ShortWord("étoffé")));
-}
-
 // An ASCII list gives the same table and output, word for word and byte
 // for byte, whichever rule counts its letters.
 TEST_F(LoaderLettersTest, AsciiListsLoadAsInTheClassicGame) {
@@ -93,13 +81,6 @@ TEST_F(LoaderLettersTest, AsciiListsLoadAsInTheClassicGame) {
   }
   EXPECT_EQ(tableWords(game), withCharacters);
   EXPECT_EQ(terminal.output(), output + output);
-}
-
-// The progress text pads by letters, so its backspaces still bring the
-// cursor back to the colon.
-TEST_F(LoaderLettersTest, VerboseProgressOfAnAccentedWordStaysInPlace) {
-  ASSERT_TRUE(load("éclat\n", true));
-  EXPECT_EQ(terminal.row(0), "Loading and hashing: DONE! (Total usable words: 1 of 1)");
 }
 
 }  // namespace
