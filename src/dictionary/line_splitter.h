@@ -32,8 +32,18 @@ class LineSplitter {
   /// The most that longestHanded may be.
   static constexpr size_t kLongestHandedAtMost = 56;
 
-  /// Hands over lines of kShortestHanded to longestHanded bytes.
-  explicit LineSplitter(size_t chunkBytes, size_t longestHanded = kLongestHanded);
+  /// Keeps and hands over lines of kShortestHanded to longestKept bytes.
+  explicit LineSplitter(size_t chunkBytes, size_t longestKept = kLongestHanded);
+
+  /// From the next split on, hands over only the lines of at most
+  /// longestHanded bytes (at most longestKept); longer ones are still kept
+  /// whole from one chunk to the next.
+  void handUpTo(size_t longestHanded);
+
+  /// True when a byte of 128 or more is among the first `received` bytes of
+  /// the chunk or the kept bytes before it: the lines the next split
+  /// completes are then not all ASCII.
+  bool holdsHighByte(size_t received);
 
   /// Where the next chunk is to be put: chunkBytes() bytes.
   char* chunk() { return buffer_.get() + kCarrySpace; }
@@ -75,9 +85,10 @@ class LineSplitter {
 
   std::unique_ptr<char[]> buffer_;
   size_t chunkBytes_;
+  size_t longestKept_;
   size_t longestHanded_;
   size_t carried_ = 0;           ///< kept bytes of an unfinished line, just before chunk()
-  bool carriedTooLong_ = false;  ///< the unfinished line is longer than longestHanded_
+  bool carriedTooLong_ = false;  ///< the unfinished line is longer than longestKept_
   // Room for the offsets written for every group of eight, whether or not
   // that many line feeds are in it.
   std::array<uint16_t, kWindowBytes + kLanes> lineFeeds_{};

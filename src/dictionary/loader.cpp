@@ -119,12 +119,17 @@ void WordLoader::split(dictionary::LineSplitter& splitter, size_t received) {
       take<decltype(verbose)::value, decltype(letters)::value>(line, length);
     });
   };
+  // A chunk of plain ASCII, as every chunk of an English list is, is split
+  // as in the classic game: its lines longer than a word of bytes are no
+  // words with either rule.
+  const bool letters = letters_ && splitter.holdsHighByte(received);
+  splitter.handUpTo(letters ? dictionary::kLongestLetterLine + 1 : dictionary::LineSplitter::kLongestHanded);
   if (verbose_) {
     lines =
-        letters_ ? taking(std::true_type{}, std::true_type{}) : taking(std::true_type{}, std::false_type{});
+        letters ? taking(std::true_type{}, std::true_type{}) : taking(std::true_type{}, std::false_type{});
   } else {
     lines =
-        letters_ ? taking(std::false_type{}, std::true_type{}) : taking(std::false_type{}, std::false_type{});
+        letters ? taking(std::false_type{}, std::true_type{}) : taking(std::false_type{}, std::false_type{});
   }
   totals_.linesRead = totals_.linesRead + static_cast<uint32_t>(lines);
 }

@@ -83,4 +83,15 @@ TEST_F(LoaderLettersTest, AsciiListsLoadAsInTheClassicGame) {
   EXPECT_EQ(terminal.output(), output + output);
 }
 
+// A chunk of plain ASCII is split as in the classic game, yet a word that
+// begins in it and ends in the next, accented, chunk is still loaded whole.
+TEST_F(LoaderLettersTest, AnAccentedWordAcrossTwoChunks) {
+  std::string list;
+  while (list.size() + 18 <= kLoaderChunkBytes - 3) list += "abcdefgh\n";
+  list += std::string(kLoaderChunkBytes - 3 - list.size() - 1, 'z') + "\n";
+  list += "affûté\nété\n";
+  ASSERT_TRUE(load(list));
+  EXPECT_EQ(sorted(tableWords(game)), sorted({"affûté", "été"}));
+}
+
 }  // namespace
