@@ -1,5 +1,7 @@
 #include "console/key_decoder.h"
 
+#include <algorithm>
+
 #include "console/console.h"
 
 namespace console {
@@ -68,8 +70,9 @@ bool isCharacter(char32_t codePoint, char32_t smallest) {
 // The bytes of a sequence that came to nothing: each the key of its
 // Latin-1 character.
 std::vector<int> latin1Keys(const std::vector<int>& bytes) {
-  std::vector<int> codes;
-  for (int byte : bytes) codes.push_back(characterKey(static_cast<char32_t>(byte)));
+  std::vector<int> codes(bytes.size());
+  std::transform(bytes.begin(), bytes.end(), codes.begin(),
+                 [](int byte) { return characterKey(static_cast<char32_t>(byte)); });
   return codes;
 }
 

@@ -35,9 +35,12 @@ std::string chooseWord(const containers::WordTable& dictionary, RandomDraws& dra
 
 // The source is a copy because on a reshuffle the caller passes
 // game.mangledWord itself, which is emptied before any letter is read.
-// Letters, not bytes, are shuffled, so each letter stays whole.
+// Letters, not bytes, are shuffled, so each letter stays whole. The
+// letters are views of the word, which is the source moved here, so they
+// outlive the emptying of game.mangledWord.
 void mangleWord(WordGame& game, std::string source, RandomDraws& draws) {
-  const std::vector<std::string_view> letters = dictionary::lettersOf(source);
+  const std::string word = std::move(source);
+  const std::vector<std::string_view> letters = dictionary::lettersOf(word);
   assert(letters.size() == kLongestWord);
   game.mangledWord.clear();
   game.letterUsed.fill(false);
