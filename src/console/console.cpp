@@ -255,6 +255,8 @@ void dropKeysFor(uint32_t ms) {
   }
 }
 
+void setCharacterKeys(bool on) { state().decoder.setCharacterKeys(on); }
+
 uint32_t elapsedMs() { return terminal().nowMs(); }
 
 void sleepMs(uint32_t ms) {

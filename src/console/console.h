@@ -113,6 +113,13 @@ int readKeyPress();
 /// True when readKey would return at once (the end of input counts).
 bool keyWaiting();
 
+/// On: a character beyond ASCII that the terminal sends (in UTF-8) is read
+/// as one characterKey code, and a byte of 128 or more that is no part of
+/// such a character as the characterKey of its Latin-1 character. Off, as
+/// at first and after every install: each byte is a code of its own, as the
+/// classic game reads them.
+void setCharacterKeys(bool on);
+
 /// How long a screen that ends something (a round, the game) lets keys
 /// pass unheeded once it shows, so that keys meant for what came before do
 /// not leave it unseen.

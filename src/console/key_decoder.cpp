@@ -1,5 +1,7 @@
 #include "console/key_decoder.h"
 
+#include <algorithm>
+
 #include "console/console.h"
 
 namespace console {
@@ -71,6 +73,30 @@ int plainKeyCode(int byte) {
   return byte;
 }
 
+// A UTF-8 sequence's length from its lead byte (0: it leads none), and the
+// smallest code point of that length, below which the form is overlong.
+int sequenceLength(int lead, char32_t& smallest) {
+  if (lead >= 0xC2 && lead <= 0xDF) return smallest = 0x80, 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return smallest = 0x800, 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return smallest = 0x10000, 4;
+  return 0;
+}
+
+bool isContinuation(int byte) { return byte >= 0x80 && byte <= 0xBF; }
+
+bool isCharacter(char32_t codePoint, char32_t smallest) {
+  return codePoint >= smallest && codePoint <= 0x10FFFF && (codePoint < 0xD800 || codePoint > 0xDFFF);
+}
+
+// The bytes of a sequence that came to nothing: each the key of its
+// Latin-1 character.
+std::vector<int> latin1Keys(const std::vector<int>& bytes) {
+  std::vector<int> codes(bytes.size());
+  std::transform(bytes.begin(), bytes.end(), codes.begin(),
+                 [](int byte) { return characterKey(static_cast<char32_t>(byte)); });
+  return codes;
+}
+
 }  // namespace
 
 int KeyDecoder::nextByte(Terminal& terminal) {
@@ -107,7 +133,7 @@ std::vector<int> KeyDecoder::arrivedKey(Terminal& terminal) {
 }
 
 std::vector<int> KeyDecoder::decode(Terminal& terminal, int firstByte) {
-  if (firstByte != kEscape) return {plainKeyCode(firstByte)};
+  if (firstByte != kEscape) return decodePlain(terminal, firstByte);
   return decodeEscape(terminal);
 }
 
@@ -155,6 +181,32 @@ std::vector<int> KeyDecoder::decodeCsi(Terminal& terminal) {
       return extended(kUnknownKey);
     }
   }
+}
+
+std::vector<int> KeyDecoder::decodePlain(Terminal& terminal, int firstByte) {
+  if (characterKeys_ && firstByte >= 0x80) return decodeCharacter(terminal, firstByte);
+  return {plainKeyCode(firstByte)};
+}
+
+// The rest of a sequence may come in a later read, as the terminal split it;
+// it is waited for as the rest of an escape sequence is. A byte that does
+// not continue it is the next key.
+std::vector<int> KeyDecoder::decodeCharacter(Terminal& terminal, int leadByte) {
+  char32_t smallest = 0;
+  const int length = sequenceLength(leadByte, smallest);
+  std::vector<int> bytes{leadByte};
+  char32_t codePoint = static_cast<char32_t>(leadByte & (0x7F >> length));
+  while (static_cast<int>(bytes.size()) < length) {
+    const int byte = terminal.readByteWithin(kSequenceGapMs);
+    if (!isContinuation(byte)) {
+      if (byte != kNoByte) pushedBack_ = byte;
+      return latin1Keys(bytes);
+    }
+    bytes.push_back(byte);
+    codePoint = codePoint << 6 | static_cast<char32_t>(byte & 0x3F);
+  }
+  if (length == 0 || !isCharacter(codePoint, smallest)) return latin1Keys(bytes);
+  return {characterKey(codePoint)};
 }
 
 std::vector<int> KeyDecoder::decodeLinuxFunctionKey(Terminal& terminal) {

@@ -3,8 +3,10 @@
 // escape sequences for arrows, page, editing and function keys become
 // kExtendedKey followed by the key's code, and any other escape sequence
 // kExtendedKey followed by kUnknownKey; 127 becomes Backspace (8); a line
-// feed becomes Enter (13). A pure function of the bytes, so it is tested
-// without a terminal.
+// feed becomes Enter (13). With character keys on, a UTF-8 sequence becomes
+// one characterKey code, and a byte of 128 or more that is no part of one
+// the characterKey of its Latin-1 character. A pure function of the bytes,
+// so it is tested without a terminal.
 
 #include <vector>
 
@@ -31,6 +33,10 @@ class KeyDecoder {
   /// True when a byte already read belongs to the next key.
   bool hasPending() const { return pushedBack_ != kNoByte; }
 
+  /// On: characters beyond ASCII arrive as characterKey codes; off (as at
+  /// first): every byte is its own code.
+  void setCharacterKeys(bool on) { characterKeys_ = on; }
+
   /// How long the bytes of one escape sequence may trail its Escape.
   static constexpr uint32_t kSequenceGapMs = 30;
 
@@ -42,8 +48,11 @@ class KeyDecoder {
   std::vector<int> decodeSs3(Terminal& terminal);
   std::vector<int> decodeLinuxFunctionKey(Terminal& terminal);
   std::vector<int> cutShort(int byte);
+  std::vector<int> decodePlain(Terminal& terminal, int firstByte);
+  std::vector<int> decodeCharacter(Terminal& terminal, int leadByte);
 
   int pushedBack_ = kNoByte;
+  bool characterKeys_ = false;
 };
 
 }  // namespace console

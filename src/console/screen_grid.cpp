@@ -33,6 +33,22 @@ size_t utf8Length(unsigned char lead) {
   return 1;
 }
 
+// The blocks of combining marks that Latin, Greek and Cyrillic words use;
+// such a mark takes no column of its own. Its code point is read from the
+// UTF-8 sequence, of two or three bytes.
+bool isCombiningMark(std::string_view sequence) {
+  char32_t codePoint = 0;
+  if (sequence.size() == 2) {
+    codePoint = static_cast<char32_t>((sequence[0] & 0x1F) << 6 | (sequence[1] & 0x3F));
+  } else if (sequence.size() == 3) {
+    codePoint =
+        static_cast<char32_t>((sequence[0] & 0x0F) << 12 | (sequence[1] & 0x3F) << 6 | (sequence[2] & 0x3F));
+  }
+  return (codePoint >= 0x0300 && codePoint <= 0x036F) || (codePoint >= 0x0483 && codePoint <= 0x0489) ||
+         (codePoint >= 0x1AB0 && codePoint <= 0x1AFF) || (codePoint >= 0x1DC0 && codePoint <= 0x1DFF) ||
+         (codePoint >= 0x20D0 && codePoint <= 0x20FF) || (codePoint >= 0xFE20 && codePoint <= 0xFE2F);
+}
+
 bool isFinalByte(char byte) { return byte >= 0x40 && byte <= 0x7e; }
 
 constexpr int kResetRendition = 0;
@@ -90,8 +106,24 @@ size_t ScreenGrid::takeCharacter(std::string_view bytes, size_t at) {
     carry_.assign(bytes.substr(at));
     return bytes.size();
   }
-  put(bytes.substr(at, length));
+  const std::string_view character = bytes.substr(at, length);
+  if (isCombiningMark(character)) {
+    addMark(character);
+  } else {
+    put(character);
+  }
   return at + length;
+}
+
+// The mark goes over the character last written; with none before it on
+// the row, or no room left in the cell, it shows nothing.
+void ScreenGrid::addMark(std::string_view mark) {
+  const int x = wrapPending_ ? x_ : x_ - 1;
+  if (x < 0) return;
+  Cell& cell = cells_[index(x, y_)];
+  if (cell.size + mark.size() > cell.bytes.size()) return;
+  std::copy(mark.begin(), mark.end(), cell.bytes.begin() + cell.size);
+  cell.size = static_cast<uint8_t>(cell.size + mark.size());
 }
 
 size_t ScreenGrid::takeEscape(std::string_view bytes, size_t at) {

@@ -9,7 +9,8 @@
 // in the last column leaves the cursor there until the next one, which
 // starts the next row (a deferred wrap); a line end on the last row scrolls
 // the grid up. A UTF-8 sequence or an escape split between two writes is
-// put together again.
+// put together again. A combining mark joins the cell before it, as a
+// terminal draws it over that character.
 //
 // Each cell also keeps how it looks (reverse video, bold, a colour), set by
 // the select-graphic-rendition sequences (ESC [ n m) written before it, so
@@ -89,7 +90,7 @@ class ScreenGrid {
 
  private:
   struct Cell {
-    std::array<char, 4> bytes{' '};
+    std::array<char, 16> bytes{' '};  ///< a character and the marks over it
     uint8_t size = 1;
     CellAttributes attributes;
     std::string_view text() const { return {bytes.data(), size}; }
@@ -113,6 +114,7 @@ class ScreenGrid {
   void applyRendition(const ControlNumbers& numbers);
   size_t takeEscape(std::string_view bytes, size_t at);
   size_t takeCharacter(std::string_view bytes, size_t at);
+  void addMark(std::string_view mark);
 
   std::array<Cell, static_cast<size_t>(kColumns) * kRows> cells_;
   int x_ = 0;

@@ -7,7 +7,7 @@
 
 namespace dictionary {
 
-/// True when some word of the table is exactly length bytes long.
+/// True when some word of the table has exactly length letters.
 bool holdsWordOfLength(const containers::WordTable& table, size_t length);
 
 }  // namespace dictionary

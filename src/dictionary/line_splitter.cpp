@@ -46,9 +46,27 @@ constexpr std::array<LaneList, 256> kLaneLists = listEveryLaneSet();
 
 }  // namespace
 
-LineSplitter::LineSplitter(size_t chunkBytes)
-    : buffer_(new char[kCarrySpace + chunkBytes + kPadding]), chunkBytes_(chunkBytes) {
+LineSplitter::LineSplitter(size_t chunkBytes, size_t longestKept)
+    : buffer_(new char[kCarrySpace + chunkBytes + kPadding]),
+      chunkBytes_(chunkBytes),
+      longestKept_(longestKept),
+      longestHanded_(longestKept) {
+  assert(longestKept >= kShortestHanded && longestKept <= kLongestHandedAtMost);
   std::memset(buffer_.get(), 0, kCarrySpace);
+}
+
+void LineSplitter::handUpTo(size_t longestHanded) {
+  assert(longestHanded >= kShortestHanded && longestHanded <= longestKept_);
+  longestHanded_ = longestHanded;
+}
+
+bool LineSplitter::holdsHighByte(size_t received) {
+  const char* start = chunk() - carried_;
+  const auto length = static_cast<size_t>(chunk() + received - start);
+  std::memset(chunk() + received, 0, kPadding);
+  uint64_t flags = 0;
+  for (size_t at = 0; at < length; at += kLanes) flags |= loadEightBytes(start + at);
+  return (flags & kFlagOfEveryLane) != 0;
 }
 
 const char* LineSplitter::endOfCarriedLongLine(size_t received) {
@@ -84,7 +102,7 @@ size_t LineSplitter::pickHandedLines(const char* window, size_t found, const cha
     const auto length = static_cast<size_t>(lineFeed - lineStart);
     lineFeeds_[handed] = lineFeeds_[i];
     lengths_[handed] = static_cast<uint8_t>(length);
-    handed += static_cast<size_t>(length - kShortestHanded <= kLongestHanded - kShortestHanded);
+    handed += static_cast<size_t>(length - kShortestHanded <= longestHanded_ - kShortestHanded);
     lineStart = lineFeed + 1;
   }
   return handed;
@@ -92,7 +110,7 @@ size_t LineSplitter::pickHandedLines(const char* window, size_t found, const cha
 
 void LineSplitter::keepUnfinished(const char* lineStart, const char* end) {
   const auto length = static_cast<size_t>(end - lineStart);
-  if (length > kLongestHanded) {
+  if (length > longestKept_) {
     carriedTooLong_ = true;
     carried_ = 0;
     return;

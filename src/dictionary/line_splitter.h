@@ -25,12 +25,25 @@ class LineSplitter {
  public:
   /// The shortest line handed over: the shortest usable word.
   static constexpr size_t kShortestHanded = kShortestUsable;
-  /// The longest line handed over, and kept from one chunk to the next: six
-  /// letters of the longest usable word, plus the carriage return of a CR
-  /// LF line end.
+  /// The longest line handed over by default, and kept from one chunk to
+  /// the next: six letters of the longest usable word, plus the carriage
+  /// return of a CR LF line end.
   static constexpr size_t kLongestHanded = kLongestUsable + 1;
+  /// The most that longestHanded may be.
+  static constexpr size_t kLongestHandedAtMost = 56;
 
-  explicit LineSplitter(size_t chunkBytes);
+  /// Keeps and hands over lines of kShortestHanded to longestKept bytes.
+  explicit LineSplitter(size_t chunkBytes, size_t longestKept = kLongestHanded);
+
+  /// From the next split on, hands over only the lines of at most
+  /// longestHanded bytes (at most longestKept); longer ones are still kept
+  /// whole from one chunk to the next.
+  void handUpTo(size_t longestHanded);
+
+  /// True when a byte of 128 or more is among the first `received` bytes of
+  /// the chunk or the kept bytes before it: the lines the next split
+  /// completes are then not all ASCII.
+  bool holdsHighByte(size_t received);
 
   /// Where the next chunk is to be put: chunkBytes() bytes.
   char* chunk() { return buffer_.get() + kCarrySpace; }
@@ -38,17 +51,18 @@ class LineSplitter {
 
   /// Takes the chunk's first `received` bytes and returns the number of
   /// lines they complete. Each of those lines of kShortestHanded to
-  /// kLongestHanded bytes, without its line feed, goes to
-  /// visit(line, length), in order; the 8 bytes from line are readable. A
-  /// line that the chunk leaves unfinished goes on in the next chunk; one
-  /// that the stream never finishes is neither counted nor handed over.
+  /// longestHanded bytes, without its line feed, goes to
+  /// visit(line, length), in order; the 8 bytes from line, and the 8 past
+  /// its end, are readable. A line that the chunk leaves unfinished goes on
+  /// in the next chunk; one that the stream never finishes is neither
+  /// counted nor handed over.
   template <typename Visit>
   size_t split(size_t received, Visit&& visit);
 
  private:
   // Before the chunk, room for the kept bytes of a line that the last chunk
   // left unfinished, so that the line lies whole when its end arrives.
-  static constexpr size_t kCarrySpace = kLanes;
+  static constexpr size_t kCarrySpace = kLongestHandedAtMost;
   // After the chunk, bytes set to zero: the eight bytes read at a line's
   // start or in the last group are all defined, and none is a line feed.
   static constexpr size_t kPadding = kLanes;
@@ -71,8 +85,10 @@ class LineSplitter {
 
   std::unique_ptr<char[]> buffer_;
   size_t chunkBytes_;
+  size_t longestKept_;
+  size_t longestHanded_;
   size_t carried_ = 0;           ///< kept bytes of an unfinished line, just before chunk()
-  bool carriedTooLong_ = false;  ///< the unfinished line is longer than kLongestHanded
+  bool carriedTooLong_ = false;  ///< the unfinished line is longer than longestKept_
   // Room for the offsets written for every group of eight, whether or not
   // that many line feeds are in it.
   std::array<uint16_t, kWindowBytes + kLanes> lineFeeds_{};

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "console/console.h"
+#include "dictionary/letters.h"
 #include "dictionary/line_splitter.h"
 #include "dictionary/word_filter.h"
 #include "platform/file_names.h"
@@ -67,7 +68,8 @@ struct Totals {
 
 class WordLoader {
  public:
-  WordLoader(Table& table, bool verbose) : table_(table), verbose_(verbose) {}
+  WordLoader(Table& table, bool verbose, bool letters)
+      : table_(table), verbose_(verbose), letters_(letters) {}
 
   /// Reads the file to its end; a read error is returned, the end is not.
   std::error_code readAll(std::FILE& file);
@@ -75,8 +77,10 @@ class WordLoader {
 
  private:
   void split(dictionary::LineSplitter& splitter, size_t received);
-  template <bool kVerbose>
+  template <bool kVerbose, bool kLetters>
   void take(const char* line, size_t length);
+  void takeLetterLine(const char* line, size_t length);
+  void insert(const containers::ShortWord& word);
   void writeProgress(const containers::ShortWord& word) const;
   // The table's hash function, called directly when it is hashWord, so the
   // compiler can inline it and keep the word in registers.
@@ -86,13 +90,16 @@ class WordLoader {
 
   Table& table_;
   bool verbose_;
+  bool letters_;  ///< letters are characters: lines with bytes of 128 or more are counted so
   Totals totals_;
 };
 
 // A read cut short by a signal (a resize, a stop and continue) is no error:
 // what it brought is taken, and reading goes on where it stopped.
 std::error_code WordLoader::readAll(std::FILE& file) {
-  dictionary::LineSplitter splitter(kLoaderChunkBytes);
+  // With characters for letters, a six-letter line may take many bytes.
+  dictionary::LineSplitter splitter(kLoaderChunkBytes, letters_ ? dictionary::kLongestLetterLine + 1
+                                                                : dictionary::LineSplitter::kLongestHanded);
   for (;;) {
     const size_t received = std::fread(splitter.chunk(), 1, splitter.chunkBytes(), &file);
     const bool interrupted = std::ferror(&file) && errno == EINTR;
@@ -108,18 +115,44 @@ std::error_code WordLoader::readAll(std::FILE& file) {
 
 void WordLoader::split(dictionary::LineSplitter& splitter, size_t received) {
   size_t lines = 0;
+  auto taking = [&](auto verbose, auto letters) {
+    return splitter.split(received, [this](const char* line, size_t length) {
+      take<decltype(verbose)::value, decltype(letters)::value>(line, length);
+    });
+  };
+  // A chunk of plain ASCII, as every chunk of an English list is, is split
+  // as in the classic game: its lines longer than a word of bytes are no
+  // words with either rule.
+  const bool letters = letters_ && splitter.holdsHighByte(received);
+  splitter.handUpTo(letters ? dictionary::kLongestLetterLine + 1 : dictionary::LineSplitter::kLongestHanded);
   if (verbose_) {
-    lines = splitter.split(received, [this](const char* line, size_t length) { take<true>(line, length); });
+    lines =
+        letters ? taking(std::true_type{}, std::true_type{}) : taking(std::true_type{}, std::false_type{});
   } else {
-    lines = splitter.split(received, [this](const char* line, size_t length) { take<false>(line, length); });
+    lines =
+        letters ? taking(std::false_type{}, std::true_type{}) : taking(std::false_type{}, std::false_type{});
   }
   totals_.linesRead = totals_.linesRead + static_cast<uint32_t>(lines);
 }
 
 // The quiet loop runs once per line that may hold a word: everything in it
-// is inlined, and it branches only on whether the line is a word.
-template <bool kVerbose>
+// is inlined, and it branches only on whether the line is a word. With
+// characters for letters, only a line longer than a word of bytes or with
+// a byte of 128 or more leaves it for the slow path, so an ASCII list loads
+// as fast either way.
+template <bool kVerbose, bool kLetters>
 inline void WordLoader::take(const char* line, size_t length) {
+  if constexpr (kLetters) {
+    if (length > dictionary::LineSplitter::kLongestHanded) {
+      // Most such lines are ASCII words too long to count: passed over here.
+      if (dictionary::holdsHighByteAnywhere(line, length)) takeLetterLine(line, length);
+      return;
+    }
+    if (dictionary::holdsHighByte(line, length)) {
+      takeLetterLine(line, length);
+      return;
+    }
+  }
   const dictionary::LineWord candidate = dictionary::readLineWord(line, length);
   if (candidate.usable) {
     char padded[dictionary::kLanes];
@@ -131,16 +164,34 @@ inline void WordLoader::take(const char* line, size_t length) {
   }
 }
 
+void WordLoader::takeLetterLine(const char* line, size_t length) {
+  std::string_view text(line, length);
+  if (text.back() == '\r') text.remove_suffix(1);
+  if (!dictionary::isUsableLetterWord(text)) return;
+  insert(containers::ShortWord(text));
+}
+
+void WordLoader::insert(const containers::ShortWord& word) {
+  totals_.usableWords = totals_.usableWords + 1;
+  if (verbose_) writeProgress(word);
+  table_.buckets[static_cast<size_t>(bucketOf(word))].insert(word);
+}
+
+// The word is padded to six letters, not bytes, so the field is as wide on
+// screen whatever its letters are.
 void WordLoader::writeProgress(const containers::ShortWord& word) const {
-  char text[64];
-  int length =
-      std::snprintf(text, sizeof text, ": Word # %-6" PRIu32 " - %-6.*s (%-4" PRId32 ")", totals_.usableWords,
-                    static_cast<int>(word.size()), word.view().data(), containers::hashWord(word));
-  // As many backspaces as bytes written bring the cursor back to the colon,
-  // so the next word's text overwrites this one in place, however many
-  // digits the count has.
+  const std::string shown = dictionary::shownText(word.view());
+  const size_t letters = dictionary::letterCount(word.view());
+  const int padding = letters < 6 ? static_cast<int>(6 - letters) : 0;
+  char text[160];
+  int length = std::snprintf(text, sizeof text, ": Word # %-6" PRIu32 " - %s%*s (%-4" PRId32 ")",
+                             totals_.usableWords, shown.c_str(), padding, "", containers::hashWord(word));
+  // As many backspaces as columns written bring the cursor back to the
+  // colon, so the next word's text overwrites this one in place, however
+  // many digits the count has.
   std::cout.write(text, length);
-  std::cout << std::string(static_cast<size_t>(length), '\b');
+  const size_t columns = static_cast<size_t>(length) - (shown.size() - letters);
+  std::cout << std::string(columns, '\b');
 }
 
 void WordLoader::writeTotals() const {
@@ -159,7 +210,8 @@ bool loadDictionary(const std::string& fileName, WordGame& game, bool verbose) {
   if (!file) return false;
   // Shown before reading starts, so a slow load is not a blank wait.
   std::cout << "Loading and hashing" << (verbose ? "" : "... ") << std::flush;
-  WordLoader loader(*game.dictionary, verbose);
+  WordLoader loader(*game.dictionary, verbose,
+                    dictionary::letterRule() == dictionary::LetterRule::kCharacters);
   try {
     if (std::error_code error = loader.readAll(*file)) {
       reportReadFailure(error);

@@ -16,10 +16,32 @@ namespace dictionary {
 constexpr size_t kShortestUsable = 3;
 constexpr size_t kLongestUsable = containers::ShortWord::kCapacity;
 
-/// 3 to 6 bytes, no apostrophe and no control byte (0 to 31, 127); blanks,
+/// 3 to 6 letters, no apostrophe and no control byte (0 to 31, 127); blanks,
 /// digits and capitals are kept as they are. Control bytes are refused so a
-/// word file cannot send terminal control sequences to the screen.
+/// word file cannot send terminal control sequences to the screen. Letters
+/// are counted by the letter rule (dictionary/letters.h); with characters,
+/// every letter must also show as one column.
 bool isUsableWord(std::string_view word);
+
+/// The usable-word test with characters for letters, for a word that holds
+/// a byte of 128 or more; the loader's slow path, as such words are few.
+bool isUsableLetterWord(std::string_view word);
+
+/// True when one of the first length (at most 7) bytes from line is 128 or
+/// more; the 8 bytes from line must be readable.
+inline bool holdsHighByte(const char* line, size_t length) {
+  return (loadEightBytes(line) & leadingLanes(length) & kFlagOfEveryLane) != 0;
+}
+
+/// As holdsHighByte, for a line of any length; the bytes from line up to
+/// the next multiple of 8 past its end must be readable.
+inline bool holdsHighByteAnywhere(const char* line, size_t length) {
+  uint64_t flags = 0;
+  size_t at = 0;
+  for (; at + kLanes <= length; at += kLanes) flags |= loadEightBytes(line + at);
+  if (at < length) flags |= loadEightBytes(line + at) & leadingLanes(length - at);
+  return (flags & kFlagOfEveryLane) != 0;
+}
 
 /// What a line gives: when usable, a word of `length` bytes, which are the
 /// lowest lanes of `lanes` (the lanes above are zero).

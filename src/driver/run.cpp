@@ -7,6 +7,7 @@
 
 #include "console/console.h"
 #include "dictionary/contents.h"
+#include "dictionary/letters.h"
 #include "dictionary/loader.h"
 #include "dictionary/meanings.h"
 #include "driver/dictionary_location.h"
@@ -146,7 +147,17 @@ void playGames(const Settings& settings, WordGame& game, const GameParts& parts,
   playUntilExit(game, parts, extras, settings, shared);
 }
 
+// The classic game counts bytes as letters and reads each byte as a key;
+// otherwise a letter is a character, typed as one key.
+void chooseLetters(const Settings& settings) {
+  const bool characters = !settings.classicScreens;
+  dictionary::setLetterRule(characters ? dictionary::LetterRule::kCharacters
+                                       : dictionary::LetterRule::kBytes);
+  if (console::installed() != nullptr) console::setCharacterKeys(characters);
+}
+
 int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, SharedResult* shared) {
+  chooseLetters(settings);
   if (!settings.alternateDictionary) {
     settings.dictionaryFile = chooseDefaultDictionary(
         settings.dictionaryFile, installedDictionaryPaths(platform::ownExecutablePath()));

@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "console/console.h"
+#include "dictionary/letters.h"
 #include "game/screen.h"
 
 namespace {
@@ -16,10 +18,11 @@ constexpr const char* kWordIndent = "  ";
 // A word row may use columns 0 to 78, so it never wraps onto the next row.
 constexpr size_t kWordRowWidth = 79;
 
+// Each word as it shows, every letter whole.
 void collectInOrder(const WordNode* node, std::vector<std::string>& words) {
   if (node == nullptr) return;
   collectInOrder(node->left, words);
-  words.push_back(node->element);
+  words.push_back(dictionary::shownText(node->element));
   collectInOrder(node->right, words);
 }
 
@@ -32,6 +35,9 @@ std::string moreNote(size_t hidden) {
   return note;
 }
 
+// Every letter takes one column, whatever its bytes.
+size_t columns(const std::string& text) { return dictionary::letterCount(text); }
+
 // The indent and the words in ascending order, each followed by a blank.
 // When they do not fit on the row, as many leading words as fit together
 // with a note of how many were left out.
@@ -40,13 +46,13 @@ std::string wordRow(const WordTree& tree) {
   collectInOrder(tree.root, words);
   std::string row = kWordIndent;
   for (const std::string& word : words) row += word + ' ';
-  if (row.size() <= kWordRowWidth) return row;
+  if (columns(row) <= kWordRowWidth) return row;
 
   row = kWordIndent;
   size_t shown = 0;
   auto fitsWithNextWord = [&] {
     size_t hiddenAfter = words.size() - shown - 1;
-    return row.size() + words[shown].size() + 1 + moreNote(hiddenAfter).size() <= kWordRowWidth;
+    return columns(row) + columns(words[shown]) + 1 + moreNote(hiddenAfter).size() <= kWordRowWidth;
   };
   while (shown + 1 < words.size() && fitsWithNextWord()) {
     row += words[shown] + ' ';
@@ -76,7 +82,7 @@ void drawFoundWords(const WordGame& game) {
     // Padded to its full width, so a shorter row leaves nothing of the
     // longer one drawn before it.
     std::string row = wordRow(game.foundWords[length - kShortestWord]);
-    row.resize(kWordRowWidth, ' ');
+    row.append(kWordRowWidth - std::min(kWordRowWidth, columns(row)), ' ');
     std::cout << row << '\n';
   }
   drawScoreLine(game);

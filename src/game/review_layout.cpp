@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "console/console.h"
+#include "dictionary/letters.h"
 
 namespace review {
 namespace {
@@ -21,11 +22,12 @@ std::string headingText(const WordGame& game, size_t tree, size_t words) {
   return text;
 }
 
+// Each cell is kCellWidth columns, a letter taking one whatever its bytes.
 std::string wordRowText(const std::vector<ReviewWord>& words, size_t first, size_t count) {
   std::string row(kIndentWidth, ' ');
   for (size_t i = first; i < first + count; ++i) {
-    std::string cell = (words[i].found ? kFoundMark : ' ') + words[i].text;
-    cell.resize(kCellWidth, ' ');
+    std::string cell = (words[i].found ? kFoundMark : ' ') + dictionary::shownText(words[i].text);
+    cell.append(kCellWidth - std::min(kCellWidth, dictionary::letterCount(cell)), ' ');
     row += cell;
   }
   return row.erase(row.find_last_not_of(' ') + 1);

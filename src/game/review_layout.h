@@ -14,7 +14,7 @@
 namespace review {
 
 constexpr size_t kRowsPerPage = 14;  ///< rows 5 to 18, between the top banner and the meaning
-constexpr size_t kCellWidth = 8;     ///< the mark, a word of up to six bytes, a blank
+constexpr size_t kCellWidth = 8;     ///< the mark, a word of up to six letters, a blank
 constexpr size_t kCellsPerRow = 9;   ///< with the indent, 74 columns
 constexpr size_t kIndentWidth = 2;
 

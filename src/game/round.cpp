@@ -84,7 +84,9 @@ void waitOutPass() {
 void makePass(WordGame& game, Round& round, const PointValues& points, uint32_t startMs) {
   drawTimeLeft(game, startMs);
   if (console::keyWaiting()) {
-    handleRoundKey(game, round, points, console::readKey() & 0xFF);
+    const int key = console::readKey();
+    // A character key is whole; of any other code the low byte counts.
+    handleRoundKey(game, round, points, console::isCharacterKey(key) ? key : key & 0xFF);
   }
   waitOutPass();
 }

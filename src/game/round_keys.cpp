@@ -1,8 +1,11 @@
 #include "game/round_keys.h"
 
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 #include "console/console.h"
+#include "dictionary/letters.h"
 #include "game/round_extras.h"
 #include "game/round_words.h"
 #include "game/screen.h"
@@ -15,10 +18,11 @@ constexpr const char* kInputPadding = "      ";
 
 bool inDictionary(const WordGame& game, const std::string& word) { return game.dictionary->find(word) != -1; }
 
-// The checks in their order: length, the dictionary, the words found.
+// The checks in their order: length in letters, the dictionary, the words found.
 Verdict judge(const WordGame& game, const std::string& word) {
-  if (word.size() < kShortestWord) return Verdict::kTooShort;
-  if (word.size() > kLongestWord || !inDictionary(game, word)) return Verdict::kNotInDictionary;
+  const size_t letters = dictionary::letterCount(word);
+  if (letters < kShortestWord) return Verdict::kTooShort;
+  if (letters > kLongestWord || !inDictionary(game, word)) return Verdict::kNotInDictionary;
   if (wasFound(game, word)) return Verdict::kFoundBefore;
   return Verdict::kAccepted;
 }
@@ -30,9 +34,10 @@ void drawSixLetterMessage() {
 }
 
 void scoreWord(WordGame& game, Round& round, const PointValues& points, const std::string& word) {
-  size_t tree = word.size() - kShortestWord;
+  const size_t letters = dictionary::letterCount(word);
+  const size_t tree = letters - kShortestWord;
   game.score += points[tree];
-  if (word.size() == kLongestWord) {
+  if (letters == kLongestWord) {
     round.passed = true;
     drawSixLetterMessage();
   }
@@ -43,7 +48,7 @@ void scoreWord(WordGame& game, Round& round, const PointValues& points, const st
 void showVerdict(const WordGame& game, const Round& round, Verdict verdict, const std::string& word,
                  const PointValues& points) {
   const bool accepted = verdict == Verdict::kAccepted;
-  drawFeedback(verdict, word, accepted ? points[word.size() - kShortestWord] : 0);
+  drawFeedback(verdict, word, accepted ? points[dictionary::letterCount(word) - kShortestWord] : 0);
   if (accepted) drawWordCounts(game, round.words);
 }
 
@@ -64,29 +69,29 @@ void reshuffle(WordGame& game, Round& round) {
   round.typedInput.clear();
 }
 
-bool letterAt(const WordGame& game, size_t position, int key) {
-  return static_cast<unsigned char>(game.mangledWord[position]) == key;
-}
-
 // Frees the first used position holding the last letter; with a letter on
 // show twice, that may be another position than the one it was typed into,
 // which makes no difference to what can be typed next.
 void takeBackLetter(WordGame& game, Round& round) {
   if (round.typedInput.empty()) return;
-  auto last = static_cast<unsigned char>(round.typedInput.back());
-  for (size_t position = 0; position < game.mangledWord.size(); ++position) {
-    if (letterAt(game, position, last) && game.letterUsed[position]) {
+  const std::string_view last = dictionary::lettersOf(round.typedInput).back();
+  const std::vector<std::string_view> shown = dictionary::lettersOf(game.mangledWord);
+  for (size_t position = 0; position < shown.size(); ++position) {
+    if (shown[position] == last && game.letterUsed[position]) {
       game.letterUsed[position] = false;
       break;
     }
   }
-  round.typedInput.pop_back();
+  round.typedInput.resize(round.typedInput.size() - last.size());
 }
 
+// The typed input takes the letter's own bytes, marks included, so that it
+// is the dictionary's word whatever bytes the key came as.
 void typeLetter(WordGame& game, Round& round, int key) {
-  for (size_t position = 0; position < game.mangledWord.size(); ++position) {
-    if (letterAt(game, position, key) && !game.letterUsed[position]) {
-      round.typedInput += static_cast<char>(key);
+  const std::vector<std::string_view> shown = dictionary::lettersOf(game.mangledWord);
+  for (size_t position = 0; position < shown.size(); ++position) {
+    if (dictionary::letterKey(shown[position]) == key && !game.letterUsed[position]) {
+      round.typedInput += shown[position];
       game.letterUsed[position] = true;
       return;
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "dictionary/letters.h"
 #include "game/review_layout.h"
 #include "game/screen.h"
 #include "game/word_meaning.h"
@@ -45,12 +46,12 @@ void drawCursorWord(const ReviewWord& word, uint16_t row, size_t place) {
   const auto markColumn = static_cast<uint16_t>(review::kIndentWidth + place * review::kCellWidth);
   if (!console::attributesShown()) {
     console::moveCursor(markColumn, row);
-    std::cout << '[' << word.text << ']';
+    std::cout << '[' << dictionary::shownText(word.text) << ']';
     return;
   }
   console::moveCursor(static_cast<uint16_t>(markColumn + 1), row);
   console::setAttributes(console::CellAttributes{.reverse = true});
-  std::cout << word.text;
+  std::cout << dictionary::shownText(word.text);
   console::setAttributes(console::CellAttributes{});
 }
 

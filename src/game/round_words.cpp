@@ -1,15 +1,13 @@
 #include "game/round_words.h"
 
 #include <algorithm>
-#include <bitset>
 #include <string_view>
 #include <utility>
 
 #include "console/console.h"
+#include "dictionary/letters.h"
 
 namespace {
-
-constexpr size_t kByteValues = 256;
 
 using BucketedArrangement = std::pair<int32_t, containers::ShortWord>;
 using Arrangements = std::vector<BucketedArrangement>;
@@ -18,41 +16,51 @@ using Arrangements = std::vector<BucketedArrangement>;
 // bucket. The arrangement grows in a fixed buffer and goes straight into the
 // list: a round start makes 1,920 of them, so no string is built for each.
 struct Arranging {
-  Arranging(const containers::WordTable& table, std::string typeable)
+  Arranging(const containers::WordTable& table, std::vector<std::string_view> typeable)
       : dictionary(table), letters(std::move(typeable)) {}
   const containers::WordTable& dictionary;
-  std::string letters;
+  std::vector<std::string_view> letters;
   std::vector<bool> used =
       std::vector<bool>(letters.size(), false);  // used[i]: letters[i] is in the arrangement
-  std::array<char, kLongestWord> arrangement{};
-  size_t length = 0;
+  std::string arrangement;
+  size_t letterCount = 0;  ///< letters in the arrangement
   Arrangements found;
 };
 
-bool typeable(char letter) {
-  auto byte = static_cast<unsigned char>(letter);
-  return byte != console::kSpace && byte != console::kEnter && byte != console::kBackspace;
+bool typeable(std::string_view letter) {
+  const auto byte = static_cast<unsigned char>(letter[0]);
+  return letter.size() > 1 ||
+         (byte != console::kSpace && byte != console::kEnter && byte != console::kBackspace);
 }
 
+// A long arrangement that no stored word has is not kept anywhere: most
+// arrangements are no word.
 void noteArrangement(Arranging& state) {
-  const containers::ShortWord word(std::string_view(state.arrangement.data(), state.length));
+  const containers::ShortWord word = containers::ShortWord::ifStored(state.arrangement);
   state.found.emplace_back(state.dictionary.hash(word), word);
 }
 
+bool triedBefore(const Arranging& state, size_t i) {
+  for (size_t earlier = 0; earlier < i; ++earlier) {
+    if (!state.used[earlier] && state.letters[earlier] == state.letters[i]) return true;
+  }
+  return false;
+}
+
 // Depth first over the free positions. A letter already tried at this depth
-// is skipped, so a repeated letter gives each arrangement once.
+// (the same letter at a free position before it) is skipped, so a repeated
+// letter gives each arrangement once.
 void extend(Arranging& state) {
-  if (state.length >= kShortestWord) noteArrangement(state);
-  if (state.length == kLongestWord) return;
-  std::bitset<kByteValues> triedHere;
+  if (state.letterCount >= kShortestWord) noteArrangement(state);
+  if (state.letterCount == kLongestWord) return;
   for (size_t i = 0; i < state.letters.size(); ++i) {
-    const auto letter = static_cast<unsigned char>(state.letters[i]);
-    if (state.used[i] || triedHere[letter]) continue;
-    triedHere[letter] = true;
+    if (state.used[i] || triedBefore(state, i)) continue;
     state.used[i] = true;
-    state.arrangement[state.length++] = static_cast<char>(letter);
+    state.arrangement += state.letters[i];
+    ++state.letterCount;
     extend(state);
-    --state.length;
+    --state.letterCount;
+    state.arrangement.resize(state.arrangement.size() - state.letters[i].size());
     state.used[i] = false;
   }
 }
@@ -60,8 +68,10 @@ void extend(Arranging& state) {
 constexpr size_t kMostArrangements = 1920;  // of six different letters
 
 Arrangements arrangementsOf(const containers::WordTable& dictionary, const std::string& letters) {
-  std::string typeableLetters;
-  std::copy_if(letters.begin(), letters.end(), std::back_inserter(typeableLetters), typeable);
+  std::vector<std::string_view> typeableLetters;
+  for (std::string_view letter : dictionary::lettersOf(letters)) {
+    if (typeable(letter)) typeableLetters.push_back(letter);
+  }
   Arranging state(dictionary, std::move(typeableLetters));
   state.found.reserve(kMostArrangements);
   extend(state);
@@ -82,7 +92,8 @@ void collectFoundInBucket(const containers::WordTable& dictionary, Arrangements:
   for (auto entry = first; entry != last; ++entry) {
     if (!found[static_cast<size_t>(entry - first)]) continue;
     std::string word = entry->second;
-    words.byLength[word.size() - kShortestWord].push_back(std::move(word));
+    const size_t letters = dictionary::letterCount(word);
+    words.byLength[letters - kShortestWord].push_back(std::move(word));
   }
 }
 
@@ -101,7 +112,7 @@ size_t foundWordCount(const WordGame& game) {
 }
 
 bool wasFound(const WordGame& game, const std::string& word) {
-  const containers::BST<std::string>& tree = game.foundWords[word.size() - kShortestWord];
+  const containers::BST<std::string>& tree = game.foundWords[dictionary::letterCount(word) - kShortestWord];
   return tree.root != nullptr && tree.contains(tree.root, word);
 }
 

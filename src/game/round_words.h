@@ -1,7 +1,7 @@
 #pragma once
 // The words a round would accept: every dictionary word of kShortestWord to
-// kLongestWord bytes that can be typed from the letters on show, each
-// position at most once, bytes compared as the round compares them. Found
+// kLongestWord letters that can be typed from the letters on show, each
+// position at most once, letters compared as the round compares them. Found
 // once when the round starts, for the live counts and the review at its end.
 
 #include <array>
@@ -12,7 +12,7 @@
 #include "game_record/word_game.h"
 
 struct RoundWords {
-  /// byLength[n - kShortestWord]: the words of n bytes, each once, in byte order.
+  /// byLength[n - kShortestWord]: the words of n letters, each once, in byte order.
   std::array<std::vector<std::string>, kFoundWordTrees> byLength;
 
   size_t total() const;
@@ -20,7 +20,7 @@ struct RoundWords {
 
 /// How many words the round has found so far, all lengths together.
 size_t foundWordCount(const WordGame& game);
-/// True when the round has found word (of 3 to 6 bytes) already.
+/// True when the round has found word (of 3 to 6 letters) already.
 bool wasFound(const WordGame& game, const std::string& word);
 
 /// Looks up every distinct arrangement of 3 to 6 of the letters (1,920 for

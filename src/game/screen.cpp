@@ -5,6 +5,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "dictionary/letters.h"
 
 namespace {
 
@@ -37,10 +38,15 @@ const std::string& textRow() {
   return row;
 }
 
+// Every letter of a word shows whole (dictionary/letters.h), a byte of a
+// Latin-1 list too.
 void writeAt(uint16_t x, uint16_t y, const std::string& text) {
   console::moveCursor(x, y);
-  std::cout << text;
+  std::cout << dictionary::shownText(text);
 }
+
+// Each letter takes one column.
+size_t columns(const std::string& text) { return dictionary::letterCount(text); }
 
 // The frame's sides only: whatever stands between them stays.
 void drawSideRow(uint16_t y) {
@@ -53,7 +59,7 @@ void drawSideRow(uint16_t y) {
 void drawTextRow(uint16_t y, const std::string& text) {
   writeAt(0, y, textRow());
   console::lineEnd();
-  writeAt(centringColumn(text.size()), y, text);
+  writeAt(centringColumn(columns(text)), y, text);
 }
 
 size_t decimalDigits(uint32_t value) {
@@ -109,7 +115,7 @@ void drawInputPanel(const WordGame& game, const std::string& input) {
   writeAt(kMangledLabelColumn, kPanelLabelRow, "Mangled Text");
   console::lineEnd();
   // The line end left the cursor at column 0 of the input row.
-  std::cout << input;
+  std::cout << dictionary::shownText(input);
   writeAt(kMangledWordColumn, kInputRow, game.mangledWord);
   console::lineEnd();
   writeAt(kSpaceHintColumn, kSpaceHintRow, "Press Space to mangle again!");
@@ -120,11 +126,12 @@ void drawBlankedRow(uint16_t y, uint16_t x, const std::string& text) {
   // to wrap onto the next row.
   static const std::string blank(kLastColumn, ' ');
   writeAt(0, y, blank);
-  writeAt(x, y, text.substr(0, kLastColumn - std::min<size_t>(x, kLastColumn)));
+  writeAt(x, y,
+          std::string(dictionary::leadingLetters(text, kLastColumn - std::min<size_t>(x, kLastColumn))));
 }
 
 void drawCentredRow(uint16_t y, const std::string& text) {
-  drawBlankedRow(y, centringColumn(text.size()), text);
+  drawBlankedRow(y, centringColumn(columns(text)), text);
 }
 
 void appendNumber(std::string& text, int32_t n) { text += ' ' + std::to_string(n); }

@@ -2,7 +2,11 @@
 
 #include <cassert>
 #include <cstdint>
+#include <string_view>
 #include <utility>
+#include <vector>
+
+#include "dictionary/letters.h"
 
 namespace {
 
@@ -25,22 +29,27 @@ std::string chooseWord(const containers::WordTable& dictionary, RandomDraws& dra
     const uint32_t positionDraw = draws.next();
     if (bucket.count == 0) continue;
     const containers::ShortWord& candidate = wordAt(bucket, positionDraw % bucket.count);
-    if (candidate.size() == kLongestWord) return candidate;
+    if (dictionary::letterCount(candidate.view()) == kLongestWord) return candidate;
   }
 }
 
 // The source is a copy because on a reshuffle the caller passes
 // game.mangledWord itself, which is emptied before any letter is read.
+// Letters, not bytes, are shuffled, so each letter stays whole. The
+// letters are views of the word, which is the source moved here, so they
+// outlive the emptying of game.mangledWord.
 void mangleWord(WordGame& game, std::string source, RandomDraws& draws) {
-  assert(source.size() == kLongestWord);
+  const std::string word = std::move(source);
+  const std::vector<std::string_view> letters = dictionary::lettersOf(word);
+  assert(letters.size() == kLongestWord);
   game.mangledWord.clear();
   game.letterUsed.fill(false);
   // The flags mark the source positions already taken; a draw that hits a
   // taken position is thrown away and drawn again.
-  for (uint8_t taken = 0; taken < source.size();) {
+  for (uint8_t taken = 0; taken < letters.size();) {
     const size_t position = draws.next() % kLongestWord;
     if (game.letterUsed[position]) continue;
-    game.mangledWord += source[position];
+    game.mangledWord += letters[position];
     game.letterUsed[position] = true;
     ++taken;
   }

@@ -53,3 +53,19 @@ TEST(ShortWord, LengthCountsInEquality) {
 }
 
 }  // namespace
+
+// A word of more than six bytes (six letters of two bytes each, say) is
+// kept apart, once, and still compares, converts and hashes by its bytes.
+TEST(ShortWord, LongWordsKeepTheirBytesAndCompareAsTheyDo) {
+  const ShortWord word(std::string("étoffé"));
+  EXPECT_EQ(word.size(), 8U);
+  EXPECT_EQ(std::string(word), "étoffé");
+  EXPECT_EQ(word, ShortWord("étoffé"));
+  EXPECT_NE(word, ShortWord("étoffée"));
+  EXPECT_EQ(ShortWord::ifStored("étoffé"), word);
+  EXPECT_NE(ShortWord::ifStored("éfoffé-never-stored"), ShortWord("éfoffé-stored"));
+  EXPECT_EQ(ShortWord::ifStored("plan"), ShortWord("plan"));
+  const auto byte = [](char c) { return static_cast<int32_t>(static_cast<unsigned char>(c)); };
+  const int32_t sum = (byte('\xA9') * byte('t')) * byte('\xC3') + byte('o');
+  EXPECT_EQ(containers::hashWord(word), sum % containers::kBucketCount);
+}

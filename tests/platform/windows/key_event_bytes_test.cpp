@@ -18,12 +18,14 @@ using Codes = std::vector<int>;
 KeyEvent press(uint16_t virtualKey, char16_t character = 0) { return {true, 1, virtualKey, character}; }
 KeyEvent release(uint16_t virtualKey, char16_t character = 0) { return {false, 1, virtualKey, character}; }
 
-// Every code the events decode to, until the input ends.
-Codes codesOf(const std::vector<KeyEvent>& events) {
+// Every code the events decode to, until the input ends; with character
+// keys on, as outside the classic game.
+Codes codesOf(const std::vector<KeyEvent>& events, bool characterKeys = false) {
   console::KeyEventTranslator translator;
   std::string bytes;
   for (const KeyEvent& event : events) bytes += translator.bytes(event);
   support::FakeTerminal terminal;
+  console::setCharacterKeys(characterKeys);
   terminal.type(bytes);
   Codes codes;
   try {
@@ -97,6 +99,16 @@ TEST(KeyEventBytes, CharactersBeyondAsciiArriveInUtf8) {
   EXPECT_EQ(codesOf({press(0, 0xD83D), press(0, 0xDE00)}), (Codes{0xF0, 0x9F, 0x98, 0x80}));
   // A lone second half is no character.
   EXPECT_EQ(codesOf({press(0, 0xDE00), press(0x41, u'a')}), (Codes{'a'}));
+}
+
+// The letters a terminal sends in UTF-8 come from the console's UTF-16 as
+// the same character keys: é, ß, à (never the prefix of an extended key),
+// and a letter beyond the Basic Multilingual Plane from its two halves.
+TEST(KeyEventBytes, LettersAreTheSameCharacterKeysAsFromATerminal) {
+  using console::characterKey;
+  EXPECT_EQ(codesOf({press(0xDE, u'é'), press(0xDB, u'ß'), press(0xDC, u'à'), press(0x26)}, true),
+            (Codes{characterKey(U'é'), characterKey(U'ß'), characterKey(U'à'), kExtendedKey, console::kUp}));
+  EXPECT_EQ(codesOf({press(0, 0xD835), press(0, 0xDC9C)}, true), (Codes{characterKey(0x1D49C)}));
 }
 
 }  // namespace

@@ -1,0 +1,69 @@
+#pragma once
+// What a letter of a word is. In the classic game every byte is a letter,
+// as it was on the single-byte code pages the game began on. Otherwise a
+// letter is a character: one UTF-8 code point with the combining marks that
+// follow it, so é, ü, ñ and ß are one letter each whatever their bytes. A
+// byte that is no part of valid UTF-8 is a letter of its own, read as the
+// Latin-1 character of that byte, so lists in Latin-1 play too.
+//
+// The rule holds for the whole run: the driver chooses it once, before the
+// dictionary is loaded, and everything that splits, counts or shows a word
+// asks it here.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dictionary {
+
+enum class LetterRule {
+  kBytes,       ///< every byte a letter: the classic game
+  kCharacters,  ///< every character (with its combining marks) a letter
+};
+
+void setLetterRule(LetterRule rule);
+LetterRule letterRule();
+
+/// Sets a rule for as long as it lives, then puts back the one before.
+class ScopedLetterRule {
+ public:
+  explicit ScopedLetterRule(LetterRule rule) : before_(letterRule()) { setLetterRule(rule); }
+  ~ScopedLetterRule() { setLetterRule(before_); }
+  ScopedLetterRule(const ScopedLetterRule&) = delete;
+  ScopedLetterRule& operator=(const ScopedLetterRule&) = delete;
+
+ private:
+  LetterRule before_;
+};
+
+/// The most bytes a line may have and still be a word of characters: six
+/// letters of four bytes, and room for combining marks.
+constexpr size_t kLongestLetterLine = 48;
+
+/// The word cut into its letters, each as its own bytes, in order.
+std::vector<std::string_view> lettersOf(std::string_view word);
+size_t letterCount(std::string_view word);
+
+/// How many letters the line has when every one of them shows as one
+/// column on a terminal and none is a control; 0 when some letter is wide
+/// (CJK), unprintable, or a combining mark with nothing to sit on. Counting
+/// stops past limit letters, giving limit + 1, so a long line costs little.
+size_t printableLetterCount(std::string_view line, size_t limit = SIZE_MAX);
+
+/// The first count letters of text (all of it when it has fewer).
+std::string_view leadingLetters(std::string_view text, size_t count);
+
+/// The bytes to write for word: with characters, a byte that is no part of
+/// valid UTF-8 becomes the UTF-8 of its Latin-1 character, so that every
+/// letter shows whole; with bytes, the word itself.
+std::string shownText(std::string_view word);
+
+/// The key code that types this letter (one of lettersOf's parts): its
+/// byte with bytes, and with characters console::characterKey of its first
+/// code point (a Latin-1 byte's too) or, in ASCII, the byte. A letter with
+/// combining marks is typed by its first character alone.
+int letterKey(std::string_view letter);
+
+}  // namespace dictionary

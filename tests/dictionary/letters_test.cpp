@@ -1,0 +1,77 @@
+#include "dictionary/letters.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "console/console.h"
+
+namespace {
+
+using dictionary::LetterRule;
+using dictionary::ScopedLetterRule;
+using Letters = std::vector<std::string_view>;
+
+class CharacterLetters : public ::testing::Test {
+ protected:
+  ScopedLetterRule characters{LetterRule::kCharacters};
+};
+
+TEST_F(CharacterLetters, ACharacterOfTwoThreeOrFourBytesIsOneLetter) {
+  EXPECT_EQ(dictionary::lettersOf("éclat"), (Letters{"é", "c", "l", "a", "t"}));
+  EXPECT_EQ(dictionary::lettersOf("a€b"), (Letters{"a", "€", "b"}));
+  EXPECT_EQ(dictionary::lettersOf("x\U0001D49Cy"), (Letters{"x", "\U0001D49C", "y"}));
+  EXPECT_EQ(dictionary::letterCount("straße"), 6U);
+  EXPECT_EQ(dictionary::letterCount("niño"), 4U);
+}
+
+TEST_F(CharacterLetters, CombiningMarksBelongToTheLetterBefore) {
+  // e, then a combining acute accent and a combining diaeresis.
+  EXPECT_EQ(dictionary::lettersOf("ce\u0301\u0308a"), (Letters{"c", "e\u0301\u0308", "a"}));
+  EXPECT_EQ(dictionary::printableLetterCount("ce\u0301a"), 3U);
+  // A mark with nothing before it is no letter a player could see.
+  EXPECT_EQ(dictionary::printableLetterCount("\u0301abc"), 0U);
+}
+
+TEST_F(CharacterLetters, BytesThatAreNoUtf8AreLatin1Letters) {
+  // "été" in Latin-1, a lone continuation byte, a lead byte cut short, and
+  // an overlong form of '/'.
+  EXPECT_EQ(dictionary::lettersOf("\xE9t\xE9"), (Letters{"\xE9", "t", "\xE9"}));
+  EXPECT_EQ(dictionary::lettersOf("a\xA9"), (Letters{"a", "\xA9"}));
+  EXPECT_EQ(dictionary::lettersOf("\xC3z"), (Letters{"\xC3", "z"}));
+  EXPECT_EQ(dictionary::lettersOf("\xC0\xAF"), (Letters{"\xC0", "\xAF"}));
+  EXPECT_EQ(dictionary::shownText("\xE9t\xE9"), "été");
+  EXPECT_EQ(dictionary::shownText("été"), "été");
+  EXPECT_EQ(dictionary::letterKey("\xE9"), console::characterKey(0xE9));
+  EXPECT_EQ(dictionary::letterKey("é"), console::characterKey(0xE9));
+  EXPECT_EQ(dictionary::letterKey("e\u0301"), 'e');
+}
+
+TEST_F(CharacterLetters, WideAndUnprintableCharactersAreRefused) {
+  EXPECT_EQ(dictionary::printableLetterCount("日本語"), 0U);
+  EXPECT_EQ(dictionary::printableLetterCount("ａｂｃ"), 0U);     // full-width forms
+  EXPECT_EQ(dictionary::printableLetterCount("ab\u200Bc"), 0U);  // zero-width space
+  EXPECT_EQ(dictionary::printableLetterCount("ab\x85"), 0U);     // a Latin-1 control
+  EXPECT_EQ(dictionary::printableLetterCount("ab\tc"), 0U);
+  EXPECT_EQ(dictionary::printableLetterCount("čaj"), 3U);
+  EXPECT_EQ(dictionary::printableLetterCount("άλφα"), 4U);
+}
+
+TEST_F(CharacterLetters, LeadingLettersKeepEachLetterWhole) {
+  EXPECT_EQ(dictionary::leadingLetters("éclat", 2), "éc");
+  EXPECT_EQ(dictionary::leadingLetters("ab", 5), "ab");
+}
+
+// The classic game counts bytes and shows them as they are.
+TEST(LettersClassic, EveryByteIsALetter) {
+  const ScopedLetterRule bytes(LetterRule::kBytes);
+  EXPECT_EQ(dictionary::letterCount("éclat"), 6U);
+  EXPECT_EQ(dictionary::lettersOf("\xC3\xA9"), (Letters{"\xC3", "\xA9"}));
+  EXPECT_EQ(dictionary::letterKey("\xC3"), 0xC3);
+  EXPECT_EQ(dictionary::shownText("\xE9t\xE9"), "\xE9t\xE9");
+  EXPECT_EQ(dictionary::leadingLetters("éclat", 2), "\xC3\xA9");
+}
+
+}  // namespace
