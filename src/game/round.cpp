@@ -81,13 +81,19 @@ void waitOutPass() {
   }
 }
 
+// Outside the classic game an arrow or function key is one press that
+// types nothing; the classic game takes its two codes as two keys, so an
+// arrow's second code may type a capital there.
+void takeKey(WordGame& game, Round& round, const PointValues& points) {
+  const int key = round.extrasShown ? console::readKeyPress() : console::readKey();
+  if (round.extrasShown && key == console::kExtendedKey) return;
+  // A character key is whole; of any other code the low byte counts.
+  handleRoundKey(game, round, points, console::isCharacterKey(key) ? key : key & 0xFF);
+}
+
 void makePass(WordGame& game, Round& round, const PointValues& points, uint32_t startMs) {
   drawTimeLeft(game, startMs);
-  if (console::keyWaiting()) {
-    const int key = console::readKey();
-    // A character key is whole; of any other code the low byte counts.
-    handleRoundKey(game, round, points, console::isCharacterKey(key) ? key : key & 0xFF);
-  }
+  if (console::keyWaiting()) takeKey(game, round, points);
   waitOutPass();
 }
 

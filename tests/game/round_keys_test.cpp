@@ -65,6 +65,15 @@ TEST_F(RoundTest, ExtendedKeyIsHandledAsTwoKeys) {
   EXPECT_EQ(terminal.row(13), "  HOT");
 }
 
+// Outside the classic game the same arrow, and a function key, type nothing.
+TEST_F(RoundTest, ExtendedKeyTypesNothingOutsideTheClassicGame) {
+  extras.shown = true;
+  useWords({"HOTELS", "HOT", "OTS"});
+  playRoundsThenStop({"\x1b[AOT\r\x1bOSOTS\r"});
+  EXPECT_EQ(game.score, 1u);
+  EXPECT_EQ(terminal.row(13), "  OTS");
+}
+
 TEST_F(RoundTest, KeysTypedAtOnceAreHandledOnePerPass) {
   // Typed in one burst, the four keys after the first Enter take four
   // passes, each with its own countdown.
