@@ -113,8 +113,17 @@ Character readCharacter(std::string_view bytes) {
   return {codePoint, length};
 }
 
+bool isAscii(std::string_view bytes) {
+  return std::all_of(bytes.begin(), bytes.end(),
+                     [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+}
+
 // The letter at the front of bytes: one character and the marks after it.
+// Nearly every letter is plain ASCII with no mark after it, answered at once.
 size_t letterLength(std::string_view bytes) {
+  if (static_cast<unsigned char>(bytes[0]) < 0x80 &&
+      (bytes.size() == 1 || static_cast<unsigned char>(bytes[1]) < 0x80))
+    return 1;
   size_t length = readCharacter(bytes).length;
   while (length < bytes.size()) {
     const Character next = readCharacter(bytes.substr(length));
@@ -167,14 +176,14 @@ std::vector<std::string_view> lettersOf(std::string_view word) {
 }
 
 size_t letterCount(std::string_view word) {
-  if (currentRule == LetterRule::kBytes) return word.size();
+  if (currentRule == LetterRule::kBytes || isAscii(word)) return word.size();
   size_t count = 0;
   for (; !word.empty(); ++count) word.remove_prefix(letterLength(word));
   return count;
 }
 
 std::string_view leadingLetters(std::string_view text, size_t count) {
-  if (currentRule == LetterRule::kBytes) return text.substr(0, count);
+  if (currentRule == LetterRule::kBytes || isAscii(text)) return text.substr(0, count);
   size_t length = 0;
   for (; count > 0 && length < text.size(); --count) length += letterLength(text.substr(length));
   return text.substr(0, length);
@@ -193,7 +202,7 @@ size_t printableLetterCount(std::string_view line, size_t limit) {
 }
 
 std::string shownText(std::string_view word) {
-  if (currentRule == LetterRule::kBytes) return std::string(word);
+  if (currentRule == LetterRule::kBytes || isAscii(word)) return std::string(word);
   std::string text;
   text.reserve(word.size() + 2);
   while (!word.empty()) {
