@@ -2,7 +2,10 @@
 // totals with what a plain line-by-line reading of the same bytes gives:
 // every line ended by a line feed counts, a carriage return before the line
 // feed is dropped, and a line of 3 to 6 bytes without apostrophe or control
-// byte goes to the head of its bucket.
+// byte goes to the head of its bucket. Half the inputs are loaded with
+// characters for letters, where a line with a byte of 128 or more is judged
+// by the letter rule alone, which the loader's chunking and fast paths must
+// agree with.
 
 #include <array>
 #include <cstdint>
@@ -15,7 +18,9 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/letters.h"
 #include "dictionary/loader.h"
+#include "dictionary/word_filter.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -40,7 +45,15 @@ std::string fileContents(std::string_view input) {
   return std::string(fillerLength, 'x') + '\n' + std::string(input);
 }
 
+bool holdsHighByte(std::string_view line) {
+  for (char c : line)
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  return false;
+}
+
 bool isUsable(std::string_view line) {
+  if (dictionary::letterRule() == dictionary::LetterRule::kCharacters && holdsHighByte(line))
+    return dictionary::isUsableLetterWord(line);
   if (line.size() < 3 || line.size() > 6) return false;
   for (char c : line) {
     const auto byte = static_cast<unsigned char>(c);
@@ -100,7 +113,13 @@ class WordFile {
 
 }  // namespace
 
+// Independent of the choice of filler above, which goes by the size's parity.
+dictionary::LetterRule letterRuleFor(size_t inputSize) {
+  return inputSize % 4 >= 2 ? dictionary::LetterRule::kCharacters : dictionary::LetterRule::kBytes;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const dictionary::ScopedLetterRule rule(letterRuleFor(size));
   const std::string contents = fileContents(std::string_view(reinterpret_cast<const char*>(data), size));
   const ExpectedLoad expected = expectedLoad(contents);
   std::ostringstream output;
