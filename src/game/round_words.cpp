@@ -1,6 +1,7 @@
 #include "game/round_words.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 #include <utility>
 
@@ -20,8 +21,7 @@ struct Arranging {
       : dictionary(table), letters(std::move(typeable)) {}
   const containers::WordTable& dictionary;
   std::vector<std::string_view> letters;
-  std::vector<bool> used =
-      std::vector<bool>(letters.size(), false);  // used[i]: letters[i] is in the arrangement
+  std::array<bool, kLongestWord> used{};  ///< used[i]: letters[i] is in the arrangement
   std::string arrangement;
   size_t letterCount = 0;  ///< letters in the arrangement
   Arrangements found;
@@ -69,8 +69,9 @@ constexpr size_t kMostArrangements = 1920;  // of six different letters
 
 Arrangements arrangementsOf(const containers::WordTable& dictionary, const std::string& letters) {
   std::vector<std::string_view> typeableLetters;
+  // A round shows six letters; no more are arranged, whatever is passed.
   for (std::string_view letter : dictionary::lettersOf(letters)) {
-    if (typeable(letter)) typeableLetters.push_back(letter);
+    if (typeable(letter) && typeableLetters.size() < kLongestWord) typeableLetters.push_back(letter);
   }
   Arranging state(dictionary, std::move(typeableLetters));
   state.found.reserve(kMostArrangements);
