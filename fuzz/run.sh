@@ -6,7 +6,7 @@
 # a timeout, runaway memory or a broken invariant; the input that did it is
 # kept and its path printed.
 #
-# The targets fuzz at the same time, each for SECONDS.
+# The targets fuzz one after the other, each for SECONDS.
 #
 # Usage: fuzz/run.sh [SECONDS]    seconds per target, 40 by default
 set -euo pipefail
@@ -37,21 +37,15 @@ fuzz() {
     -print_final_stats=1 -artifact_prefix="$work/$target/findings/" "$work/$target/corpus" >"$work/$target/log" 2>&1
 }
 
-# The targets run at the same time, each in one process on a processor of
-# its own, so the run takes SECONDS, not SECONDS per target.
-declare -A pids=()
+# One after the other: run side by side on two processors, the keys
+# fuzzer ran about a third fewer inputs than alone.
+failed=()
 for target in loader keys; do
   mkdir -p "$work/$target/corpus" "$work/$target/findings"
   cp fuzz/corpus/"$target"/* "$work/$target/corpus/"
   echo "fuzzing ${target}_fuzzer for $seconds s"
-  fuzz "$target" &
-  pids[$target]=$!
-done
-
-failed=()
-for target in loader keys; do
   log="$work/$target/log"
-  if wait "${pids[$target]}"; then
+  if fuzz "$target"; then
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
     echo "${target}_fuzzer: ${runs:-?} inputs, nothing found"
   else
