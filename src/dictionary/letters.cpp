@@ -189,13 +189,21 @@ std::string_view leadingLetters(std::string_view text, size_t count) {
   return text.substr(0, length);
 }
 
+// A byte from 0x80 to 0xBF standing alone could, in another order of the
+// letters, complete a stray lead byte before it into a character: a shuffle
+// or a typed input would then split into other letters than the word's.
+bool isLoneContinuation(std::string_view bytes, const Character& character) {
+  return character.length == 1 && isContinuation(static_cast<unsigned char>(bytes[0]));
+}
+
 // Only the first character of each letter takes a column: the marks after
 // it were taken in by the letter, and a mark that leads one has no base.
 size_t printableLetterCount(std::string_view line, size_t limit) {
   size_t count = 0;
   for (; !line.empty(); ++count) {
     if (count == limit) return limit + 1;
-    if (!showsInOneColumn(readCharacter(line).codePoint)) return 0;
+    const Character character = readCharacter(line);
+    if (!showsInOneColumn(character.codePoint) || isLoneContinuation(line, character)) return 0;
     line.remove_prefix(letterLength(line));
   }
   return count;

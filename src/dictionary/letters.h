@@ -48,7 +48,10 @@ size_t letterCount(std::string_view word);
 
 /// How many letters the line has when every one of them shows as one
 /// column on a terminal and none is a control; 0 when some letter is wide
-/// (CJK), unprintable, or a combining mark with nothing to sit on. Counting
+/// (CJK), unprintable, a combining mark with nothing to sit on, or a lone
+/// byte from 0x80 to 0xBF (Latin-1's symbols and ª µ º), which in another
+/// order of the letters could join the letter before it. So the letters of
+/// a usable word, put in any order, split again into the same letters. Counting
 /// stops past limit letters, giving limit + 1, so a long line costs little.
 size_t printableLetterCount(std::string_view line, size_t limit = SIZE_MAX);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,23 @@ TEST_F(CharacterLetters, BytesThatAreNoUtf8AreLatin1Letters) {
   EXPECT_EQ(dictionary::letterKey("\xE9"), console::characterKey(0xE9));
   EXPECT_EQ(dictionary::letterKey("é"), console::characterKey(0xE9));
   EXPECT_EQ(dictionary::letterKey("e\u0301"), 'e');
+}
+
+// Shuffled, a lone Latin-1 © (A9) after a lone Ã (C3) would read as é:
+// such a word is refused, and the letters of a usable word with stray
+// bytes split the same in every order.
+TEST_F(CharacterLetters, AUsableWordSplitsIntoItsLettersInEveryOrder) {
+  EXPECT_EQ(dictionary::printableLetterCount("\xC3x\xA9yz"), 0U);
+  EXPECT_EQ(dictionary::printableLetterCount("\xC2\xA9xyz"), 4U);  // a whole ©
+  const std::string word = std::string("\xC3\xE9t\xC0") + "e\u0301\xF5";
+  ASSERT_EQ(dictionary::printableLetterCount(word), 6U);
+  std::vector<std::string_view> letters = dictionary::lettersOf(word);
+  std::sort(letters.begin(), letters.end());
+  do {
+    std::string shuffled;
+    for (std::string_view letter : letters) shuffled += letter;
+    ASSERT_EQ(dictionary::lettersOf(shuffled), letters);
+  } while (std::next_permutation(letters.begin(), letters.end()));
 }
 
 TEST_F(CharacterLetters, WideAndUnprintableCharactersAreRefused) {
