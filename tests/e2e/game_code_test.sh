@@ -8,29 +8,17 @@ set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 . "$(dirname "$0")/tmux_lib.sh"
 
-base_session=$TMUX_SESSION
-# Points the tmux helpers at pane $1.
-use_pane() { TMUX_SESSION=$base_session-$1; }
-
 # Several six-letter words, so that a code decides which one a round gets.
 printf '%s\n' planet bottle carpet garden market silver pocket window plan ant >"$TMUX_WORKDIR/words.txt"
 words=$TMUX_WORKDIR/words.txt
 
-# From the menu: 30-second rounds, then play.
-play_30_second_round() {
-  tmux_keys Down Left
-  tmux_wait_for "< 30 seconds >"
-  tmux_keys Up Enter
-  tmux_wait_for "Mangled Text"
-}
-
 for pane in first second; do
-  use_pane "$pane"
+  tmux_use_session "$pane"
   tmux_start_shell "$TMUX_WORKDIR"
   tmux_start_to_menu "'$binary' -f '$words' -s k7qx2m"
-  play_30_second_round
+  tmux_play_30_second_round
 done
-use_pane classic
+tmux_use_session classic
 tmux_start_shell "$TMUX_WORKDIR"
 tmux_start_to_menu "XDG_STATE_HOME='$TMUX_WORKDIR/classic-state' '$binary' -c -f '$words'"
 expect_row 18 ""
@@ -38,25 +26,25 @@ expect_row 19 ""
 tmux_type "d"
 sleep 0.5
 tmux_capture | grep -qF "Mangled Text" && fail "D started a game in the classic menu"
-play_30_second_round
+tmux_play_30_second_round
 
-use_pane first
+tmux_use_session first
 first_letters=$(tmux_row 7 | cut -c74-79)
-use_pane second
+tmux_use_session second
 [ "$(tmux_row 7 | cut -c74-79)" = "$first_letters" ] || fail "round 1 shows [$(tmux_row 7 | cut -c74-79)], the other run [$first_letters]"
 
 code_row=$(banner_text_row "Game code K7QX2M: quillop -s K7QX2M plays these words again")
 for pane in first second; do
-  use_pane "$pane"
+  tmux_use_session "$pane"
   tmux_wait_for_end_screen "GAME OVER! The word was: " 40
   expect_row 3 "$code_row"
 done
-use_pane first
+tmux_use_session first
 first_end=$(tmux_row 2)
-use_pane second
+tmux_use_session second
 [ "$(tmux_row 2)" = "$first_end" ] || fail "game over shows [$(tmux_row 2)], the other run [$first_end]"
 
-use_pane classic
+tmux_use_session classic
 tmux_wait_for_end_screen "GAME OVER! The word was: " 40
 expect_row 3 "|$(printf '%78s' '')|"
 tmux_keys Space

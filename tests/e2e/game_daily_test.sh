@@ -9,15 +9,12 @@ set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 . "$(dirname "$0")/tmux_lib.sh"
 
-base_session=$TMUX_SESSION
-use_pane() { TMUX_SESSION=$base_session-$1; }
-
 printf '%s\n' planet bottle carpet garden market silver pocket window plan ant >"$TMUX_WORKDIR/words.txt"
 words=$TMUX_WORKDIR/words.txt
 # The panes' shells have no TZ: the local date is the system's.
 today=$(env -u TZ date +%F)
 
-use_pane menu
+tmux_use_session menu
 tmux_start_shell "$TMUX_WORKDIR"
 tmux_start_to_menu "XDG_STATE_HOME='$TMUX_WORKDIR/menu-state' '$binary' -f '$words'"
 expect_row 18 "$(centred "D: today's game, $today")"
@@ -28,7 +25,7 @@ tmux_wait_for "< 30 seconds >"
 tmux_type "D"
 tmux_wait_for "Time Left: 60"
 
-use_pane shared
+tmux_use_session shared
 tmux_start_shell "$TMUX_WORKDIR"
 tmux_type "XDG_STATE_HOME='$TMUX_WORKDIR/shared-state' '$binary' -f '$words' -d"
 tmux_keys Enter
@@ -37,7 +34,7 @@ tmux_type "c"
 tmux_wait_for "Time Left: 60"
 
 code_row_pattern='^\| +Game code ([0-9A-Z]{6}): quillop -s \1 plays these words again +\|$'
-use_pane menu
+tmux_use_session menu
 tmux_wait_for_end_screen "GAME OVER! The word was: " 75
 tmux_row 3 | grep -qE "$code_row_pattern" || fail "no game code on the last screen"
 menu_code_row=$(tmux_row 3)
@@ -50,7 +47,7 @@ tmux_type "d"
 tmux_wait_for "Time Left: 60"
 expect_row 1 "$(banner_text_row "Practice: today's result is kept already")"
 
-use_pane shared
+tmux_use_session shared
 tmux_wait_for_end_screen "GAME OVER! The word was: " 20
 [ "$(tmux_row 3)" = "$menu_code_row" ] || fail "the two daily games have different codes"
 tmux_keys Space

@@ -12,19 +12,9 @@ export LC_ALL=C.UTF-8
 french=/usr/share/dict/french
 [ -r "$french" ] || fail "$french is missing: install Debian's wfrench package"
 
-base_session=$TMUX_SESSION
-use_pane() { TMUX_SESSION=$base_session-$1; }
-
 # étoffé is the only word of six letters; toffé is the only one of six bytes.
 printf '%s\n' étoffé été toffé fée >"$TMUX_WORKDIR/words.txt"
 words=$TMUX_WORKDIR/words.txt
-
-play_30_second_round() {
-  tmux_keys Down Left
-  tmux_wait_for "< 30 seconds >"
-  tmux_keys Up Enter
-  tmux_wait_for "Mangled Text"
-}
 
 # The letters on show: the six characters from column 73 of row 7, sorted.
 shown_letters() {
@@ -33,28 +23,28 @@ shown_letters() {
   echo "${row:73:6}" | grep -o . | sort | tr -d '\n'
 }
 
-use_pane letters
+tmux_use_session letters
 tmux_start_shell "$TMUX_WORKDIR"
 tmux_type "'$binary' -v -n -f '$words' </dev/null | grep -o 'Total usable words: [0-9]* of [0-9]*'"
 tmux_keys Enter
 tmux_wait_for "Total usable words: 4 of 4"
 tmux_start_to_menu "'$binary' -f '$words'"
-play_30_second_round
+tmux_play_30_second_round
 
-use_pane classic
+tmux_use_session classic
 tmux_start_shell "$TMUX_WORKDIR"
 tmux_type "'$binary' -c -v -n -f '$words' </dev/null | grep -o 'Total usable words: [0-9]* of [0-9]*'"
 tmux_keys Enter
 tmux_wait_for "Total usable words: 3 of 4"
 tmux_start_to_menu "'$binary' -c -f '$words'"
-play_30_second_round
+tmux_play_30_second_round
 
-use_pane french
+tmux_use_session french
 tmux_start_shell "$TMUX_WORKDIR"
 tmux_start_to_menu "'$binary' -f '$french'"
-play_30_second_round
+tmux_play_30_second_round
 
-use_pane letters
+tmux_use_session letters
 [ "$(shown_letters)" = "$(echo étoffé | grep -o . | sort | tr -d '\n')" ] || fail "letters on show: [$(tmux_row 7)]"
 tmux_type "été"
 poll_until 5 '[ "$(tmux_row 7 | sed "s/ .*//")" = "été" ]' || fail "été typed shows as [$(tmux_row 7)]"
@@ -70,22 +60,22 @@ tmux_keys Enter
 tmux_wait_for "You got a 6 letter word!"
 expect_row 19 "  étoffé"
 
-use_pane french
+tmux_use_session french
 [ "$(tmux_row 7 | sed 's/^.\{73\}//' | sed 's/ *$//' | grep -o . | wc -l)" = 6 ] || fail "no six letters on show: [$(tmux_row 7)]"
 
-use_pane classic
+tmux_use_session classic
 # The classic game counts bytes: étoffé is too long, and toffé, six bytes,
 # is the round's word, its é shuffled byte by byte as it always was.
 tmux_wait_for_end_screen "GAME OVER! The word was: toffé" 40
 tmux_keys Space
 tmux_wait_for "Play!"
 
-use_pane french
+tmux_use_session french
 tmux_wait_for_end_screen "GAME OVER! The word was: " 40
 word=$(tmux_row 2 | sed 's/.*The word was: //; s/ *|$//')
 [ "$(echo "$word" | grep -o . | wc -l)" = 6 ] || fail "the round's word [$word] has not six letters"
 grep -qxF -- "$word" "$french" || fail "the round's word [$word] is no line of $french"
 
-use_pane letters
+tmux_use_session letters
 tmux_wait_for_end_screen "You go to the next round!" 40
 echo "1 passed, 0 failed"

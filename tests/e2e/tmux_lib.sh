@@ -159,6 +159,19 @@ tmux_expect_main_screen_and_cursor() {
   fail "alternate screen $(tmux_pane_flag alternate_on), cursor shown $(tmux_pane_flag cursor_flag)"
 }
 
+# Points the helpers at another session of the same server, named after
+# the first one with -$1 added: for a test that plays several games at once.
+tmux_use_session() { TMUX_SESSION=${tmux_first_session:=$TMUX_SESSION}-$1; }
+
+# From the menu, with the default time selected as it starts: 30-second
+# rounds, then play, until the round shows.
+tmux_play_30_second_round() {
+  tmux_keys Down Left
+  tmux_wait_for "< 30 seconds >"
+  tmux_keys Up Enter
+  tmux_wait_for "Mangled Text"
+}
+
 # Writes the tests' small word list to words.txt in the work folder: its
 # only six-letter word is planet.
 tmux_write_planet_words() { printf 'planet\nplan\nplane\nant\ntan\n' > "$TMUX_WORKDIR/words.txt"; }
