@@ -35,6 +35,7 @@ std::string commandLineProblem(CommandOutcome outcome) {
     case CommandOutcome::kMissingGameCode: return "MISSING GAME CODE AFTER OPTION: ";
     case CommandOutcome::kBadGameCode: return "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): ";
     case CommandOutcome::kClassicGameCode: return "THE CLASSIC GAME (-c) HAS NO GAME CODES: ";
+    case CommandOutcome::kClassicLines: return "THE CLASSIC GAME (-c) HAS NO LINE MODE: ";
     default: return "UNRECOGNISED OPTION: ";
   }
 }
@@ -68,6 +69,27 @@ void writeUsage(const std::string& programName) {
             << "   -n             Does not start the game\n"
             << "                  (useful with --memory-statistics flag)\n"
             << "   -v             Output loading statistics";
+  console::lineEnd();
+}
+
+void writeHelp(const std::string& programName) {
+  std::cout << "Usage: " << printable(programName) << " [OPTION]...\n"
+            << "A timed anagram word game for text terminals.\n\n"
+            << "  -f FILE         play the words of FILE instead of the default word list\n"
+            << "  -m              show the hash table's statistics after loading\n"
+            << "  -n              load the words, then end without playing\n"
+            << "  -v              show each word as it is loaded\n"
+            << "  -c              the classic screens: no counts, codes or records\n"
+            << "  -s CODE         play the words of a game code\n"
+            << "  -d              play today's daily game at once\n"
+            << "  -l, --lines     play in plain lines of text, for screen readers,\n"
+            << "                  braille displays, dumb terminals and scripts\n"
+            << "  -h              the short usage text\n"
+            << "      --help      this list\n"
+            << "      --version   the program's version\n\n"
+            << "Line mode is also on when ACCESSIBLE is set (not to 0 or false) or\n"
+            << "TERM is dumb, unless -c is given. Only the second character of a short\n"
+            << "option counts: -verbose is -v.";
   console::lineEnd();
 }
 

@@ -23,6 +23,8 @@ void writeBanner();
 void writeVersion();
 /// The options, introduced by the name the program was invoked by.
 void writeUsage(const std::string& programName);
+/// Every option, the classic ones and the newer ones, one a line.
+void writeHelp(const std::string& programName);
 /// What ended parsing early, an empty line and the usage text.
 void writeCommandLineError(const Command& command, const std::string& programName);
 void writeLoadingLine(const Settings& settings);

@@ -43,6 +43,10 @@ int endAtCommandLine(const Command& command, const std::string& programName) {
     writeUsage(programName);
     return kExitSuccess;
   }
+  if (command.outcome == CommandOutcome::kShowHelp) {
+    writeHelp(programName);
+    return kExitSuccess;
+  }
   writeCommandLineError(command, programName);
   return kExitUsageError;
 }
