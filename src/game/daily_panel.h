@@ -6,7 +6,11 @@
 
 #include "records/daily_store.h"
 
+namespace game {
+
 /// The key that starts the daily game from the title screen.
 bool startsDailyGame(int key);
 /// Rows 18 and 19, for the store's today.
 void drawDailyRows(const daily::Store& store);
+
+}  // namespace game

@@ -9,9 +9,13 @@
 
 #include "records/store.h"
 
+namespace game {
+
 /// The heading and the best five for seconds per round, best first, each
 /// with its date; the rows of missing places are blank.
 void drawBestScores(const records::Store& store, uint16_t seconds);
 /// Row 20: the notice (blank for none); one too long for a row takes row
 /// 19 as well. Row 19 is left as it is otherwise, for the daily rows.
 void drawRecordsNotice(const std::string& notice);
+
+}  // namespace game

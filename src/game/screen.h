@@ -9,6 +9,8 @@
 
 #include "game_record/word_game.h"
 
+namespace game {
+
 /// The column at which a text of length bytes starts when centred on an
 /// 80-column row: (79 - length) / 2, and 0 for texts too long to centre.
 uint16_t centringColumn(size_t length);
@@ -38,3 +40,5 @@ void drawCentredRow(uint16_t y, const std::string& text);
 /// Appends one blank and n in decimal to text.
 void appendNumber(std::string& text, int32_t n);
 void appendNumber(std::string& text, uint32_t n);
+
+}  // namespace game
