@@ -11,6 +11,7 @@
 #include "game/extras.h"
 #include "game/menu.h"
 #include "game_record/word_game.h"
+#include "lines/line_terminal.h"
 #include "records/daily_results.h"
 
 namespace driver {
@@ -29,6 +30,8 @@ struct GameParts {
   std::function<void(const WordGame&, bool escapeLeaves)> showBucketStatistics;
   std::function<MenuChoice(WordGame&, uint32_t highScore, const Extras&)> runMainMenu;
   std::function<uint32_t(WordGame&, const Extras&)> playGame;  ///< the game's score
+  /// Where line mode reads and writes; null: standard input and output.
+  lines::LineTerminal* lineTerminal = nullptr;
 };
 
 /// Runs the program with its command line (argument 0 is the name it was
@@ -37,7 +40,9 @@ struct GameParts {
 /// screens, the games have the extras and codes, the daily game is there,
 /// and the best scores and daily results are kept in the player's state
 /// folder. When a daily game was played, dailyShared gets the result kept
-/// for its date, to be shown once the program's screen is gone.
+/// for its date, to be shown once the program's screen is gone. With -l,
+/// ACCESSIBLE or TERM=dumb (see lineModeReason) the run is played in lines
+/// instead, without the banner, and none of the above waits for a key.
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts = GameParts(),
                std::optional<daily::Result>* dailyShared = nullptr);
 

@@ -110,6 +110,36 @@ Submission Round::submit() {
   return submission;
 }
 
+namespace {
+
+// The same letter in the other case, for the ASCII letters; any other
+// letter as it is.
+std::string otherCase(std::string_view letter) {
+  std::string other(letter);
+  if (other.size() == 1 && ((other[0] >= 'a' && other[0] <= 'z') || (other[0] >= 'A' && other[0] <= 'Z'))) {
+    other[0] = static_cast<char>(other[0] ^ 0x20);
+  }
+  return other;
+}
+
+}  // namespace
+
+Submission Round::submitWord(std::string_view word) {
+  typed_.clear();
+  game_.letterUsed.fill(false);
+  for (std::string_view letter : dictionary::lettersOf(word)) {
+    if (type(letter) || type(otherCase(letter))) continue;
+    Submission refused;
+    refused.word = std::string(word);
+    refused.verdict =
+        dictionary::letterCount(word) < kShortestWord ? Verdict::kTooShort : Verdict::kNotFromLetters;
+    typed_.clear();
+    game_.letterUsed.fill(false);
+    return refused;
+  }
+  return submit();
+}
+
 // Elapsed times are differences of unsigned 32-bit values, so a caller's
 // clock may wrap.
 uint32_t Round::secondsLeft(uint32_t msPassed) const {

@@ -27,7 +27,9 @@ constexpr PointValues kPointSteps = {1, 3, 6, 10};
 PointValues pointsOfRound(uint32_t number);
 
 /// What became of a submitted word, in the order the round checks.
-enum class Verdict { kAccepted, kTooShort, kNotInDictionary, kFoundBefore };
+/// kNotFromLetters comes only from a word submitted whole (submitWord),
+/// after kTooShort: letters typed one by one are always from the letters.
+enum class Verdict { kAccepted, kTooShort, kNotInDictionary, kFoundBefore, kNotFromLetters };
 
 struct Submission {
   Verdict verdict = Verdict::kTooShort;
@@ -66,6 +68,13 @@ class Round {
   /// Judges the input (its length in letters, the dictionary, the words
   /// found), scores an accepted word and clears the input either way.
   Submission submit();
+  /// Judges a word typed whole, as a line is: clears the input, types the
+  /// word's letters one by one, each as typed or else in the other case
+  /// (so either case plays a list of small letters or of capitals), and
+  /// submits it. A word that uses a letter not on show, or more often than
+  /// it is shown, is kNotFromLetters (kTooShort when it is also too short)
+  /// and leaves the input empty.
+  Submission submitWord(std::string_view word);
 
   /// Whole seconds left to show after msPassed of play.
   uint32_t secondsLeft(uint32_t msPassed) const;

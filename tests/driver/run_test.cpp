@@ -92,6 +92,9 @@ class RunTest : public ::testing::Test {
   // Windows keeps the records under LOCALAPPDATA, in a folder whose name
   // differs from the one above only in case, which Windows ignores.
   support::ScopedEnvironment localAppData{"LOCALAPPDATA", folder.path() + "/state"};
+  // Either would play the run in lines.
+  support::ScopedEnvironment accessible{"ACCESSIBLE"};
+  support::ScopedEnvironment terminalType{"TERM", "xterm"};
   support::FakeTerminal terminal;
   RecordingParts recorder;
 };

@@ -80,7 +80,7 @@ bool isTypedWord(std::string_view typed) {
   while (!typed.empty() && typed.front() == ' ') typed.remove_prefix(1);
   while (!typed.empty() && typed.back() == ' ') typed.remove_suffix(1);
   if (typed.empty() || typed[0] == '/' || typed[0] == '?') return false;
-  return typed.find_first_not_of("0123456789") != std::string_view::npos;
+  return !(typed[0] >= '0' && typed[0] <= '9');  // a menu choice, as "3 90"
 }
 
 bool isResultLine(std::string_view line) { return line.starts_with("Yes: ") || line.starts_with("No: "); }

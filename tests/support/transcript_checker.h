@@ -10,7 +10,7 @@
 //  - lines of at most 80 columns, each starting with a label ("Yes:");
 //  - with times, at most one unasked "Time:" line in any 10 seconds;
 //  - every typed word (a line that is not empty, not a command starting
-//    with '/' or '?', and not a number) gets exactly one "Yes:" or "No:"
+//    with '/' or '?', and not a menu choice starting with a digit) gets exactly one "Yes:" or "No:"
 //    line before the next typed line.
 
 #include <cstdint>
