@@ -28,9 +28,8 @@ void setTime(Session& session, uint16_t seconds) {
 }
 
 void sayMenu(Session& session) {
-  session.writer.say("Menu", "1 play, 2 daily game, 3 time per round (" +
-                                 roundTimeText(currentTime(session)) +
-                                 "), 4 records, 5 statistics, 6 quit. Type a number.");
+  session.writer.say("Menu", "1 play, 2 daily, 3 time (" + roundTimeText(currentTime(session)) +
+                                 "), 4 records, 5 statistics, 6 quit.");
 }
 
 void sayTimeChoice(Session& session) {

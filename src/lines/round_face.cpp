@@ -76,7 +76,8 @@ void refuseLateLine(Session& session, const std::string& text) {
 }
 
 void checkWord(Session& session, rules::Round& round, const std::string& word) {
-  const ResultLine line = resultLine(round.submitWord(word), session.game.score);
+  const rules::Submission submission = round.submitWord(word);
+  const ResultLine line = resultLine(submission, session.game.score);
   session.writer.say(line.label, line.detail);
 }
 

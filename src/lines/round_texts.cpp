@@ -53,10 +53,12 @@ std::string stillToFindText(const std::array<rules::WordCount, kFoundWordTrees>&
   for (size_t i = 0; i < counts.size(); ++i) {
     const size_t left = counts[i].there - std::min(counts[i].found, counts[i].there);
     if (left == 0) continue;
-    text += (text.empty() ? "" : ", ") + std::to_string(left) + " of " + std::to_string(i + kShortestWord) +
-            " letters";
+    // "letters" said once, after the first length
+    const bool first = text.empty();
+    text += (first ? "" : ", ") + std::to_string(left) + " of " + std::to_string(i + kShortestWord);
+    if (first) text += " letters";
   }
-  return text.empty() ? "none left to find." : text + " still to find.";
+  return text.empty() ? "none left to find." : text + " to find.";
 }
 
 ResultLine resultLine(const rules::Submission& submission, uint32_t score) {
