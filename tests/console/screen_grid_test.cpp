@@ -83,7 +83,8 @@ TEST(ScreenGrid, CellsKeepTheAttributesTheyWereWrittenWith) {
   EXPECT_TRUE(grid.attributes(1, 0).reverse);
   EXPECT_TRUE(grid.attributes(2, 0).reverse);
   EXPECT_TRUE(grid.attributes(3, 0).plain());
-  EXPECT_EQ(grid.attributes(4, 0), (console::CellAttributes{.bold = true, .colour = 3}));
+  EXPECT_EQ(grid.attributes(4, 0),
+            (console::CellAttributes{.bold = true, .colour = console::Palette::kGreen}));
   EXPECT_TRUE(grid.attributes(5, 0).plain());
   grid.write("\x1b[7m\x1b[1;2H\x1b[K");
   EXPECT_TRUE(grid.attributes(1, 0).plain());
