@@ -311,6 +311,36 @@ TEST_F(RunTest, ABadGameCodeIsAUsageError) {
                                    "Usage:\n"));
 }
 
+TEST_F(RunTest, ABadColorChoiceIsAUsageError) {
+  EXPECT_EQ(run({"-c", "--color=blue"}), driver::kExitUsageError);
+  EXPECT_TRUE(output().starts_with(kBanner +
+                                   "COLOR MUST BE --color=auto, always OR never: --color=blue\r\n\r\n"
+                                   "Usage:\n"));
+}
+
+// The run turns colour on for a terminal, and never for the classic screens,
+// which take --color=always without complaint and stay as they always were.
+TEST_F(RunTest, ColourIsChosenBeforeTheFirstScreen) {
+  support::ScopedEnvironment noColour("NO_COLOR");
+  terminal.outputTerminal = true;
+  struct Case {
+    std::vector<std::string> options;
+    bool shown;
+  };
+  for (const Case& c : {Case{{}, true}, Case{{"--color=never"}, false}, Case{{"-c", "--color=always"}, false},
+                        Case{{"-c"}, false}}) {
+    driver::GameParts parts;
+    bool shownInViewer = !c.shown;
+    parts.showBucketStatistics = [&shownInViewer](const WordGame&, bool) {
+      shownInViewer = console::colourShown();
+    };
+    std::vector<std::string> arguments = {"quillop", "-m", "-n", "-f", playable()};
+    arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+    EXPECT_EQ(driver::runQuillop(arguments, parts), driver::kExitSuccess);
+    EXPECT_EQ(shownInViewer, c.shown) << c.options.size();
+  }
+}
+
 // -d plays the daily game at once, with 60-second rounds whatever the menu
 // says; the first one of the date is kept in the state folder (under
 // LOCALAPPDATA on Windows), a second one is practice, and the run hands
