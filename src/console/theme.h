@@ -11,6 +11,9 @@
 // red and green do not. None is white or black, which one background or the
 // other hides.
 
+#include <cstddef>
+#include <iterator>
+
 #include "console/console.h"
 
 namespace console {
@@ -35,29 +38,34 @@ enum class Role {
   kGameOver,        ///< the line that says the game is over
 };
 
-/// The theme: the colour of each role.
-constexpr Colour colourOf(Role role) {
-  switch (role) {
-    case Role::kLetters: return {Palette::kDefault, true};
-    case Role::kTyped: return {Palette::kCyan, false};
-    case Role::kTimeLeft: return {Palette::kDefault, false};
-    case Role::kTimeRunningOut: return {Palette::kRed, true};
-    case Role::kWordTaken: return {Palette::kBlue, true};
-    case Role::kWordRefused: return {Palette::kYellow, true};
-    case Role::kBanner: return {Palette::kCyan, true};
-    case Role::kLengthAllFound: return {Palette::kBlue, false};
-    case Role::kReviewFound: return {Palette::kBlue, false};
-    case Role::kReviewMissed: return {Palette::kYellow, false};
-    case Role::kNewRecord: return {Palette::kMagenta, true};
-    case Role::kDailyRow: return {Palette::kCyan, false};
-    case Role::kStreak: return {Palette::kMagenta, false};
-    case Role::kBarLow: return {Palette::kCyan, false};
-    case Role::kBarMiddle: return {Palette::kBlue, false};
-    case Role::kBarHigh: return {Palette::kMagenta, false};
-    case Role::kGameOver: return {Palette::kRed, true};
+struct ThemeEntry {
+  Role role;
+  Colour colour;
+};
+
+/// The theme: the colour of each role, in the order of the roles.
+inline constexpr ThemeEntry kTheme[] = {
+    {Role::kLetters, {Palette::kDefault, true}},   {Role::kTyped, {Palette::kCyan, false}},
+    {Role::kTimeLeft, {Palette::kDefault, false}}, {Role::kTimeRunningOut, {Palette::kRed, true}},
+    {Role::kWordTaken, {Palette::kBlue, true}},    {Role::kWordRefused, {Palette::kYellow, true}},
+    {Role::kBanner, {Palette::kCyan, true}},       {Role::kLengthAllFound, {Palette::kBlue, false}},
+    {Role::kReviewFound, {Palette::kBlue, false}}, {Role::kReviewMissed, {Palette::kYellow, false}},
+    {Role::kNewRecord, {Palette::kMagenta, true}}, {Role::kDailyRow, {Palette::kCyan, false}},
+    {Role::kStreak, {Palette::kMagenta, false}},   {Role::kBarLow, {Palette::kCyan, false}},
+    {Role::kBarMiddle, {Palette::kBlue, false}},   {Role::kBarHigh, {Palette::kMagenta, false}},
+    {Role::kGameOver, {Palette::kRed, true}},
+};
+
+// Every role has its entry, at its own place, so a lookup is an index.
+constexpr bool everyRoleInPlace() {
+  for (size_t i = 0; i < std::size(kTheme); ++i) {
+    if (static_cast<size_t>(kTheme[i].role) != i) return false;
   }
-  return {};
+  return std::size(kTheme) == static_cast<size_t>(Role::kGameOver) + 1;
 }
+static_assert(everyRoleInPlace(), "the theme lists each role once, in order");
+
+constexpr Colour colourOf(Role role) { return kTheme[static_cast<size_t>(role)].colour; }
 
 /// Colours what is written during its life in the colour of role.
 class RoleScope : public ColourScope {

@@ -9,12 +9,6 @@ using console::colourOf;
 using console::Palette;
 using console::Role;
 
-constexpr Role kRoles[] = {Role::kLetters,     Role::kTyped,        Role::kTimeLeft,  Role::kTimeRunningOut,
-                           Role::kWordTaken,   Role::kWordRefused,  Role::kBanner,    Role::kLengthAllFound,
-                           Role::kReviewFound, Role::kReviewMissed, Role::kNewRecord, Role::kDailyRow,
-                           Role::kStreak,      Role::kBarLow,       Role::kBarMiddle, Role::kBarHigh,
-                           Role::kGameOver};
-
 bool redOrGreen(Palette colour) {
   return colour == Palette::kRed || colour == Palette::kGreen || colour == Palette::kBrightRed ||
          colour == Palette::kBrightGreen;
@@ -43,11 +37,11 @@ TEST(Theme, TheLastSecondsAndTheBarsStandOut) {
 // White vanishes on a light background and black on a dark one; the
 // player's background is not known.
 TEST(Theme, NoRoleIsWhiteOrBlack) {
-  for (Role role : kRoles) {
-    const Palette colour = colourOf(role).foreground;
+  for (const console::ThemeEntry& entry : console::kTheme) {
+    const Palette colour = entry.colour.foreground;
     EXPECT_TRUE(colour != Palette::kWhite && colour != Palette::kBrightWhite && colour != Palette::kBlack &&
                 colour != Palette::kBrightBlack)
-        << static_cast<int>(role);
+        << static_cast<int>(entry.role);
   }
 }
 
