@@ -48,8 +48,8 @@ my %numbered_part = (1 => 'n', 2 => 'v', 3 => 'a', 4 => 'r', 5 => 'a');
 # lookup tries them on any word; here a rule counts only where English spells
 # the inflection that way, so that a word is not explained as a form of
 # another word it only looks like:
-# - a plain -s follows no s, x, z, ch, sh or consonant and y (those take -es
-#   and -ies), and no stem of one or two letters: those are pronouns,
+# - a plain -s follows no s, x, z or sh (those take -es; a ch may be said k:
+#   epochs), and no stem of one or two letters: those are pronouns,
 #   prepositions and the like (it, he, in), whose -s forms are other words
 #   (its, hes, ins), or abbreviations, letters and notes (ad, pi, do);
 # - a verb's -es with nothing added back follows only s, x, z, ch, sh or o
