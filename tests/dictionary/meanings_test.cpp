@@ -126,7 +126,7 @@ TEST(MeaningsOnDemand, WhatBecameOfTheFileTellsUnreadableFromEmpty) {
 // kSample explains plane, planes, walked and mice.
 TEST(MeaningsOnDemand, AWordListMostlyExplainedHasItsMeanings) {
   support::TempFolder folder;
-  const std::string path = folder.write("engldict.meanings", kSample);
+  std::string path = folder.write("engldict.meanings", kSample);
   size_t asked = 0;
   MeaningsOnDemand meanings([&] { return path; },
                             [&](size_t most) {
@@ -138,14 +138,14 @@ TEST(MeaningsOnDemand, AWordListMostlyExplainedHasItsMeanings) {
   EXPECT_EQ(asked, MeaningsOnDemand::kWordsSampled);
   EXPECT_TRUE(meanings.onFile());
   // One word in three is enough; a sample of nothing judges nothing.
-  auto sampleOf = [](std::vector<std::string> words) { return [words](size_t) { return words; }; };
+  auto sampleOf = [](const std::vector<std::string>& words) { return [words](size_t) { return words; }; };
   EXPECT_EQ(fileOf(path, sampleOf({"plane", "ought", "thee"})), MeaningsFile::kUsed);
   EXPECT_EQ(fileOf(path, sampleOf({})), MeaningsFile::kUsed);
 }
 
 TEST(MeaningsOnDemand, AListInAnotherLanguageHasNone) {
   support::TempFolder folder;
-  const std::string path =
+  std::string path =
       folder.write("engldict.meanings", "air\t\tn\ta mixture of gases\npar\t\tn\tthe standard score\n");
   // Two words in seven: French words that are English words too.
   MeaningsOnDemand meanings([&] { return path; },

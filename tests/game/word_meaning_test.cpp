@@ -31,14 +31,14 @@ TEST(WordMeaning, AFileThatHoldsNoMeaningIsNotCalledUnreadable) {
   dictionary::MeaningsOnDemand inFolder([&] { return folder.path(); });
   EXPECT_EQ(meaningText("ought", inFolder),
             "ought: no meaning on file (the file of meanings could not be read)");
-  const std::string empty = folder.write("empty.meanings", "");
+  std::string empty = folder.write("empty.meanings", "");
   dictionary::MeaningsOnDemand holdsNone([&] { return empty; });
   EXPECT_EQ(meaningText("ought", holdsNone), "ought: no meaning on file (the file of meanings holds none)");
 }
 
 TEST(WordMeaning, AWordOfAListInAnotherLanguageHasNoMeaningOnFile) {
   support::TempFolder folder;
-  const std::string path = folder.write("engldict.meanings", "air\t\tn\ta mixture of gases\n");
+  std::string path = folder.write("engldict.meanings", "air\t\tn\ta mixture of gases\n");
   dictionary::MeaningsOnDemand meanings([&] { return path; },
                                         [](size_t) {
                                           return std::vector<std::string>{"air", "avion", "maison", "bateau"};

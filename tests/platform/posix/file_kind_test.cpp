@@ -19,7 +19,7 @@ using platform::FileKind;
 // look that opened it would hang the test, not fail it.
 TEST(FileKindPosix, AFifoIsNeitherFileNorFolderAndIsNeverRead) {
   support::TempFolder folder;
-  const std::string fifo = folder.path() + "/engldict.meanings";
+  std::string fifo = folder.path() + "/engldict.meanings";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_EQ(fileFacts(fifo).kind, FileKind::kOther);
   dictionary::MeaningsOnDemand meanings([&] { return fifo; });
