@@ -116,16 +116,16 @@ driver::GameParts observedParts(fuzz::GameInvariants& invariants) {
     showBucketStatistics(game, escapeLeaves);
     invariants.leave();
   };
-  parts.runMainMenu = [&invariants](WordGame& game, uint32_t highScore, const Extras& extras) {
+  parts.runMainMenu = [&invariants](WordGame& game, uint32_t highScore, const game::Extras& extras) {
     invariants.enter(fuzz::Stage::kMenu, game);
-    const MenuChoice choice = runMainMenu(game, highScore, extras);
+    const game::MenuChoice choice = game::runMainMenu(game, highScore, extras);
     invariants.leave();
     return choice;
   };
-  parts.playGame = [&invariants](WordGame& game, const Extras& extras) {
+  parts.playGame = [&invariants](WordGame& game, const game::Extras& extras) {
     std::srand(kGameSeed);
     invariants.enter(fuzz::Stage::kGame, game);
-    const uint32_t score = playGame(game, extras);
+    const uint32_t score = game::playGame(game, extras);
     invariants.leave();
     return score;
   };

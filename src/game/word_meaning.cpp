@@ -2,6 +2,8 @@
 
 #include <optional>
 
+namespace game {
+
 namespace {
 
 constexpr const char* kCutMark = "...";
@@ -58,3 +60,5 @@ std::vector<std::string> wrapRows(const std::string& text, size_t width, size_t 
   if (from < text.size() && !wrapped.empty()) wrapped.back() = withCutMark(wrapped.back(), width);
   return wrapped;
 }
+
+}  // namespace game

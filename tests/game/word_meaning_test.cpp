@@ -7,6 +7,8 @@
 
 #include "support/temp_folder.h"
 
+namespace game {
+
 namespace {
 
 using Rows = std::vector<std::string>;
@@ -56,3 +58,5 @@ TEST(WordMeaning, RowsBreakAtBlanksAndACutEndsInDots) {
 }
 
 }  // namespace
+
+}  // namespace game
