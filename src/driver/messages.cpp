@@ -35,9 +35,23 @@ std::string commandLineProblem(CommandOutcome outcome) {
     case CommandOutcome::kMissingGameCode: return "MISSING GAME CODE AFTER OPTION: ";
     case CommandOutcome::kBadGameCode: return "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): ";
     case CommandOutcome::kClassicGameCode: return "THE CLASSIC GAME (-c) HAS NO GAME CODES: ";
+    case CommandOutcome::kBadColourWhen: return "COLOR MUST BE --color=auto, always OR never: ";
     case CommandOutcome::kClassicLines: return "THE CLASSIC GAME (-c) HAS NO LINE MODE: ";
     default: return "UNRECOGNISED OPTION: ";
   }
+}
+
+// Without its last line end, which -h and --help write each after their own.
+void writeOptionList(const std::string& programName) {
+  std::cout << "Usage:\n"
+            << "   " << printable(programName) << " [arguments]\n\n"
+            << "Options:\n"
+            << "   -h             Prints argument list\n"
+            << "   -m             Shows hash bucket status after loading\n"
+            << "   -f filename    Use a user-specified dictionary file\n"
+            << "   -n             Does not start the game\n"
+            << "                  (useful with --memory-statistics flag)\n"
+            << "   -v             Output loading statistics";
 }
 
 }  // namespace
@@ -60,36 +74,29 @@ void writeBanner() {
 void writeVersion() { writeLine(std::string("quillop ") + QUILLOP_VERSION); }
 
 void writeUsage(const std::string& programName) {
-  std::cout << "Usage:\n"
-            << "   " << printable(programName) << " [arguments]\n\n"
-            << "Options:\n"
-            << "   -h             Prints argument list\n"
-            << "   -m             Shows hash bucket status after loading\n"
-            << "   -f filename    Use a user-specified dictionary file\n"
-            << "   -n             Does not start the game\n"
-            << "                  (useful with --memory-statistics flag)\n"
-            << "   -v             Output loading statistics";
+  writeOptionList(programName);
   console::lineEnd();
 }
 
+// -h prints the usage text as it always was; the options and variables it
+// never named follow it only here.
 void writeHelp(const std::string& programName) {
-  std::cout << "Usage: " << printable(programName) << " [OPTION]...\n"
-            << "A timed anagram word game for text terminals.\n\n"
-            << "  -f FILE         play the words of FILE instead of the default word list\n"
-            << "  -m              show the hash table's statistics after loading\n"
-            << "  -n              load the words, then end without playing\n"
-            << "  -v              show each word as it is loaded\n"
-            << "  -c              the classic screens: no counts, codes or records\n"
-            << "  -s CODE         play the words of a game code\n"
-            << "  -d              play today's daily game at once\n"
-            << "  -l, --lines     play in plain lines of text, for screen readers,\n"
-            << "                  braille displays, dumb terminals and scripts\n"
-            << "  -h              the short usage text\n"
-            << "      --help      this list\n"
-            << "      --version   the program's version\n\n"
-            << "Line mode is also on when ACCESSIBLE is set (not to 0 or false) or\n"
-            << "TERM is dumb, unless -c is given. Only the second character of a short\n"
-            << "option counts: -verbose is -v.";
+  writeOptionList(programName);
+  std::cout << "\n"
+            << "   --color=WHEN   Colours the screens: auto (on a terminal, the default),\n"
+            << "                  always or never; -c has no colour\n"
+            << "   -c             The classic screens: no counts, codes, colour or records\n"
+            << "   -s CODE        Plays the words of a game code\n"
+            << "   -d             Plays today's daily game at once\n"
+            << "   -l, --lines    Plays in plain lines of text, for screen readers, braille\n"
+            << "                  displays, dumb terminals and scripts (not with -c)\n"
+            << "   --help         Prints this list\n"
+            << "   --version      Prints the version\n"
+            << "\n"
+            << "Environment:\n"
+            << "   NO_COLOR       Set and not empty: no colour unless --color=always\n"
+            << "   ACCESSIBLE     Set, and not empty, 0 or false: line mode unless -c\n"
+            << "   TERM           dumb: line mode unless -c";
   console::lineEnd();
 }
 

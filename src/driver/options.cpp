@@ -1,5 +1,6 @@
 #include "driver/options.h"
 
+#include <optional>
 #include <string_view>
 
 #include "rules/game_code.h"
@@ -31,6 +32,22 @@ bool takeGameCode(const std::vector<std::string>& arguments, size_t& i, Command&
   return true;
 }
 
+constexpr std::string_view kColourOption = "--color";
+
+bool isColourOption(const std::string& argument) {
+  return argument.starts_with(kColourOption) &&
+         (argument.size() == kColourOption.size() || argument[kColourOption.size()] == '=');
+}
+
+// --color=WHEN, WHEN spelt in small letters as GNU programs take it.
+std::optional<ColourWhen> colourWhen(const std::string& argument) {
+  const std::string_view when = std::string_view(argument).substr(kColourOption.size());
+  if (when == "=auto") return ColourWhen::kAuto;
+  if (when == "=always") return ColourWhen::kAlways;
+  if (when == "=never") return ColourWhen::kNever;
+  return std::nullopt;
+}
+
 // ACCESSIBLE is a switch: set to anything but empty, 0 or false it is on,
 // as the shells' and desktops' own settings spell "off" either way.
 bool asksForAccess(const char* value) {
@@ -58,6 +75,12 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
     if (argument.empty() || argument[0] != '-') continue;
     if (argument == "--help") return endedBy(CommandOutcome::kShowHelp, argument);
     if (argument == "--version") return endedBy(CommandOutcome::kShowVersion, argument);
+    if (isColourOption(argument)) {
+      const std::optional<ColourWhen> when = colourWhen(argument);
+      if (!when) return endedBy(CommandOutcome::kBadColourWhen, argument);
+      settings.colourWhen = *when;
+      continue;
+    }
     switch (optionLetter(argument)) {
       case 'f':
         if (i + 1 == arguments.size()) return endedBy(CommandOutcome::kMissingFileName, argument);

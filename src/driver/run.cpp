@@ -10,6 +10,7 @@
 #include "dictionary/letters.h"
 #include "dictionary/loader.h"
 #include "dictionary/meanings.h"
+#include "driver/colour_choice.h"
 #include "driver/dictionary_location.h"
 #include "driver/messages.h"
 #include "driver/options.h"
@@ -127,7 +128,8 @@ void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras,
 }
 
 // The meanings are looked for as the default dictionary is, whichever
-// dictionary is played: a word has its meaning wherever it comes from.
+// dictionary is played: a word has its meaning wherever it comes from, as
+// long as the dictionary is in the meanings' language.
 std::string meaningsPath() {
   return chooseDefaultDictionary(kMeaningsName,
                                  installedDataPaths(platform::ownExecutablePath(), kMeaningsName));
@@ -144,7 +146,8 @@ void playGames(const Settings& settings, WordGame& game, const GameParts& parts,
   records.load();
   daily::Store dailyResults(records::stateFolder(), records::localDate);
   dailyResults.load();
-  dictionary::MeaningsOnDemand meanings(meaningsPath);
+  dictionary::MeaningsOnDemand meanings(
+      meaningsPath, [&game](size_t most) { return dictionary::sampleWords(*game.dictionary, most); });
   extras.shown = true;
   extras.records = &records;
   extras.dailyResults = &dailyResults;
@@ -163,6 +166,7 @@ void chooseLetters(const Settings& settings) {
 
 int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, SharedResult* shared) {
   chooseLetters(settings);
+  chooseColour(settings);
   if (!settings.alternateDictionary) {
     settings.dictionaryFile = chooseDefaultDictionary(
         settings.dictionaryFile, installedDictionaryPaths(platform::ownExecutablePath()));

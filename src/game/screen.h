@@ -1,7 +1,8 @@
 #pragma once
 // The fixed layout of the title and round screens: the framed banners at the
 // top (rows 0 to 4) and bottom (rows 21 to 23), the score lines, the input
-// panel and the found-words panel. Each routine writes at fixed positions,
+// panel and the found-words panel, at the rows that game/screen_layout.h,
+// round_layout.h and title_layout.h name. Each routine writes at fixed positions,
 // leaves the cursor where its last write ended, and only reads the game.
 
 #include <cstdint>

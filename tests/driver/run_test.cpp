@@ -106,17 +106,31 @@ TEST_F(RunTest, UsageAloneAfterTheBanner) {
   EXPECT_EQ(recorder.viewerOpened, 0);
 }
 
-TEST_F(RunTest, LongHelpListsEveryOptionAndLongVersionIsALineAlone) {
+// --help is the usage text of -h, then the options and the environment it
+// never named (colour, codes, the daily game, line mode), which -h, as it
+// always was, does not name.
+TEST_F(RunTest, LongHelpIsTheUsageAndLongVersionALineAlone) {
   EXPECT_EQ(run({"--help"}), driver::kExitSuccess);
-  const std::string help = output();
-  EXPECT_TRUE(help.starts_with(kBanner + "Usage: quillop [OPTION]...\n")) << help;
-  for (const char* option : {"-f FILE", "-m ", "-n ", "-v ", "-c ", "-s CODE", "-d ", "-l, --lines", "-h ",
-                             "--help", "--version"}) {
-    EXPECT_NE(help.find(option), std::string::npos) << option;
-  }
+  const std::string usage = output();
   support::FakeTerminal shortHelp;
   EXPECT_EQ(run({"-h"}), driver::kExitSuccess);
-  EXPECT_TRUE(shortHelp.output().starts_with(kBanner + "Usage:\n   quillop [arguments]\n\nOptions:\n"));
+  std::string shortUsage = shortHelp.output();
+  ASSERT_TRUE(shortUsage.ends_with("\r\n"));
+  shortUsage.resize(shortUsage.size() - 2);
+  EXPECT_EQ(usage, shortUsage +
+                       "\n   --color=WHEN   Colours the screens: auto (on a terminal, the default),\n"
+                       "                  always or never; -c has no colour\n"
+                       "   -c             The classic screens: no counts, codes, colour or records\n"
+                       "   -s CODE        Plays the words of a game code\n"
+                       "   -d             Plays today's daily game at once\n"
+                       "   -l, --lines    Plays in plain lines of text, for screen readers, braille\n"
+                       "                  displays, dumb terminals and scripts (not with -c)\n"
+                       "   --help         Prints this list\n"
+                       "   --version      Prints the version\n\n"
+                       "Environment:\n"
+                       "   NO_COLOR       Set and not empty: no colour unless --color=always\n"
+                       "   ACCESSIBLE     Set, and not empty, 0 or false: line mode unless -c\n"
+                       "   TERM           dumb: line mode unless -c\r\n");
   EXPECT_EQ(shortHelp.output().find("--lines"), std::string::npos);
 
   support::FakeTerminal version;
@@ -312,6 +326,36 @@ TEST_F(RunTest, ABadGameCodeIsAUsageError) {
   EXPECT_TRUE(output().starts_with(kBanner +
                                    "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): K7QX2O\r\n\r\n"
                                    "Usage:\n"));
+}
+
+TEST_F(RunTest, ABadColorChoiceIsAUsageError) {
+  EXPECT_EQ(run({"-c", "--color=blue"}), driver::kExitUsageError);
+  EXPECT_TRUE(output().starts_with(kBanner +
+                                   "COLOR MUST BE --color=auto, always OR never: --color=blue\r\n\r\n"
+                                   "Usage:\n"));
+}
+
+// The run turns colour on for a terminal, and never for the classic screens,
+// which take --color=always without complaint and stay as they always were.
+TEST_F(RunTest, ColourIsChosenBeforeTheFirstScreen) {
+  support::ScopedEnvironment noColour("NO_COLOR");
+  terminal.outputTerminal = true;
+  struct Case {
+    std::vector<std::string> options;
+    bool shown;
+  };
+  for (const Case& c : {Case{{}, true}, Case{{"--color=never"}, false}, Case{{"-c", "--color=always"}, false},
+                        Case{{"-c"}, false}}) {
+    driver::GameParts parts;
+    bool shownInViewer = !c.shown;
+    parts.showBucketStatistics = [&shownInViewer](const WordGame&, bool) {
+      shownInViewer = console::colourShown();
+    };
+    std::vector<std::string> arguments = {"quillop", "-m", "-n", "-f", playable()};
+    arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+    EXPECT_EQ(driver::runQuillop(arguments, parts), driver::kExitSuccess);
+    EXPECT_EQ(shownInViewer, c.shown) << c.options.size();
+  }
 }
 
 // -d plays the daily game at once, with 60-second rounds whatever the menu
