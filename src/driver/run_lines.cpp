@@ -79,7 +79,9 @@ void play(const Settings& settings, lines::Session& session) {
   records.load();
   daily::Store dailyResults(records::stateFolder(), records::localDate);
   dailyResults.load();
-  dictionary::MeaningsOnDemand meanings(meaningsFile);
+  WordGame& game = session.game;
+  dictionary::MeaningsOnDemand meanings(
+      meaningsFile, [&game](size_t most) { return dictionary::sampleWords(*game.dictionary, most); });
   session.records = &records;
   session.dailyResults = &dailyResults;
   session.meanings = &meanings;

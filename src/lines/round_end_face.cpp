@@ -18,7 +18,9 @@ void sayWordsFound(Session& session, const rules::Round& round) {
 
 void sayGameOver(Session& session, const EndFacts& facts) {
   session.writer.say("Word", facts.end.word + ".");
-  session.writer.say("Meaning", meaningOf(session, facts.end.word));
+  if (const std::optional<std::string> meaning = meaningOf(session, facts.end.word)) {
+    session.writer.say("Meaning", *meaning);
+  }
   if (facts.recordPlace >= 1 && facts.recordPlace <= 5) {
     session.writer.say("Record", std::string(kPlaceNames[facts.recordPlace]) + " best score for " +
                                      roundTimeText(session.game.timeToPlay) + " a round.");
@@ -34,16 +36,13 @@ void sayGameOver(Session& session, const EndFacts& facts) {
 
 }  // namespace
 
-std::string meaningOf(Session& session, const std::string& word) {
+std::optional<std::string> meaningOf(Session& session, const std::string& word) {
   std::optional<dictionary::Meaning> meaning;
   if (session.meanings != nullptr) meaning = session.meanings->find(word);
-  if (!meaning) return word + ": no meaning on file.";
-  std::string head = word;
-  if (!meaning->base.empty())
-    head += " (" + std::string(meaning->base) + ", " + std::string(meaning->partOfSpeech) + ")";
-  else
-    head += " (" + std::string(meaning->partOfSpeech) + ")";
-  std::string text = head + ": " + std::string(meaning->gloss);
+  if (!meaning) return std::nullopt;
+  std::string text = word + " (";
+  if (!meaning->base.empty()) text += std::string(meaning->base) + ", ";
+  text += std::string(meaning->partOfSpeech) + "): " + std::string(meaning->gloss);
   if (!meaning->secondGloss.empty()) text += "; also " + std::string(meaning->secondGloss);
   return text + ".";
 }
@@ -62,7 +61,7 @@ void sayReview(Session& session, const rules::Round& round) {
   for (const auto& ofLength : rules::reviewWords(session.game, round.words())) {
     for (const rules::ReviewWord& word : ofLength) {
       if (word.found) continue;
-      session.writer.say("Missed", meaningOf(session, word.text));
+      session.writer.say("Missed", meaningOf(session, word.text).value_or(word.text + "."));
       ++missed;
     }
   }

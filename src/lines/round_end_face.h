@@ -5,6 +5,7 @@
 // the missed words, each on a line of its own with its meaning, on request.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "lines/session.h"
@@ -27,7 +28,8 @@ void sayReview(Session& session, const rules::Round& round);
 /// giving the review and the help when asked.
 void waitToGoOn(Session& session, const rules::Round& round);
 
-/// "bossed (boss, verb): to be the boss of" or "bode: no meaning on file".
-std::string meaningOf(Session& session, const std::string& word);
+/// "bossed (boss, verb): be the boss of.", or nothing where the meanings
+/// have no entry for the word or are not used for this word list.
+std::optional<std::string> meaningOf(Session& session, const std::string& word);
 
 }  // namespace lines
