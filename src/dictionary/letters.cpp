@@ -98,6 +98,17 @@ std::string shownText(std::string_view word) {
   return shown;
 }
 
+bool holdsBlank(std::string_view word) {
+  if (word.find(' ') != std::string_view::npos) return true;
+  if (currentRule == LetterRule::kBytes || isAscii(word)) return false;
+  while (!word.empty()) {
+    const text::Character character = text::decode(word);
+    if (text::isBlank(character.codePoint)) return true;
+    word.remove_prefix(character.length);
+  }
+  return false;
+}
+
 bool sameLetter(std::string_view first, std::string_view second) {
   if (first == second) return true;
   if (currentRule == LetterRule::kBytes) return false;

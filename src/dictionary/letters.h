@@ -64,6 +64,12 @@ std::string_view leadingLetters(std::string_view text, size_t count);
 /// letter shows whole; with bytes, the word itself.
 std::string shownText(std::string_view word);
 
+/// True when some letter of word is a blank: a space, or with characters
+/// any space separator (a byte that is no part of UTF-8 taken as its Latin-1
+/// character). A round cannot use such a word: a blank shows as nothing, and
+/// Space reshuffles the letters instead of typing one.
+bool holdsBlank(std::string_view word);
+
 /// True when both are the same letter: with characters, when they are
 /// canonically equivalent (é as one character or as e and U+0301), a byte that is
 /// no part of UTF-8 being its Latin-1 character, so a word list and a
