@@ -122,7 +122,8 @@ void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras,
 }
 
 // The meanings are looked for as the default dictionary is, whichever
-// dictionary is played: a word has its meaning wherever it comes from.
+// dictionary is played: a word has its meaning wherever it comes from, as
+// long as the dictionary is in the meanings' language.
 std::string meaningsPath() {
   return chooseDefaultDictionary(kMeaningsName,
                                  installedDataPaths(platform::ownExecutablePath(), kMeaningsName));
@@ -139,7 +140,8 @@ void playGames(const Settings& settings, WordGame& game, const GameParts& parts,
   records.load();
   daily::Store dailyResults(records::stateFolder(), records::localDate);
   dailyResults.load();
-  dictionary::MeaningsOnDemand meanings(meaningsPath);
+  dictionary::MeaningsOnDemand meanings(
+      meaningsPath, [&game](size_t most) { return dictionary::sampleWords(*game.dictionary, most); });
   extras.shown = true;
   extras.records = &records;
   extras.dailyResults = &dailyResults;

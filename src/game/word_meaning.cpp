@@ -29,7 +29,14 @@ std::string withCutMark(std::string row, size_t width) {
 std::string meaningText(const std::string& word, dictionary::MeaningsOnDemand& meanings) {
   std::optional<dictionary::Meaning> meaning = meanings.find(word);
   if (!meaning) {
-    if (!meanings.onFile()) return word + ": no meaning on file (the file of meanings could not be read)";
+    switch (meanings.file()) {
+      case dictionary::MeaningsFile::kUnreadable:
+        return word + ": no meaning on file (the file of meanings could not be read)";
+      case dictionary::MeaningsFile::kHoldsNone:
+        return word + ": no meaning on file (the file of meanings holds none)";
+      case dictionary::MeaningsFile::kUsed:
+      case dictionary::MeaningsFile::kForOtherWords: break;
+    }
     return word + ": no meaning on file";
   }
   std::string text = word + " (";
