@@ -1,60 +1,25 @@
 #include "lines/plain_text.h"
 
-#include <cstdint>
+#include "text/character_classes.h"
+#include "text/utf8.h"
 
 namespace lines {
 namespace {
 
-// One character of UTF-8 text: its code and how many bytes it takes. A byte
-// that does not start a valid sequence is a character of its own, with
-// kNotUtf8 for its code.
-constexpr char32_t kNotUtf8 = 0xFFFFFFFF;
+// A byte that begins no valid UTF-8 stands for its Latin-1 character, as
+// everywhere in the program: one column, shown as it is.
+text::Character characterAt(std::string_view bytes, size_t at) { return text::decode(bytes.substr(at)); }
 
-struct Character {
-  char32_t code;
-  size_t length;
-};
-
-size_t sequenceLength(unsigned char lead) {
-  if (lead < 0x80) return 1;
-  if ((lead & 0xE0) == 0xC0) return 2;
-  if ((lead & 0xF0) == 0xE0) return 3;
-  if ((lead & 0xF8) == 0xF0) return 4;
-  return 0;
+// Controls, invisible formatting and the like; a lone byte from 0x80 to
+// 0x9F too, which some terminals take as a control (0x9B starts a sequence).
+bool isUnprintable(const text::Character& c) {
+  if (!c.valid) return c.codePoint < 0xA0;
+  return c.codePoint != ' ' && !text::isPrintable(c.codePoint);
 }
-
-Character characterAt(std::string_view text, size_t at) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  const size_t length = sequenceLength(lead);
-  if (length == 0 || at + length > text.size()) return {kNotUtf8, 1};
-  if (length == 1) return {lead, 1};
-  char32_t code = lead & (0x7F >> length);
-  for (size_t i = 1; i < length; ++i) {
-    const auto next = static_cast<unsigned char>(text[at + i]);
-    if ((next & 0xC0) != 0x80) return {kNotUtf8, 1};
-    code = (code << 6) | (next & 0x3F);
-  }
-  return {code, length};
-}
-
-bool isControl(char32_t code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
 
 // Box drawing, block elements and geometric shapes (the bars' squares):
 // a reader names each one, which says nothing.
 bool isDrawing(char32_t code) { return code >= 0x2500 && code <= 0x25FF; }
-
-bool isCombining(char32_t code) {
-  return (code >= 0x0300 && code <= 0x036F) || (code >= 0x1AB0 && code <= 0x1AFF) ||
-         (code >= 0x1DC0 && code <= 0x1DFF) || (code >= 0x20D0 && code <= 0x20FF) ||
-         (code >= 0xFE20 && code <= 0xFE2F);
-}
-
-bool isWide(char32_t code) {
-  return (code >= 0x1100 && code <= 0x115F) || (code >= 0x2E80 && code <= 0xA4CF) ||
-         (code >= 0xAC00 && code <= 0xD7A3) || (code >= 0xF900 && code <= 0xFAFF) ||
-         (code >= 0xFF00 && code <= 0xFF60) || (code >= 0xFFE0 && code <= 0xFFE6) ||
-         (code >= 0x1F300 && code <= 0x1FAFF) || (code >= 0x20000 && code <= 0x3FFFD);
-}
 
 bool isPunctuation(char c) {
   const auto byte = static_cast<unsigned char>(c);
@@ -68,50 +33,50 @@ bool extendsRun(const std::string& shown, char c) {
   return isPunctuation(c) && n >= 2 && shown[n - 1] == c && shown[n - 2] == c;
 }
 
-size_t columnsOfCharacter(char32_t code) {
-  if (code == kNotUtf8) return 1;
-  if (isCombining(code)) return 0;
-  return isWide(code) ? 2 : 1;
+size_t columnsOfCharacter(const text::Character& c) {
+  if (!c.valid) return 1;
+  if (text::isCombiningMark(c.codePoint)) return 0;
+  return text::isWide(c.codePoint) ? 2 : 1;
 }
 
 // Where the text of at most columns columns from start ends: after the
 // last blank that fits, else as much of a long word as fits.
-size_t breakBefore(std::string_view text, size_t start, size_t columns) {
+size_t breakBefore(std::string_view bytes, size_t start, size_t columns) {
   size_t used = 0;
   size_t lastBlank = std::string_view::npos;
   size_t at = start;
-  while (at < text.size()) {
-    const Character c = characterAt(text, at);
-    used += columnsOfCharacter(c.code);
+  while (at < bytes.size()) {
+    const text::Character c = characterAt(bytes, at);
+    used += columnsOfCharacter(c);
     if (used > columns) break;
-    if (c.code == ' ') lastBlank = at;
+    if (c.codePoint == ' ') lastBlank = at;
     at += c.length;
   }
-  if (at >= text.size()) return text.size();
+  if (at >= bytes.size()) return bytes.size();
   return lastBlank != std::string_view::npos && lastBlank > start ? lastBlank : at;
 }
 
 }  // namespace
 
-std::string plainText(std::string_view text) {
+std::string plainText(std::string_view bytes) {
   std::string shown;
-  for (size_t at = 0; at < text.size();) {
-    const Character c = characterAt(text, at);
-    if (c.code != kNotUtf8 && isControl(c.code)) {
+  for (size_t at = 0; at < bytes.size();) {
+    const text::Character c = characterAt(bytes, at);
+    if (isUnprintable(c)) {
       shown += ' ';
-    } else if (!isDrawing(c.code) && !(c.length == 1 && extendsRun(shown, text[at]))) {
-      shown.append(text.substr(at, c.length));
+    } else if (!(c.valid && isDrawing(c.codePoint)) && !(c.length == 1 && extendsRun(shown, bytes[at]))) {
+      shown.append(bytes.substr(at, c.length));
     }
     at += c.length;
   }
   return shown;
 }
 
-size_t columnsOf(std::string_view text) {
+size_t columnsOf(std::string_view bytes) {
   size_t columns = 0;
-  for (size_t at = 0; at < text.size();) {
-    const Character c = characterAt(text, at);
-    columns += columnsOfCharacter(c.code);
+  for (size_t at = 0; at < bytes.size();) {
+    const text::Character c = characterAt(bytes, at);
+    columns += columnsOfCharacter(c);
     at += c.length;
   }
   return columns;
@@ -119,16 +84,16 @@ size_t columnsOf(std::string_view text) {
 
 std::vector<std::string> labelledLines(std::string_view label, std::string_view detail) {
   const std::string head = std::string(label) + ": ";
-  const std::string text = plainText(detail);
+  const std::string shown = plainText(detail);
   const size_t room = kLineColumns > columnsOf(head) + 10 ? kLineColumns - columnsOf(head) : 10;
   std::vector<std::string> result;
   size_t start = 0;
   do {
-    const size_t end = breakBefore(text, start, room);
-    result.push_back(head + text.substr(start, end - start));
+    const size_t end = breakBefore(shown, start, room);
+    result.push_back(head + shown.substr(start, end - start));
     start = end;
-    while (start < text.size() && text[start] == ' ') ++start;
-  } while (start < text.size());
+    while (start < shown.size() && shown[start] == ' ') ++start;
+  } while (start < shown.size());
   return result;
 }
 

@@ -15,7 +15,7 @@ namespace lines {
 constexpr size_t kLineColumns = 80;
 
 /// text as it may be shown: control characters (escape sequences, carriage
-/// returns, backspaces, line ends) become blanks, box-drawing, block and
+/// returns, backspaces, line ends) and invisible formatting become blanks, box-drawing, block and
 /// square characters are left out, and a run of three or more of the same
 /// punctuation mark is cut to two, as a reader would spell every one.
 std::string plainText(std::string_view text);

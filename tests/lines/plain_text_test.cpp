@@ -15,6 +15,10 @@ TEST(PlainText, ControlBytesBecomeBlanksAndDrawingIsLeftOut) {
   EXPECT_EQ(plainText("a\x1b[2Jb\rc\bd\te"), "a [2Jb c d e");
   EXPECT_EQ(plainText("bar \xe2\x96\xa0\xe2\x96\xa0 | \xe2\x94\x80 end"), "bar  |  end");
   EXPECT_EQ(plainText("caf\xc3\xa9"), "caf\xc3\xa9");
+  EXPECT_EQ(plainText("a\x9b"
+                      "2Jb\xe2\x80\xae"
+                      "c"),
+            "a 2Jb c");  // a lone C1 byte, a direction override
 }
 
 TEST(PlainText, RunsOfPunctuationAreCutToTwo) {
