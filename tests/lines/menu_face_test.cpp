@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "dictionary/meanings.h"
 #include "lines/game_face.h"
 #include "lines/line_face_fixture.h"
+#include "lines/round_end_face.h"
 #include "records/daily_store.h"
 #include "records/store.h"
 #include "support/temp_folder.h"
@@ -125,6 +127,24 @@ TEST_F(MenuFaceTest, NoLimitGamesKeepNoRecords) {
   EXPECT_TRUE(wrote("Points: 3 this round, score 3."));
   EXPECT_TRUE(records.best(60).empty());
   EXPECT_TRUE(records.best(0).empty());
+}
+
+}  // namespace
+}  // namespace lines
+
+namespace lines {
+namespace {
+
+TEST_F(LineFaceTest, AMeaningNamesItsBaseAndBothSensesOnItsLabelledLines) {
+  support::TempFolder folder;
+  const std::string path = folder.write("engldict.meanings",
+                                        "planes\tplane\tn\tan aircraft\n"
+                                        "abate\t\tv\tmake less active\tbecome less\n");
+  dictionary::MeaningsOnDemand meanings([&] { return path; });
+  session.meanings = &meanings;
+  EXPECT_EQ(meaningOf(session, "planes"), "planes (plane, noun): an aircraft.");
+  EXPECT_EQ(meaningOf(session, "abate"), "abate (verb): make less active; also become less.");
+  EXPECT_EQ(meaningOf(session, "ought"), std::nullopt);
 }
 
 }  // namespace
