@@ -7,6 +7,17 @@ set -u
 . "$(dirname "$0")/pipe_lib.sh" "$@"
 
 cd "$work" || exit 1
+# Each run starts with no records. Wine sets LOCALAPPDATA itself, in its
+# prefix, so there the program's folder under it is emptied instead.
+windows_state=
+if [ -n "$emulator" ]; then
+  windows_state=$(winepath -u "$($emulator cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')" 2>/dev/null)/Quillop
+fi
+state_in() {
+  export XDG_STATE_HOME="$work/$1"
+  [ -z "$windows_state" ] || rm -rf "$windows_state"
+}
+state_in state
 printf 'planet\nplane\nplate\nplan\nleap\nant\ntan\nlap\npat\n' >words.txt
 # Menu 1 plays; round 1 is passed with "planet" and ended at once, an
 # empty line goes on; round 2 is lost; its review; the menu's 6 quits.
@@ -56,7 +67,7 @@ expect "a whole game from a file" 0 "$transcript" "$input" -l -s K7QX2M -f words
 
 # The same game with its input cut short in round 1: the game ends there,
 # cleanly, and its score is kept as after any game.
-rm -rf "$XDG_STATE_HOME"
+state_in state-cut
 printf '1\nplan\n' | timeout 20 $emulator "$binary" -l -s K7QX2M -f words.txt >cut.txt
 status=$?
 if [ "$status" -eq 0 ] && grep -q '^Record: first best score' cut.txt && grep -q '^Goodbye: ' cut.txt; then
@@ -78,6 +89,7 @@ expect_status() {
 expect_status "-l with -c" 2 -l -c
 
 if [ -n "${QUILLOP_TRANSCRIPT_CHECK:-}" ]; then
+  state_in state-checked
   printf '%s' "$input" >input.txt
   printf '%s' "$input" | timeout 20 $emulator "$binary" -l -s K7QX2M -f words.txt >game.txt
   if "$QUILLOP_TRANSCRIPT_CHECK" game.txt input.txt "${crlf[@]}" && "$QUILLOP_TRANSCRIPT_CHECK" cut.txt "${crlf[@]}"; then
