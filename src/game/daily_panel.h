@@ -9,4 +9,4 @@
 /// The key that starts the daily game from the title screen.
 bool startsDailyGame(int key);
 /// Rows 18 and 19, for the store's today.
-void drawDailyRows(const daily::Store& store);
+void drawDailyRows(const records::DailyStore& store);

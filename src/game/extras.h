@@ -10,14 +10,12 @@
 
 namespace records {
 class Store;
-}
+class DailyStore;
+class DailyPlay;
+}  // namespace records
 namespace dictionary {
 class MeaningsOnDemand;
 }
-namespace daily {
-class Store;
-class Play;
-}  // namespace daily
 
 struct Extras {
   bool shown = false;                 ///< counts, feedback and the review
@@ -25,8 +23,9 @@ struct Extras {
   /// The game's code, from which its rounds draw their words; empty: the
   /// classic game's draws from std::rand.
   std::string code = {};
-  daily::Store* dailyResults = nullptr;  ///< the daily rows and key of the title screen; none when null
-  daily::Play* dailyPlay = nullptr;      ///< while the daily game is played
+  records::DailyStore* dailyResults =
+      nullptr;                              ///< the daily rows and key of the title screen; none when null
+  records::DailyPlay* dailyPlay = nullptr;  ///< while the daily game is played
   /// What words mean, in the review and for the word of a lost round; none when null.
   dictionary::MeaningsOnDemand* meanings = nullptr;
 };
