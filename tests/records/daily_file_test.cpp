@@ -70,4 +70,16 @@ TEST(DailyFileTest, ReadingIsLenient) {
   EXPECT_FALSE(records::parseHistory(""));
 }
 
+// The same calendar rule as the best scores' file.
+TEST(DailyFileTest, ADateTheCalendarLacksMakesNoSense) {
+  std::string text = "Quillop daily 1\n";
+  for (const char* date : {"2024-13-45", "2023-02-29", "2024-02-29"}) {
+    text += std::string(date) + ' ' + dailyGameCode(date) + " 5 1 1/4\n";
+  }
+  const std::optional<records::History> read = records::parseHistory(text);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->results, (std::vector<Result>{resultOn("2024-02-29", 5, {{1, 4}})}));
+  EXPECT_EQ(read->skippedLines, 2U);
+}
+
 }  // namespace
