@@ -3,12 +3,13 @@
 #include <string>
 
 #include "game/screen.h"
+#include "game/title_layout.h"
 #include "rules/daily_streaks.h"
+
+namespace game {
 
 namespace {
 
-constexpr uint16_t kKeyRow = 18;
-constexpr uint16_t kResultRow = 19;
 constexpr const char* kGap = "   ";
 
 std::string counted(uint32_t count, const char* noun) {
@@ -30,8 +31,11 @@ bool startsDailyGame(int key) { return key == 'd' || key == 'D'; }
 
 void drawDailyRows(const records::DailyStore& store) {
   const std::string today = store.today();
-  drawCentredRow(kKeyRow, "D: today's game, " + today);
+  drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + today);
   const rules::DailyResult* kept = rules::resultOf(store.results(), today);
   const std::string streaks = streakText(rules::streaksOf(store.results(), today));
-  drawCentredRow(kResultRow, kept == nullptr ? streaks : resultText(*kept) + kGap + streaks);
+  drawCentredRow(layout::title::kDailyResultRow,
+                 kept == nullptr ? streaks : resultText(*kept) + kGap + streaks);
 }
+
+}  // namespace game

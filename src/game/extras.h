@@ -17,15 +17,19 @@ namespace dictionary {
 class MeaningsOnDemand;
 }
 
+namespace game {
+
 struct Extras {
   bool shown = false;                 ///< counts, feedback and the review
   records::Store* records = nullptr;  ///< the lasting best scores; none when null
   /// The game's code, from which its rounds draw their words; empty: the
   /// classic game's draws from std::rand.
   std::string code = {};
-  records::DailyStore* dailyResults =
-      nullptr;                              ///< the daily rows and key of the title screen; none when null
+  /// The daily rows and key of the title screen; none when null.
+  records::DailyStore* dailyResults = nullptr;
   records::DailyPlay* dailyPlay = nullptr;  ///< while the daily game is played
   /// What words mean, in the review and for the word of a lost round; none when null.
   dictionary::MeaningsOnDemand* meanings = nullptr;
 };
+
+}  // namespace game

@@ -1,8 +1,8 @@
 #include "records/daily_file.h"
 
-#include "game/game_code.h"
 #include "records/lenient_text.h"
 #include "rules/calendar_date.h"
+#include "rules/game_code.h"
 
 namespace records {
 namespace {
@@ -24,10 +24,11 @@ std::optional<RoundTally> tallyOf(std::string_view field) {
 std::optional<DailyResult> resultOfLine(std::string_view line) {
   DailyResult result;
   result.date = std::string(takeField(line));
-  const std::optional<std::string> code = parseGameCode(takeField(line));
+  const std::optional<std::string> code = rules::parseGameCode(takeField(line));
   const std::optional<uint32_t> score = numberOf(takeField(line));
   const std::optional<uint32_t> rounds = numberOf(takeField(line));
-  if (!rules::isDate(result.date) || !code || *code != dailyGameCode(result.date) || !score || !rounds) {
+  if (!rules::isDate(result.date) || !code || *code != rules::dailyGameCode(result.date) || !score ||
+      !rounds) {
     return std::nullopt;
   }
   while (!line.empty()) {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "game/game_code.h"
+#include "rules/game_code.h"
 
 namespace records {
 
@@ -22,7 +22,7 @@ bool DailyStore::keep(const rules::DailyResult& result) {
 
 DailyPlay::DailyPlay(DailyStore& store, std::string date) : store_(store) {
   practice_ = rules::resultOf(store.results(), date) != nullptr;
-  result_.code = dailyGameCode(date);
+  result_.code = rules::dailyGameCode(date);
   result_.date = std::move(date);
 }
 

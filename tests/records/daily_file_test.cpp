@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game/game_code.h"
+#include "rules/game_code.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ using Result = rules::DailyResult;
 using rules::RoundTally;
 
 Result resultOn(const std::string& date, uint32_t score = 7, std::vector<RoundTally> rounds = {{2, 9}}) {
-  return Result{date, dailyGameCode(date), score, std::move(rounds)};
+  return Result{date, rules::dailyGameCode(date), score, std::move(rounds)};
 }
 
 TEST(DailyFileTest, TheFileHoldsOneLinePerDateOldestFirst) {
@@ -26,10 +26,10 @@ TEST(DailyFileTest, TheFileHoldsOneLinePerDateOldestFirst) {
   EXPECT_EQ(text,
             "Quillop daily 1\n"
             "2026-12-06 " +
-                dailyGameCode("2026-12-06") +
+                rules::dailyGameCode("2026-12-06") +
                 " 3 1 1/5\n"
                 "2026-12-07 " +
-                dailyGameCode("2026-12-07") + " 57 3 12/40 8/31 2/25\n");
+                rules::dailyGameCode("2026-12-07") + " 57 3 12/40 8/31 2/25\n");
   const std::optional<records::History> read = records::parseHistory(text);
   ASSERT_TRUE(read);
   EXPECT_EQ(read->results, results);
@@ -41,26 +41,26 @@ TEST(DailyFileTest, TheFileHoldsOneLinePerDateOldestFirst) {
 // Hand edits that change nothing are fine; a line that makes no sense is
 // skipped and counted, and the good lines are kept.
 TEST(DailyFileTest, ReadingIsLenient) {
-  const std::string good = "2026-12-07 " + dailyGameCode("2026-12-07") + " 57 2 12/40 8/31";
+  const std::string good = "2026-12-07 " + rules::dailyGameCode("2026-12-07") + " 57 2 12/40 8/31";
   const std::optional<records::History> read =
       records::parseHistory("Quillop daily 1\r\n\r\n" + good +
                             "\r\n   \n"
                             "2026-12-08 " +
-                            dailyGameCode("2026-12-08") +
+                            rules::dailyGameCode("2026-12-08") +
                             " 5 2 1/4\n"                   // two rounds named, one given
                             "2026-12-09 K7QX2M 5 1 1/4\n"  // not that date's code
                             "2026-02-30 " +
-                            dailyGameCode("2026-02-30") +
+                            rules::dailyGameCode("2026-02-30") +
                             " 5 1 1/4\n"  // no such date
                             "2026-12-10 " +
-                            dailyGameCode("2026-12-10") +
+                            rules::dailyGameCode("2026-12-10") +
                             " 5 1 5/4\n"  // more found than there were
                             "2026-12-11 " +
-                            dailyGameCode("2026-12-11") + " -5 1 1/4\n" +  // a sign
+                            rules::dailyGameCode("2026-12-11") + " -5 1 1/4\n" +  // a sign
                             good +
                             "\n"  // the date again
                             "2026-12-12 " +
-                            dailyGameCode("2026-12-12") + " 5 1 0/4");
+                            rules::dailyGameCode("2026-12-12") + " 5 1 0/4");
   ASSERT_TRUE(read);
   EXPECT_EQ(read->skippedLines, 6U);
   ASSERT_EQ(read->results.size(), 2U);
@@ -74,7 +74,7 @@ TEST(DailyFileTest, ReadingIsLenient) {
 TEST(DailyFileTest, ADateTheCalendarLacksMakesNoSense) {
   std::string text = "Quillop daily 1\n";
   for (const char* date : {"2024-13-45", "2023-02-29", "2024-02-29"}) {
-    text += std::string(date) + ' ' + dailyGameCode(date) + " 5 1 1/4\n";
+    text += std::string(date) + ' ' + rules::dailyGameCode(date) + " 5 1 1/4\n";
   }
   const std::optional<records::History> read = records::parseHistory(text);
   ASSERT_TRUE(read);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "game/game_code.h"
+#include "rules/game_code.h"
 
 namespace {
 
@@ -13,14 +13,14 @@ using rules::DailyResult;
 using rules::RoundTally;
 
 DailyResult resultOn(const std::string& date, uint32_t score, std::vector<RoundTally> rounds) {
-  return DailyResult{date, dailyGameCode(date), score, std::move(rounds)};
+  return DailyResult{date, rules::dailyGameCode(date), score, std::move(rounds)};
 }
 
 // The lines to paste give away no word and no letter of a round.
 TEST(DailyPaste, ShareLinesInSquaresOrInPlainCharacters) {
   const DailyResult result = resultOn("2026-12-07", 57, {{12, 40}, {8, 8}, {0, 25}, {1, 30}});
-  const std::string head =
-      "Quillop daily 2026-12-07, game code " + dailyGameCode("2026-12-07") + "\n" + "Score 57 in 4 rounds\n";
+  const std::string head = "Quillop daily 2026-12-07, game code " + rules::dailyGameCode("2026-12-07") +
+                           "\n" + "Score 57 in 4 rounds\n";
   EXPECT_EQ(rules::shareLines(result, true),
             head +
                 "Round 1  \u25a0\u25a0\u25a0\u25a1\u25a1\u25a1\u25a1\u25a1\u25a1\u25a1  12/40\n"
@@ -33,7 +33,7 @@ TEST(DailyPaste, ShareLinesInSquaresOrInPlainCharacters) {
                                                   "Round 3  ..........  0/25\n"
                                                   "Round 4  #.........  1/30\n");
   EXPECT_EQ(rules::shareLines(resultOn("2026-12-07", 1, {{1, 3}}), false),
-            "Quillop daily 2026-12-07, game code " + dailyGameCode("2026-12-07") +
+            "Quillop daily 2026-12-07, game code " + rules::dailyGameCode("2026-12-07") +
                 "\nScore 1 in 1 round\nRound 1  ###.......  1/3\n");
 }
 
