@@ -20,7 +20,7 @@
 #include <utility>
 
 #include "console/vt_presenter.h"
-#include "platform/terminal.h"
+#include "console/terminal.h"
 #include "support/screen_model.h"
 
 namespace support {

@@ -4,7 +4,7 @@
 
 #include "platform/windows/utf16_text.h"
 
-namespace console {
+namespace platform {
 namespace {
 
 // Windows' virtual-key codes (VK_ in its headers) of the keys read here.
@@ -93,4 +93,4 @@ std::string KeyEventTranslator::characterBytes(char16_t unit) {
   return utf8Of(unit);
 }
 
-}  // namespace console
+}  // namespace platform

@@ -1,6 +1,6 @@
 #include "platform/windows/utf16_text.h"
 
-namespace console {
+namespace platform {
 namespace {
 
 constexpr char32_t kNoCharacter = 0xFFFFFFFF;
@@ -129,4 +129,4 @@ std::u16string nameToUtf16(std::string_view utf8) {
   return toUtf16(utf8, [](unsigned char) { return static_cast<char16_t>(kReplacement); });
 }
 
-}  // namespace console
+}  // namespace platform

@@ -109,7 +109,7 @@ TEST_F(LoaderInterruptedTest, AResizeOrAContinueDuringTheLoadChangesNothing) {
   Load expected = loadFrom(file, false);
   console_test::Pipe input;
   console_test::Pipe output;
-  console::TerminalGuard guard(input.readEnd(), output.writeEnd());
+  platform::TerminalGuard guard(input.readEnd(), output.writeEnd());
   Load interrupted = loadFromPipeUnderSignals(text, false, {SIGWINCH, SIGCONT});
   EXPECT_TRUE(interrupted.succeeded) << interrupted.output.substr(0, 200);
   EXPECT_EQ(interrupted.output, expected.output);

@@ -7,7 +7,7 @@
 namespace {
 
 using console::CellAttributes;
-using console::consoleAttributeWord;
+using platform::consoleAttributeWord;
 
 // Light grey on blue, with a bit above the colours that must stay.
 constexpr uint16_t kPlain = FOREGROUND_RED | FOREGROUND_GREEN | FOREGROUND_BLUE | BACKGROUND_BLUE | 0x0100;
