@@ -41,6 +41,14 @@ std::string commandLineProblem(CommandOutcome outcome) {
 
 }  // namespace
 
+void LoadMessages::tell(std::string_view text) {
+  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void LoadMessages::endLine() { console::lineEnd(); }
+
+void LoadMessages::showNow() { std::cout << std::flush; }
+
 std::string printable(std::string_view text) {
   std::string shown;
   for (char c : text) {
@@ -105,7 +113,7 @@ void writeGoodbye() {
 }
 
 void writeDailyShare(const daily::Result& result) {
-  std::cout << daily::shareLines(result, filledBarCell() != "#") << std::flush;
+  std::cout << daily::shareLines(result, stats::filledBarCell() != "#") << std::flush;
 }
 
 }  // namespace driver

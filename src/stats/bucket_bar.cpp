@@ -6,6 +6,7 @@
 #include "console/console.h"
 #include "stats/statistics_viewer.h"
 
+namespace stats {
 namespace {
 
 constexpr int kBarCells = 40;
@@ -53,3 +54,5 @@ void drawBucketBar(float ratio, const std::string& filledCell) {
   }
   std::cout << bar;
 }
+
+}  // namespace stats

@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <string>
 
-#include "game_record/word_game.h"
+#include "containers/hash_table.h"
 
-/// Shows the view until the player presses q or Q (as its footer asks), or,
-/// with escapeLeaves, Escape. Only reads the dictionary. Throws
+namespace stats {
+
+/// Shows the view of the dictionary's table until the player presses q or Q
+/// (as its footer asks), or, with escapeLeaves, Escape. Throws
 /// console::InputEnded when the key input ends first.
-void showBucketStatistics(const WordGame& game, bool escapeLeaves = false);
+void showBucketStatistics(const containers::WordTable& dictionary, bool escapeLeaves = false);
 
 /// Draws the rule on row 22 and the key help with the share of empty buckets
 /// on row 23, leaving row 23 without a line end.
@@ -24,3 +26,5 @@ void drawBucketBar(float ratio, const std::string& filledCell);
 /// (a Windows console) or the locale (LC_ALL, else LC_CTYPE, else LANG)
 /// names UTF-8, else '#'. Either is one screen column.
 std::string filledBarCell();
+
+}  // namespace stats

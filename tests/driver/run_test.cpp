@@ -36,7 +36,7 @@ const std::string kQuietLoad = "Loading and hashing... DONE!" + std::string(38, 
 struct RecordingParts {
   driver::GameParts parts() {
     driver::GameParts recorded;
-    recorded.showBucketStatistics = [this](const WordGame&, bool escapeLeaves) {
+    recorded.showBucketStatistics = [this](const containers::WordTable&, bool escapeLeaves) {
       ++viewerOpened;
       viewerEscapeLeaves = escapeLeaves;
     };

@@ -29,7 +29,7 @@ std::string expectedBar(int filled) {
 
 std::string barOf(float ratio) {
   support::FakeTerminal terminal;
-  drawBucketBar(ratio, kSquare);
+  stats::drawBucketBar(ratio, kSquare);
   return terminal.output();
 }
 
@@ -64,7 +64,7 @@ TEST(BucketBar, FilledCellFollowsTheLocale) {
   };
   for (const Case& c : cases) {
     LocaleScope locale(c.lcAll, c.lcCtype, c.lang);
-    EXPECT_EQ(filledBarCell(), c.cell)
+    EXPECT_EQ(stats::filledBarCell(), c.cell)
         << c.lcAll.value_or("-") << " " << c.lcCtype.value_or("-") << " " << c.lang.value_or("-");
   }
 }
@@ -72,15 +72,15 @@ TEST(BucketBar, FilledCellFollowsTheLocale) {
 TEST(BucketBar, AWindowThatTakesUnicodeShowsTheSquareWhateverTheLocale) {
   LocaleScope locale("C", nullopt, nullopt);
   support::FakeTerminal terminal;
-  EXPECT_EQ(filledBarCell(), "#");
+  EXPECT_EQ(stats::filledBarCell(), "#");
   terminal.unicodeWindow = true;
-  EXPECT_EQ(filledBarCell(), kSquare);
+  EXPECT_EQ(stats::filledBarCell(), kSquare);
 }
 
 TEST(BucketBar, OneArgumentFormUsesTheLocaleCell) {
   LocaleScope locale(nullopt, nullopt, "C");
   support::FakeTerminal terminal;
-  drawBucketBar(0.5f);
+  stats::drawBucketBar(0.5f);
   EXPECT_EQ(terminal.output(), std::string(21, '#') + "         |         ");
 }
 
