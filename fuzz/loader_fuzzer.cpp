@@ -41,7 +41,7 @@ struct ExpectedLoad {
 // are fuzzed too.
 std::string fileContents(std::string_view input) {
   if (input.size() % 2 == 1) return std::string(input);
-  const size_t fillerLength = kLoaderChunkBytes - 1 - input.size() / 2;
+  const size_t fillerLength = dictionary::kLoaderChunkBytes - 1 - input.size() / 2;
   return std::string(fillerLength, 'x') + '\n' + std::string(input);
 }
 
