@@ -34,9 +34,6 @@ driver:        *
 # Temporary: every line here is work in flight elsewhere, and the list is
 # to be empty once that work has landed.
 exceptions='
-src/dictionary/letters.cpp console/console.h          # the key code of a character; moves with the text folder
-src/records/daily_results.cpp game/game_code.h        # game codes move to rules/
-src/records/daily_store.cpp game/game_code.h          # game codes move to rules/
 src/platform/posix/terminal.h console/vt_presenter.h  # the VT presenter is not yet part of the terminal contract
 src/platform/windows/terminal.h console/vt_presenter.h
 '

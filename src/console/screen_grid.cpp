@@ -59,6 +59,20 @@ constexpr int kNotReverse = 27;
 constexpr int kFirstColour = 30;
 constexpr int kLastColour = 37;
 constexpr int kDefaultColour = 39;
+constexpr int kFirstBrightColour = 90;
+constexpr int kLastBrightColour = 97;
+// The palette's first eight colours, then its bright ones.
+constexpr int kPlainColours = 8;
+
+// The SGR number of a palette colour other than kDefault.
+int colourNumber(Palette colour) {
+  const int index = static_cast<int>(colour) - 1;
+  return index < kPlainColours ? kFirstColour + index : kFirstBrightColour + index - kPlainColours;
+}
+
+Palette paletteColour(int firstNumber, int number, int offset) {
+  return static_cast<Palette>(number - firstNumber + offset + 1);
+}
 
 }  // namespace
 
@@ -66,7 +80,8 @@ std::string renditionSequence(CellAttributes attributes) {
   std::string sequence = "\x1b[0";
   if (attributes.bold) sequence += ";1";
   if (attributes.reverse) sequence += ";7";
-  if (attributes.colour != 0) sequence += ';' + std::to_string(kFirstColour - 1 + attributes.colour);
+  if (attributes.colour != Palette::kDefault)
+    sequence += ';' + std::to_string(colourNumber(attributes.colour));
   return sequence + 'm';
 }
 
@@ -165,9 +180,10 @@ void ScreenGrid::applyRendition(const ControlNumbers& numbers) {
     if (number == kResetRendition) pen_ = CellAttributes{};
     if (number == kBold || number == kNotBold) pen_.bold = number == kBold;
     if (number == kReverse || number == kNotReverse) pen_.reverse = number == kReverse;
-    if (number >= kFirstColour && number <= kLastColour)
-      pen_.colour = static_cast<uint8_t>(number - kFirstColour + 1);
-    if (number == kDefaultColour) pen_.colour = 0;
+    if (number >= kFirstColour && number <= kLastColour) pen_.colour = paletteColour(kFirstColour, number, 0);
+    if (number >= kFirstBrightColour && number <= kLastBrightColour)
+      pen_.colour = paletteColour(kFirstBrightColour, number, kPlainColours);
+    if (number == kDefaultColour) pen_.colour = Palette::kDefault;
   }
 }
 
