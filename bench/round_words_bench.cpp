@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "dictionary/loader.h"
+#include "game_record/word_game.h"
 #include "rules/round_words.h"
 #include "rules/word_choice.h"
-#include "game_record/word_game.h"
 
 namespace {
 
