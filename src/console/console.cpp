@@ -9,7 +9,7 @@
 #include "console/key_decoder.h"
 #include "console/output_buffer.h"
 #include "console/size_request.h"
-#include "platform/terminal.h"
+#include "console/terminal.h"
 
 namespace console {
 namespace {

@@ -10,7 +10,7 @@
 
 #include <vector>
 
-#include "platform/terminal.h"
+#include "console/terminal.h"
 
 namespace console {
 

@@ -54,12 +54,13 @@ int endAtCommandLine(const Command& command, const std::string& programName) {
 
 // Any other key goes on, a function key too, and no part of it is left for
 // the menu.
-void statisticsStep(const Settings& settings, const WordGame& game, const GameParts& parts) {
+void statisticsStep(const Settings& settings, const containers::WordTable& dictionary,
+                    const GameParts& parts) {
   if (!settings.showStatistics) {
     writeStatisticsPrompt();
     if (!opensStatistics(console::readKeyPress())) return;
   }
-  parts.showBucketStatistics(game, !settings.classicScreens);
+  parts.showBucketStatistics(dictionary, !settings.classicScreens);
 }
 
 // Seeded once per run, so every run deals different words.
@@ -171,11 +172,13 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, S
         settings.dictionaryFile, installedDictionaryPaths(platform::ownExecutablePath()));
   }
   writeLoadingLine(settings);
-  if (!loadDictionary(settings.dictionaryFile, game, settings.verboseLoading)) {
+  LoadMessages loadMessages;
+  if (!dictionary::loadDictionary(settings.dictionaryFile, *game.dictionary, settings.verboseLoading,
+                                  loadMessages)) {
     writeErrorBlock();
     return kExitDictionaryError;
   }
-  statisticsStep(settings, game, parts);
+  statisticsStep(settings, *game.dictionary, parts);
   if (settings.noPlay) return kExitSuccess;
   if (!dictionary::holdsWordOfLength(*game.dictionary, kLongestWord)) {
     writeNoPlayableWord();
@@ -194,8 +197,9 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, S
 }  // namespace
 
 GameParts::GameParts()
-    : showBucketStatistics(
-          [](const WordGame& game, bool escapeLeaves) { ::showBucketStatistics(game, escapeLeaves); }),
+    : showBucketStatistics([](const containers::WordTable& dictionary, bool escapeLeaves) {
+        stats::showBucketStatistics(dictionary, escapeLeaves);
+      }),
       runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras) {
         return game::runMainMenu(game, highScore, extras);
       }),

@@ -39,7 +39,7 @@ const std::string kQuietLoad = "Loading and hashing... DONE!" + std::string(38, 
 struct RecordingParts {
   driver::GameParts parts() {
     driver::GameParts recorded;
-    recorded.showBucketStatistics = [this](const WordGame&, bool escapeLeaves) {
+    recorded.showBucketStatistics = [this](const containers::WordTable&, bool escapeLeaves) {
       ++viewerOpened;
       viewerEscapeLeaves = escapeLeaves;
     };
@@ -334,7 +334,7 @@ TEST_F(RunTest, ColourIsChosenBeforeTheFirstScreen) {
                         Case{{"-c"}, false}}) {
     driver::GameParts parts;
     bool shownInViewer = !c.shown;
-    parts.showBucketStatistics = [&shownInViewer](const WordGame&, bool) {
+    parts.showBucketStatistics = [&shownInViewer](const containers::WordTable&, bool) {
       shownInViewer = console::colourShown();
     };
     std::vector<std::string> arguments = {"quillop", "-m", "-n", "-f", playable()};

@@ -10,11 +10,15 @@
 #include <cstdint>
 #include <string_view>
 
+#include "console/terminal.h"
 #include "console/vt_presenter.h"
 #include "platform/posix/terminal_guard.h"
-#include "platform/terminal.h"
 
-namespace console {
+namespace platform {
+
+using console::ScreenGrid;
+using console::Terminal;
+using console::VtPresenter;
 
 constexpr int kStandardInput = 0;
 constexpr int kStandardOutput = 1;
@@ -61,4 +65,4 @@ class PosixTerminal : public Terminal {
   bool inputEnded_ = false;
 };
 
-}  // namespace console
+}  // namespace platform

@@ -4,9 +4,14 @@
 
 #include <algorithm>
 
-#include "platform/terminal.h"
+#include "console/terminal.h"
 
-namespace console {
+namespace platform {
+
+using console::kEndOfInput;
+using console::kNoByte;
+using console::kWindowChanged;
+
 namespace {
 
 // How many console events one read takes; more simply wait for the next.
@@ -146,4 +151,4 @@ void WindowsKeyInput::readBytes() {
   pending_.append(bytes, read);
 }
 
-}  // namespace console
+}  // namespace platform

@@ -13,7 +13,7 @@
 
 #include "platform/windows/key_event_bytes.h"
 
-namespace console {
+namespace platform {
 
 class WindowsKeyInput {
  public:
@@ -53,4 +53,4 @@ class WindowsKeyInput {
   bool windowChanged_ = false;
 };
 
-}  // namespace console
+}  // namespace platform

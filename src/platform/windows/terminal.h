@@ -11,13 +11,17 @@
 #include <string>
 #include <string_view>
 
+#include "console/terminal.h"
 #include "console/vt_presenter.h"
-#include "platform/terminal.h"
 #include "platform/windows/console_guard.h"
 #include "platform/windows/console_screen.h"
 #include "platform/windows/key_input.h"
 
-namespace console {
+namespace platform {
+
+using console::ScreenGrid;
+using console::Terminal;
+using console::VtPresenter;
 
 class WindowsTerminal : public Terminal {
  public:
@@ -62,4 +66,4 @@ class WindowsTerminal : public Terminal {
   uint16_t knownRows_ = 0;
 };
 
-}  // namespace console
+}  // namespace platform
