@@ -28,8 +28,7 @@ std::string streakText(const daily::Streaks& streaks) {
 
 bool startsDailyGame(int key) { return key == 'd' || key == 'D'; }
 
-void drawDailyRows(const daily::Store& store) {
-  const std::string today = store.today();
+void drawDailyRows(const daily::Store& store, const std::string& today) {
   drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + today);
   const daily::Result* kept = daily::resultOf(store.results(), today);
   const std::string streaks = streakText(daily::streaksOf(store.results(), today));

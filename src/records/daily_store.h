@@ -61,6 +61,8 @@ class Play {
   Play(Store& store, std::string date);
 
   const std::string& code() const { return result_.code; }
+  /// The date whose game this is: the date it was started on.
+  const std::string& date() const { return result_.date; }
   bool practice() const { return practice_; }
   /// Called at the end of every round, the last one too.
   void countRound(const RoundTally& tally) { result_.rounds.push_back(tally); }

@@ -83,9 +83,11 @@ bool Store::save(int& place, std::string& reason) {
   return true;
 }
 
-int Store::add(uint16_t seconds, uint32_t score) {
+int Store::add(uint16_t seconds, uint32_t score) { return add(seconds, score, today_()); }
+
+int Store::add(uint16_t seconds, uint32_t score, const std::string& date) {
   if (score == 0) return 0;  // never enters, so there is nothing to write
-  unsaved_.push_back(Unsaved{seconds, Entry{score, today_()}});
+  unsaved_.push_back(Unsaved{seconds, Entry{score, date}});
   int place = 0;
   std::string reason;
   if (save(place, reason)) return place;

@@ -43,13 +43,16 @@ struct RecordingParts {
       ++viewerOpened;
       viewerEscapeLeaves = escapeLeaves;
     };
-    recorded.runMainMenu = [this](WordGame&, uint32_t highScore, const Extras& extras) {
+    recorded.runMainMenu = [this](WordGame&, uint32_t highScore, const Extras& extras, std::string& dailyDate) {
       menuHighScores.push_back(highScore);
       menuExtras.push_back(extras);
       const bool anyRecord = extras.records != nullptr && !extras.records->best(60).empty();
       bestFor60.push_back(anyRecord ? extras.records->best(60)[0].score : 0);
       if (gameExtras.size() >= scores.size()) return MenuChoice::kExit;
-      return menuHighScores.size() <= dailyChoices ? MenuChoice::kDaily : MenuChoice::kPlay;
+      if (menuHighScores.size() > dailyChoices) return MenuChoice::kPlay;
+      // As the title screen does: the daily game offered is its date's.
+      dailyDate = extras.dailyResults->today();
+      return MenuChoice::kDaily;
     };
     // A daily game counts one round, with the score as the words found.
     recorded.playGame = [this](WordGame& game, const Extras& extras) {
@@ -186,7 +189,7 @@ TEST_F(RunTest, SInEitherCaseOpensTheStatisticsView) {
 TEST_F(RunTest, FunctionKeysAreWholeKeysAtThePromptAndTheGoodbye) {
   driver::GameParts parts = recorder.parts();
   std::vector<int> menuKeys;
-  parts.runMainMenu = [&menuKeys](WordGame&, uint32_t, const Extras&) {
+  parts.runMainMenu = [&menuKeys](WordGame&, uint32_t, const Extras&, std::string&) {
     menuKeys.push_back(console::readKey());
     return MenuChoice::kExit;
   };
@@ -256,7 +259,7 @@ TEST_F(RunTest, EndOfInputEndsTheRunQuietly) {
 TEST_F(RunTest, EndOfInputInTheMenuSkipsTheGoodbye) {
   terminal.type("x");
   driver::GameParts parts = recorder.parts();
-  parts.runMainMenu = [](WordGame&, uint32_t, const Extras&) {
+  parts.runMainMenu = [](WordGame&, uint32_t, const Extras&, std::string&) {
     return console::readKey() != 0 ? MenuChoice::kPlay : MenuChoice::kExit;
   };
   EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts), driver::kExitSuccess);
