@@ -43,7 +43,8 @@ struct RecordingParts {
       ++viewerOpened;
       viewerEscapeLeaves = escapeLeaves;
     };
-    recorded.runMainMenu = [this](WordGame&, uint32_t highScore, const Extras& extras, std::string& dailyDate) {
+    recorded.runMainMenu = [this](WordGame&, uint32_t highScore, const Extras& extras,
+                                  std::string& dailyDate) {
       menuHighScores.push_back(highScore);
       menuExtras.push_back(extras);
       const bool anyRecord = extras.records != nullptr && !extras.records->best(60).empty();
@@ -331,6 +332,27 @@ TEST_F(RunTest, TheDailyGameIsKeptOnceAndSharedAfterTheRun) {
   EXPECT_EQ(*shared, (daily::Result{today, rules::dailyGameCode(today), 7, {{7, 50}}}));
   EXPECT_TRUE(std::filesystem::exists(records::stateFolder() + "/daily.txt"));
   EXPECT_TRUE(std::filesystem::exists(folder.path() + "/state/quillop/daily.txt"));
+}
+
+// The menu says which date's game D plays: the one on the title screen,
+// also when the clock has passed midnight since it was drawn.
+TEST_F(RunTest, DPlaysTheGameOfTheDateTheMenuOffered) {
+  recorder.scores = {7};
+  recorder.dailyChoices = 1;
+  driver::GameParts parts = recorder.parts();
+  parts.runMainMenu = [menu = parts.runMainMenu](WordGame& game, uint32_t highScore, const Extras& extras,
+                                                 std::string& dailyDate) {
+    const MenuChoice choice = menu(game, highScore, extras, dailyDate);
+    dailyDate = "2001-02-03";  // never the date of the test run
+    return choice;
+  };
+  terminal.type("xx");
+  std::optional<daily::Result> shared;
+  EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts, &shared), driver::kExitSuccess);
+  ASSERT_EQ(recorder.gameExtras.size(), 1U);
+  EXPECT_EQ(recorder.gameExtras[0].code, rules::dailyGameCode("2001-02-03"));
+  ASSERT_TRUE(shared);
+  EXPECT_EQ(shared->date, "2001-02-03");
 }
 
 }  // namespace
