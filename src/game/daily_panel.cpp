@@ -28,10 +28,10 @@ std::string streakText(const daily::Streaks& streaks) {
 
 bool startsDailyGame(int key) { return key == 'd' || key == 'D'; }
 
-void drawDailyRows(const daily::Store& store, const std::string& today) {
-  drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + today);
-  const daily::Result* kept = daily::resultOf(store.results(), today);
-  const std::string streaks = streakText(daily::streaksOf(store.results(), today));
+void drawDailyRows(const daily::Store& store, const std::string& date) {
+  drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + date);
+  const daily::Result* kept = daily::resultOf(store.results(), date);
+  const std::string streaks = streakText(daily::streaksOf(store.results(), date));
   drawCentredRow(layout::title::kDailyResultRow,
                  kept == nullptr ? streaks : resultText(*kept) + kGap + streaks);
 }
