@@ -35,8 +35,22 @@ std::string commandLineProblem(CommandOutcome outcome) {
     case CommandOutcome::kMissingGameCode: return "MISSING GAME CODE AFTER OPTION: ";
     case CommandOutcome::kBadGameCode: return "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): ";
     case CommandOutcome::kClassicGameCode: return "THE CLASSIC GAME (-c) HAS NO GAME CODES: ";
+    case CommandOutcome::kBadColourWhen: return "COLOR MUST BE --color=auto, always OR never: ";
     default: return "UNRECOGNISED OPTION: ";
   }
+}
+
+// Without its last line end, which -h and --help write each after their own.
+void writeOptionList(const std::string& programName) {
+  std::cout << "Usage:\n"
+            << "   " << printable(programName) << " [arguments]\n\n"
+            << "Options:\n"
+            << "   -h             Prints argument list\n"
+            << "   -m             Shows hash bucket status after loading\n"
+            << "   -f filename    Use a user-specified dictionary file\n"
+            << "   -n             Does not start the game\n"
+            << "                  (useful with --memory-statistics flag)\n"
+            << "   -v             Output loading statistics";
 }
 
 }  // namespace
@@ -59,15 +73,20 @@ void writeBanner() {
 void writeVersion() { writeLine(std::string("quillop ") + QUILLOP_VERSION); }
 
 void writeUsage(const std::string& programName) {
-  std::cout << "Usage:\n"
-            << "   " << printable(programName) << " [arguments]\n\n"
-            << "Options:\n"
-            << "   -h             Prints argument list\n"
-            << "   -m             Shows hash bucket status after loading\n"
-            << "   -f filename    Use a user-specified dictionary file\n"
-            << "   -n             Does not start the game\n"
-            << "                  (useful with --memory-statistics flag)\n"
-            << "   -v             Output loading statistics";
+  writeOptionList(programName);
+  console::lineEnd();
+}
+
+// -h prints the usage text as it always was; the colour option and the
+// variable that turns colour off follow it only here.
+void writeHelp(const std::string& programName) {
+  writeOptionList(programName);
+  std::cout << "\n"
+            << "   --color=WHEN   Colours the screens: auto (on a terminal, the default),\n"
+            << "                  always or never; -c has no colour\n"
+            << "\n"
+            << "Environment:\n"
+            << "   NO_COLOR       Set and not empty: no colour unless --color=always";
   console::lineEnd();
 }
 

@@ -23,6 +23,9 @@ void writeBanner();
 void writeVersion();
 /// The options, introduced by the name the program was invoked by.
 void writeUsage(const std::string& programName);
+/// The usage text, then the options and the environment it never named:
+/// what --help shows.
+void writeHelp(const std::string& programName);
 /// What ended parsing early, an empty line and the usage text.
 void writeCommandLineError(const Command& command, const std::string& programName);
 void writeLoadingLine(const Settings& settings);

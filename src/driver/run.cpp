@@ -10,6 +10,7 @@
 #include "dictionary/letters.h"
 #include "dictionary/loader.h"
 #include "dictionary/meanings.h"
+#include "driver/colour_choice.h"
 #include "driver/dictionary_location.h"
 #include "driver/messages.h"
 #include "driver/options.h"
@@ -41,6 +42,10 @@ int endAtCommandLine(const Command& command, const std::string& programName) {
   writeBanner();
   if (command.outcome == CommandOutcome::kShowUsage) {
     writeUsage(programName);
+    return kExitSuccess;
+  }
+  if (command.outcome == CommandOutcome::kShowHelp) {
+    writeHelp(programName);
     return kExitSuccess;
   }
   writeCommandLineError(command, programName);
@@ -162,6 +167,7 @@ void chooseLetters(const Settings& settings) {
 
 int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, SharedResult* shared) {
   chooseLetters(settings);
+  chooseColour(settings);
   if (!settings.alternateDictionary) {
     settings.dictionaryFile = chooseDefaultDictionary(
         settings.dictionaryFile, installedDictionaryPaths(platform::ownExecutablePath()));

@@ -107,12 +107,21 @@ TEST_F(RunTest, UsageAloneAfterTheBanner) {
   EXPECT_EQ(recorder.viewerOpened, 0);
 }
 
+// --help is the usage text of -h, then the colour option and NO_COLOR,
+// which -h, as it always was, does not name.
 TEST_F(RunTest, LongHelpIsTheUsageAndLongVersionALineAlone) {
   EXPECT_EQ(run({"--help"}), driver::kExitSuccess);
   const std::string usage = output();
   support::FakeTerminal shortHelp;
   EXPECT_EQ(run({"-h"}), driver::kExitSuccess);
-  EXPECT_EQ(shortHelp.output(), usage);
+  std::string shortUsage = shortHelp.output();
+  ASSERT_TRUE(shortUsage.ends_with("\r\n"));
+  shortUsage.resize(shortUsage.size() - 2);
+  EXPECT_EQ(usage, shortUsage +
+                       "\n   --color=WHEN   Colours the screens: auto (on a terminal, the default),\n"
+                       "                  always or never; -c has no colour\n\n"
+                       "Environment:\n"
+                       "   NO_COLOR       Set and not empty: no colour unless --color=always\r\n");
 
   support::FakeTerminal version;
   EXPECT_EQ(run({"--version", "-h"}), driver::kExitSuccess);
@@ -307,6 +316,36 @@ TEST_F(RunTest, ABadGameCodeIsAUsageError) {
   EXPECT_TRUE(output().starts_with(kBanner +
                                    "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): K7QX2O\r\n\r\n"
                                    "Usage:\n"));
+}
+
+TEST_F(RunTest, ABadColorChoiceIsAUsageError) {
+  EXPECT_EQ(run({"-c", "--color=blue"}), driver::kExitUsageError);
+  EXPECT_TRUE(output().starts_with(kBanner +
+                                   "COLOR MUST BE --color=auto, always OR never: --color=blue\r\n\r\n"
+                                   "Usage:\n"));
+}
+
+// The run turns colour on for a terminal, and never for the classic screens,
+// which take --color=always without complaint and stay as they always were.
+TEST_F(RunTest, ColourIsChosenBeforeTheFirstScreen) {
+  support::ScopedEnvironment noColour("NO_COLOR");
+  terminal.outputTerminal = true;
+  struct Case {
+    std::vector<std::string> options;
+    bool shown;
+  };
+  for (const Case& c : {Case{{}, true}, Case{{"--color=never"}, false}, Case{{"-c", "--color=always"}, false},
+                        Case{{"-c"}, false}}) {
+    driver::GameParts parts;
+    bool shownInViewer = !c.shown;
+    parts.showBucketStatistics = [&shownInViewer](const WordGame&, bool) {
+      shownInViewer = console::colourShown();
+    };
+    std::vector<std::string> arguments = {"quillop", "-m", "-n", "-f", playable()};
+    arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+    EXPECT_EQ(driver::runQuillop(arguments, parts), driver::kExitSuccess);
+    EXPECT_EQ(shownInViewer, c.shown) << c.options.size();
+  }
 }
 
 // -d plays the daily game at once, with 60-second rounds whatever the menu
