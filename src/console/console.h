@@ -145,6 +145,18 @@ int readKey();
 /// with it, so nothing of it reaches the screen that comes next.
 int readKeyPress();
 
+/// As keyWaiting, but waits up to ms for a key, sleeping rather than
+/// spinning: true as soon as readKey would return at once (the end of the
+/// input counts), false when ms passed without a key for the program. The
+/// screen follows a resize meanwhile.
+bool keyArrivesWithin(uint32_t ms);
+
+/// Returns once the screen can show whole (the next wait shows it): at
+/// once, unless the request to enlarge a small window shows in its place;
+/// then when the window is large enough. Keys meanwhile answer the request
+/// (q: InputEnded).
+void waitUntilScreenShows();
+
 /// True when readKey would return at once (the end of input counts).
 bool keyWaiting();
 

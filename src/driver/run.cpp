@@ -95,12 +95,13 @@ class SharesDailyResult {
 };
 
 // The daily game's rounds last kDailySeconds whatever the menu says; the
-// menu's choice comes back after it.
-uint32_t playDailyGame(WordGame& game, const GameParts& parts, Extras extras, SharedResult* shared) {
+// menu's choice comes back after it. The game is date's, the day it was
+// started on, however late it ends.
+uint32_t playDailyGame(WordGame& game, const GameParts& parts, Extras extras, const std::string& date,
+                       SharedResult* shared) {
   records::DailyStore& results = *extras.dailyResults;
-  const std::string today = results.today();
-  const SharesDailyResult sharing(results, today, shared);
-  records::DailyPlay play(results, today);
+  const SharesDailyResult sharing(results, date, shared);
+  records::DailyPlay play(results, date);
   extras.code = play.code();
   extras.dailyPlay = &play;
   const uint16_t chosenTime = game.timeToPlay;
@@ -114,11 +115,12 @@ void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras,
                    SharedResult* shared) {
   uint32_t highScore = 0;
   auto keepBest = [&highScore](uint32_t score) { highScore = std::max(highScore, score); };
-  if (settings.dailyGame) keepBest(playDailyGame(game, parts, extras, shared));
-  for (MenuChoice choice = parts.runMainMenu(game, highScore, extras); choice != MenuChoice::kExit;
-       choice = parts.runMainMenu(game, highScore, extras)) {
+  if (settings.dailyGame) keepBest(playDailyGame(game, parts, extras, extras.dailyResults->today(), shared));
+  std::string dailyDate;
+  for (MenuChoice choice = parts.runMainMenu(game, highScore, extras, dailyDate); choice != MenuChoice::kExit;
+       choice = parts.runMainMenu(game, highScore, extras, dailyDate)) {
     if (choice == MenuChoice::kDaily) {
-      keepBest(playDailyGame(game, parts, extras, shared));
+      keepBest(playDailyGame(game, parts, extras, dailyDate, shared));
     } else if (settings.classicScreens) {
       keepBest(parts.playGame(game, extras));
     } else {
@@ -200,8 +202,8 @@ GameParts::GameParts()
     : showBucketStatistics([](const containers::WordTable& dictionary, bool escapeLeaves) {
         stats::showBucketStatistics(dictionary, escapeLeaves);
       }),
-      runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras) {
-        return game::runMainMenu(game, highScore, extras);
+      runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras, std::string& dailyDate) {
+        return game::runMainMenu(game, highScore, extras, &dailyDate);
       }),
       playGame([](WordGame& game, const Extras& extras) { return game::playGame(game, extras); }) {}
 

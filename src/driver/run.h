@@ -27,7 +27,8 @@ constexpr int kExitUsageError = 2;       ///< an option that is not understood
 struct GameParts {
   GameParts();
   std::function<void(const containers::WordTable& dictionary, bool escapeLeaves)> showBucketStatistics;
-  std::function<MenuChoice(WordGame&, uint32_t highScore, const Extras&)> runMainMenu;
+  /// With kDaily, dailyDate is the date whose game the menu offered.
+  std::function<MenuChoice(WordGame&, uint32_t highScore, const Extras&, std::string& dailyDate)> runMainMenu;
   std::function<uint32_t(WordGame&, const Extras&)> playGame;  ///< the game's score
 };
 

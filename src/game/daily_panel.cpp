@@ -29,11 +29,10 @@ std::string streakText(const rules::Streaks& streaks) {
 
 bool startsDailyGame(int key) { return key == 'd' || key == 'D'; }
 
-void drawDailyRows(const records::DailyStore& store) {
-  const std::string today = store.today();
-  drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + today);
-  const rules::DailyResult* kept = rules::resultOf(store.results(), today);
-  const std::string streaks = streakText(rules::streaksOf(store.results(), today));
+void drawDailyRows(const records::DailyStore& store, const std::string& date) {
+  drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + date);
+  const rules::DailyResult* kept = rules::resultOf(store.results(), date);
+  const std::string streaks = streakText(rules::streaksOf(store.results(), date));
   drawCentredRow(layout::title::kDailyResultRow,
                  kept == nullptr ? streaks : resultText(*kept) + kGap + streaks);
 }

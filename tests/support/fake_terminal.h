@@ -91,6 +91,7 @@ class FakeTerminal : public console::Terminal {
 
   int readByte() override;
   int readByteWithin(uint32_t ms) override;
+  int readByteFor(uint32_t ms) override;
   bool byteWaiting() override;
   uint32_t nowMs() override;
   void sleepMs(uint32_t ms) override;
@@ -126,6 +127,7 @@ class FakeTerminal : public console::Terminal {
   };
 
   int takeByte();
+  int readByteBy(uint32_t deadlineMs);
   void applyResizesDue();
 
   std::deque<TypedByte> script_;

@@ -96,6 +96,24 @@ int PosixTerminal::readByte() {
   return kEndOfInput;
 }
 
+// As readByte, with a deadline: the wait sleeps in poll until a byte, a
+// window change or the deadline comes.
+int PosixTerminal::readByteFor(uint32_t ms) {
+  guard_.enterRawMode();
+  const uint32_t start = nowMs();
+  while (!inputEnded_) {
+    if (guard_.windowChangePending()) return kWindowChanged;
+    const uint32_t passed = nowMs() - start;
+    if (passed >= ms) return kNoByte;
+    InputState input = pollInput(static_cast<int>(ms - passed));
+    if (input == InputState::kEnded) inputEnded_ = true;
+    if (input != InputState::kReadable) continue;
+    int byte = readReadyByte();
+    if (byte != kNoByte) return byte;
+  }
+  return kEndOfInput;
+}
+
 int PosixTerminal::readByteWithin(uint32_t ms) {
   guard_.enterRawMode();
   if (inputEnded_) return kEndOfInput;

@@ -34,6 +34,7 @@ class PosixTerminal : public Terminal {
 
   int readByte() override;
   int readByteWithin(uint32_t ms) override;
+  int readByteFor(uint32_t ms) override;
   bool byteWaiting() override;
   uint32_t nowMs() override;
   void sleepMs(uint32_t ms) override;

@@ -71,6 +71,19 @@ int WindowsKeyInput::readByteWithin(uint32_t ms) {
   }
 }
 
+// As readByte, with a deadline.
+int WindowsKeyInput::readByteFor(uint32_t ms) {
+  uint32_t start = nowMs();
+  for (;;) {
+    if (hasPending()) return takePending();
+    if (windowChanged_) return kWindowChanged;
+    if (ended_) return kEndOfInput;
+    uint32_t passed = nowMs() - start;
+    if (passed >= ms) return kNoByte;
+    awaitInput(ms - passed);
+  }
+}
+
 bool WindowsKeyInput::byteWaiting() {
   if (!hasPending() && !ended_) awaitInput(0);
   return hasPending() || ended_;

@@ -20,9 +20,10 @@ class WindowsKeyInput {
   /// isConsole: input is a console input handle (GetConsoleMode succeeded).
   WindowsKeyInput(void* input, bool isConsole);
 
-  /// As Terminal::readByte, readByteWithin and byteWaiting.
+  /// As Terminal::readByte, readByteWithin, readByteFor and byteWaiting.
   int readByte();
   int readByteWithin(uint32_t ms);
+  int readByteFor(uint32_t ms);
   bool byteWaiting();
   /// Waits ms, taking in the console events that arrive meanwhile.
   void sleepMs(uint32_t ms);

@@ -74,6 +74,11 @@ int WindowsTerminal::readByteWithin(uint32_t ms) {
   return input_.readByteWithin(ms);
 }
 
+int WindowsTerminal::readByteFor(uint32_t ms) {
+  guard_.enterKeyReading();
+  return input_.readByteFor(ms);
+}
+
 bool WindowsTerminal::byteWaiting() {
   guard_.enterKeyReading();
   return input_.byteWaiting();

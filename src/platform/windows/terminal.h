@@ -34,6 +34,7 @@ class WindowsTerminal : public Terminal {
 
   int readByte() override;
   int readByteWithin(uint32_t ms) override;
+  int readByteFor(uint32_t ms) override;
   bool byteWaiting() override;
   uint32_t nowMs() override { return WindowsKeyInput::nowMs(); }
   void sleepMs(uint32_t ms) override { input_.sleepMs(ms); }
