@@ -301,10 +301,11 @@ class MenuMidnightTest : public MenuTest {
 
   support::TempFolder folder;
   int dateLooks = 0;
-  records::DailyStore atMidnight{folder.path(), [this] {
-                            ++dateLooks;
-                            return std::string(console::elapsedMs() < 10200 ? "2026-12-08" : "2026-12-09");
-                          }};
+  records::DailyStore atMidnight{
+      folder.path(), [this] {
+        ++dateLooks;
+        return std::string(console::elapsedMs() < 10200 ? "2026-12-08" : "2026-12-09");
+      }};
   Extras extras{true, nullptr, {}, &atMidnight};
 };
 
