@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "console/console.h"
+#include "rules/daily_paste.h"
 #include "stats/statistics_viewer.h"
 
 namespace driver {
@@ -55,6 +56,14 @@ void writeOptionList(const std::string& programName) {
 }
 
 }  // namespace
+
+void LoadMessages::tell(std::string_view text) {
+  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void LoadMessages::endLine() { console::lineEnd(); }
+
+void LoadMessages::showNow() { std::cout << std::flush; }
 
 std::string printable(std::string_view text) {
   std::string shown;
@@ -133,8 +142,8 @@ void writeGoodbye() {
   std::cout << "Press any key to continue...";
 }
 
-void writeDailyShare(const daily::Result& result) {
-  std::cout << daily::shareLines(result, filledBarCell() != "#") << std::flush;
+void writeDailyShare(const rules::DailyResult& result) {
+  std::cout << rules::shareLines(result, stats::filledBarCell() != "#") << std::flush;
 }
 
 }  // namespace driver

@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "dictionary/loader.h"
 #include "driver/options.h"
-#include "records/daily_results.h"
+#include "rules/daily_result.h"
 
 namespace driver {
 
@@ -29,6 +30,15 @@ void writeHelp(const std::string& programName);
 /// What ended parsing early, an empty line and the usage text.
 void writeCommandLineError(const Command& command, const std::string& programName);
 void writeLoadingLine(const Settings& settings);
+
+/// Shows what the dictionary's loader tells as it comes: its text as it
+/// is, each of its lines ended with a line end.
+class LoadMessages : public dictionary::LoadObserver {
+ public:
+  void tell(std::string_view text) override;
+  void endLine() override;
+  void showNow() override;
+};
 /// Six lines that point the user at the error message above them.
 void writeErrorBlock();
 void writeNoPlayableWord();
@@ -37,6 +47,6 @@ void writeStatisticsPrompt();
 void writeGoodbye();
 /// The daily result's lines to paste, with bars of squares where the
 /// statistics view's bars are of squares, else of '#' and '.'.
-void writeDailyShare(const daily::Result& result);
+void writeDailyShare(const rules::DailyResult& result);
 
 }  // namespace driver

@@ -17,8 +17,8 @@
 #include "driver/run_lines.h"
 #include "game/menu.h"
 #include "game/round.h"
+#include "platform/durable_files.h"
 #include "platform/own_executable.h"
-#include "platform/records_file.h"
 #include "records/daily_store.h"
 #include "records/store.h"
 #include "rules/game_code.h"
@@ -33,7 +33,7 @@ bool opensStatistics(int key) { return key == 's' || key == 'S'; }
 // Everyone plays the daily game with the same time per round.
 constexpr uint16_t kDailySeconds = 60;
 
-using SharedResult = std::optional<daily::Result>;
+using SharedResult = std::optional<rules::DailyResult>;
 
 int endAtCommandLine(const Command& command, const std::string& programName) {
   if (command.outcome == CommandOutcome::kShowVersion) {
@@ -55,12 +55,13 @@ int endAtCommandLine(const Command& command, const std::string& programName) {
 
 // Any other key goes on, a function key too, and no part of it is left for
 // the menu.
-void statisticsStep(const Settings& settings, const WordGame& game, const GameParts& parts) {
+void statisticsStep(const Settings& settings, const containers::WordTable& dictionary,
+                    const GameParts& parts) {
   if (!settings.showStatistics) {
     writeStatisticsPrompt();
     if (!opensStatistics(console::readKeyPress())) return;
   }
-  parts.showBucketStatistics(game, !settings.classicScreens);
+  parts.showBucketStatistics(dictionary, !settings.classicScreens);
 }
 
 // Seeded once per run, so every run deals different words.
@@ -79,28 +80,29 @@ uint32_t playCodedGame(WordGame& game, const GameParts& parts, Extras extras, co
 // result kept for its date is what the player gets to share.
 class SharesDailyResult {
  public:
-  SharesDailyResult(const daily::Store& store, std::string date, SharedResult* shared)
+  SharesDailyResult(const records::DailyStore& store, std::string date, SharedResult* shared)
       : store_(store), date_(std::move(date)), shared_(shared) {}
   ~SharesDailyResult() {
-    const daily::Result* kept = daily::resultOf(store_.results(), date_);
+    const rules::DailyResult* kept = rules::resultOf(store_.results(), date_);
     if (kept != nullptr && shared_ != nullptr) *shared_ = *kept;
   }
   SharesDailyResult(const SharesDailyResult&) = delete;
   SharesDailyResult& operator=(const SharesDailyResult&) = delete;
 
  private:
-  const daily::Store& store_;
+  const records::DailyStore& store_;
   std::string date_;
   SharedResult* shared_;
 };
 
 // The daily game's rounds last kDailySeconds whatever the menu says; the
-// menu's choice comes back after it.
-uint32_t playDailyGame(WordGame& game, const GameParts& parts, Extras extras, SharedResult* shared) {
-  daily::Store& results = *extras.dailyResults;
-  const std::string today = results.today();
-  const SharesDailyResult sharing(results, today, shared);
-  daily::Play play(results, today);
+// menu's choice comes back after it. The game is date's, the day it was
+// started on, however late it ends.
+uint32_t playDailyGame(WordGame& game, const GameParts& parts, Extras extras, const std::string& date,
+                       SharedResult* shared) {
+  records::DailyStore& results = *extras.dailyResults;
+  const SharesDailyResult sharing(results, date, shared);
+  records::DailyPlay play(results, date);
   extras.code = play.code();
   extras.dailyPlay = &play;
   const uint16_t chosenTime = game.timeToPlay;
@@ -114,11 +116,12 @@ void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras,
                    SharedResult* shared) {
   uint32_t highScore = 0;
   auto keepBest = [&highScore](uint32_t score) { highScore = std::max(highScore, score); };
-  if (settings.dailyGame) keepBest(playDailyGame(game, parts, extras, shared));
-  for (MenuChoice choice = parts.runMainMenu(game, highScore, extras); choice != MenuChoice::kExit;
-       choice = parts.runMainMenu(game, highScore, extras)) {
+  if (settings.dailyGame) keepBest(playDailyGame(game, parts, extras, extras.dailyResults->today(), shared));
+  std::string dailyDate;
+  for (MenuChoice choice = parts.runMainMenu(game, highScore, extras, dailyDate); choice != MenuChoice::kExit;
+       choice = parts.runMainMenu(game, highScore, extras, dailyDate)) {
     if (choice == MenuChoice::kDaily) {
-      keepBest(playDailyGame(game, parts, extras, shared));
+      keepBest(playDailyGame(game, parts, extras, dailyDate, shared));
     } else if (settings.classicScreens) {
       keepBest(parts.playGame(game, extras));
     } else {
@@ -142,9 +145,9 @@ std::string meaningsPath() {
 void playGames(const Settings& settings, WordGame& game, const GameParts& parts, SharedResult* shared) {
   Extras extras;
   if (settings.classicScreens) return playUntilExit(game, parts, extras, settings, shared);
-  records::Store records(records::stateFolder());
+  records::Store records(platform::stateFolder());
   records.load();
-  daily::Store dailyResults(records::stateFolder(), records::localDate);
+  records::DailyStore dailyResults(platform::stateFolder(), records::localDate);
   dailyResults.load();
   dictionary::MeaningsOnDemand meanings(
       meaningsPath, [&game](size_t most) { return dictionary::sampleWords(*game.dictionary, most); });
@@ -172,11 +175,13 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, S
         settings.dictionaryFile, installedDictionaryPaths(platform::ownExecutablePath()));
   }
   writeLoadingLine(settings);
-  if (!loadDictionary(settings.dictionaryFile, game, settings.verboseLoading)) {
+  LoadMessages loadMessages;
+  if (!dictionary::loadDictionary(settings.dictionaryFile, *game.dictionary, settings.verboseLoading,
+                                  loadMessages)) {
     writeErrorBlock();
     return kExitDictionaryError;
   }
-  statisticsStep(settings, game, parts);
+  statisticsStep(settings, *game.dictionary, parts);
   if (settings.noPlay) return kExitSuccess;
   if (!dictionary::holdsWordOfLength(*game.dictionary, kLongestWord)) {
     writeNoPlayableWord();
@@ -201,10 +206,11 @@ int playInLines(const Settings& settings, LineModeReason reason, WordGame& game,
 }  // namespace
 
 GameParts::GameParts()
-    : showBucketStatistics(
-          [](const WordGame& game, bool escapeLeaves) { ::showBucketStatistics(game, escapeLeaves); }),
-      runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras) {
-        return game::runMainMenu(game, highScore, extras);
+    : showBucketStatistics([](const containers::WordTable& dictionary, bool escapeLeaves) {
+        stats::showBucketStatistics(dictionary, escapeLeaves);
+      }),
+      runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras, std::string& dailyDate) {
+        return game::runMainMenu(game, highScore, extras, &dailyDate);
       }),
       playGame([](WordGame& game, const Extras& extras) { return game::playGame(game, extras); }) {}
 

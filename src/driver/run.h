@@ -12,7 +12,7 @@
 #include "game/menu.h"
 #include "game_record/word_game.h"
 #include "lines/line_terminal.h"
-#include "records/daily_results.h"
+#include "rules/daily_result.h"
 
 namespace driver {
 
@@ -27,8 +27,9 @@ constexpr int kExitUsageError = 2;       ///< an option that is not understood
 /// the real ones; tests put recorders in their place.
 struct GameParts {
   GameParts();
-  std::function<void(const WordGame&, bool escapeLeaves)> showBucketStatistics;
-  std::function<MenuChoice(WordGame&, uint32_t highScore, const Extras&)> runMainMenu;
+  std::function<void(const containers::WordTable& dictionary, bool escapeLeaves)> showBucketStatistics;
+  /// With kDaily, dailyDate is the date whose game the menu offered.
+  std::function<MenuChoice(WordGame&, uint32_t highScore, const Extras&, std::string& dailyDate)> runMainMenu;
   std::function<uint32_t(WordGame&, const Extras&)> playGame;  ///< the game's score
   /// Where line mode reads and writes; null: standard input and output.
   lines::LineTerminal* lineTerminal = nullptr;
@@ -44,6 +45,6 @@ struct GameParts {
 /// ACCESSIBLE or TERM=dumb (see lineModeReason) the run is played in lines
 /// instead, without the banner, and none of the above waits for a key.
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts = GameParts(),
-               std::optional<daily::Result>* dailyShared = nullptr);
+               std::optional<rules::DailyResult>* dailyShared = nullptr);
 
 }  // namespace driver

@@ -1,8 +1,8 @@
 #include "driver/run_lines.h"
 
-#include <iostream>
-#include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "dictionary/contents.h"
 #include "dictionary/letters.h"
@@ -13,8 +13,8 @@
 #include "lines/menu_face.h"
 #include "lines/session.h"
 #include "lines/statistics_summary.h"
+#include "platform/durable_files.h"
 #include "platform/own_executable.h"
-#include "platform/records_file.h"
 #include "records/daily_store.h"
 #include "records/store.h"
 
@@ -29,28 +29,31 @@ std::string whyLines(LineModeReason reason) {
   }
 }
 
-// The loader reports on std::cout in the classic screens' way (dots, blanks
-// to clear a line); here what it says is kept, and said only when the
-// loading fails.
-class CapturedOutput {
+// The loader tells its progress in the classic screens' way (dots,
+// backspaces, blanks to clear a line); here what it tells is kept, and
+// said only when the loading fails.
+class KeptLoadLines : public dictionary::LoadObserver {
  public:
-  CapturedOutput() : previous_(std::cout.rdbuf(captured_.rdbuf())) {}
-  ~CapturedOutput() { std::cout.rdbuf(previous_); }
-  CapturedOutput(const CapturedOutput&) = delete;
-  CapturedOutput& operator=(const CapturedOutput&) = delete;
-  std::string text() const { return captured_.str(); }
+  void tell(std::string_view text) override { current_ += text; }
+  void endLine() override {
+    lines_.push_back(current_);
+    current_.clear();
+  }
+  void showNow() override {}
+  /// The last complete line told, and what came after it.
+  void sayLastLines(lines::Writer& writer) {
+    if (!current_.empty()) endLine();
+    for (const std::string& line : lines_) {
+      if (line.find_first_not_of(" .") != std::string::npos && line.find("Loading") == std::string::npos) {
+        writer.say("Error", line);
+      }
+    }
+  }
 
  private:
-  std::ostringstream captured_;
-  std::streambuf* previous_;
+  std::string current_;
+  std::vector<std::string> lines_;
 };
-
-void sayEachLine(lines::Writer& writer, const char* label, const std::string& text) {
-  std::istringstream lines(text);
-  for (std::string line; std::getline(lines, line);) {
-    if (line.find_first_not_of(" \r") != std::string::npos) writer.say(label, line);
-  }
-}
 
 bool load(Settings& settings, WordGame& game, lines::Writer& writer) {
   if (!settings.alternateDictionary) {
@@ -60,9 +63,9 @@ bool load(Settings& settings, WordGame& game, lines::Writer& writer) {
   writer.say("Loading",
              std::string(settings.alternateDictionary ? "the word list " : "the default word list ") +
                  settings.dictionaryFile + ".");
-  CapturedOutput captured;
-  if (!loadDictionary(settings.dictionaryFile, game, settings.verboseLoading)) {
-    sayEachLine(writer, "Error", captured.text());
+  KeptLoadLines told;
+  if (!dictionary::loadDictionary(settings.dictionaryFile, *game.dictionary, settings.verboseLoading, told)) {
+    told.sayLastLines(writer);
     return false;
   }
   writer.say("Loaded", std::to_string(lines::summarise(*game.dictionary).words) + " words.");
@@ -75,9 +78,9 @@ std::string meaningsFile() {
 }
 
 void play(const Settings& settings, lines::Session& session) {
-  records::Store records(records::stateFolder());
+  records::Store records(platform::stateFolder());
   records.load();
-  daily::Store dailyResults(records::stateFolder(), records::localDate);
+  records::DailyStore dailyResults(platform::stateFolder(), records::localDate);
   dailyResults.load();
   WordGame& game = session.game;
   dictionary::MeaningsOnDemand meanings(

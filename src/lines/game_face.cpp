@@ -5,6 +5,7 @@
 #include "lines/round_texts.h"
 #include "records/daily_store.h"
 #include "records/store.h"
+#include "rules/daily_streaks.h"
 #include "rules/round.h"
 #include "rules/round_end.h"
 
@@ -13,12 +14,14 @@ namespace {
 
 // A lost round ends the game: its score meets the best scores, unless the
 // rounds had no limit, and a daily game keeps its result.
-EndFacts endFactsOf(Session& session, const rules::Round& round, bool gameOver, daily::Play* play) {
+EndFacts endFactsOf(Session& session, const rules::Round& round, bool gameOver, records::DailyPlay* play) {
   EndFacts facts;
   facts.end.passed = !gameOver;
   facts.end.word = round.word();
   if (!gameOver) return facts;
-  if (session.records != nullptr && !session.noLimit) {
+  // A practice daily game, its day's result kept already, keeps no best score either.
+  const bool practice = play != nullptr && play->practice();
+  if (session.records != nullptr && !session.noLimit && !practice) {
     facts.recordPlace = session.records->add(session.game.timeToPlay, session.game.score);
   }
   if (play != nullptr) {
@@ -41,7 +44,7 @@ void sayNotices(Session& session) {
 }
 
 // One round, its end said; true when the game goes on.
-bool playOneRound(Session& session, const std::string& code, uint32_t number, daily::Play* play) {
+bool playOneRound(Session& session, const std::string& code, uint32_t number, records::DailyPlay* play) {
   rules::Round round(session.game, code, number, true);
   const uint32_t scoreBefore = session.game.score;
   const RoundEnding ending = playRound(session, round, number);
@@ -62,23 +65,23 @@ bool playOneRound(Session& session, const std::string& code, uint32_t number, da
 }
 
 void sayDailyResult(Session& session, const std::string& date) {
-  const daily::Result* kept = daily::resultOf(session.dailyResults->results(), date);
+  const rules::DailyResult* kept = rules::resultOf(session.dailyResults->results(), date);
   if (kept == nullptr) return;
   std::string rounds;
-  for (const daily::RoundTally& tally : kept->rounds) {
+  for (const rules::RoundTally& tally : kept->rounds) {
     rounds +=
         (rounds.empty() ? "" : ", ") + std::to_string(tally.found) + " of " + std::to_string(tally.total);
   }
   session.writer.say("Share", "Quillop daily " + kept->date + ", code " + kept->code + ": " +
                                   countOf(kept->score, "point", "points") + ", words found " + rounds + ".");
-  const daily::Streaks streaks = daily::streaksOf(session.dailyResults->results(), date);
+  const rules::Streaks streaks = rules::streaksOf(session.dailyResults->results(), date);
   session.writer.say("Streak", countOf(streaks.current, "day", "days") + ", best " +
                                    countOf(streaks.best, "day", "days") + ".");
 }
 
 }  // namespace
 
-uint32_t playGame(Session& session, const std::string& code, daily::Play* play) {
+uint32_t playGame(Session& session, const std::string& code, records::DailyPlay* play) {
   session.game.score = 0;
   for (uint32_t number = 1; playOneRound(session, code, number, play); ++number) {
   }
@@ -93,7 +96,7 @@ uint32_t playDailyGame(Session& session) {
     return 0;
   }
   const std::string today = session.dailyResults->today();
-  daily::Play play(*session.dailyResults, today);
+  records::DailyPlay play(*session.dailyResults, today);
   session.writer.say("Daily", "the game of " + today + ", code " + play.code() + ", the same for everyone; " +
                                   "every round lasts 60 seconds.");
   if (play.practice()) session.writer.say("Daily", "today's result was kept already: this game is practice.");

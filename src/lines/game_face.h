@@ -9,8 +9,8 @@
 
 #include "lines/session.h"
 
-namespace daily {
-class Play;
+namespace records {
+class DailyPlay;
 }
 
 namespace lines {
@@ -19,7 +19,7 @@ namespace lines {
 constexpr uint16_t kDailySeconds = 60;
 
 /// Plays the game of code (empty: the classic draws) and returns its score.
-uint32_t playGame(Session& session, const std::string& code, daily::Play* play = nullptr);
+uint32_t playGame(Session& session, const std::string& code, records::DailyPlay* play = nullptr);
 /// Plays today's daily game and says its result and streaks.
 uint32_t playDailyGame(Session& session);
 

@@ -15,10 +15,8 @@
 
 namespace records {
 class Store;
-}
-namespace daily {
-class Store;
-}
+class DailyStore;
+}  // namespace records
 namespace dictionary {
 class MeaningsOnDemand;
 }
@@ -35,7 +33,7 @@ struct Session {
   Writer writer;
   WordGame& game;
   records::Store* records = nullptr;
-  daily::Store* dailyResults = nullptr;
+  records::DailyStore* dailyResults = nullptr;
   dictionary::MeaningsOnDemand* meanings = nullptr;
   std::string fixedCode;  ///< -s: every game plays these words; empty: a new code each game
   bool noLimit = false;   ///< rounds end when the player asks; no records, no daily result

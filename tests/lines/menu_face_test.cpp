@@ -24,7 +24,7 @@ class MenuFaceTest : public LineFaceTest {
 
   support::TempFolder folder;
   records::Store records{folder.path(), [] { return std::string("2026-12-08"); }};
-  daily::Store dailyResults{folder.path(), [] { return std::string("2026-12-08"); }};
+  records::DailyStore dailyResults{folder.path(), [] { return std::string("2026-12-08"); }};
 };
 
 TEST_F(MenuFaceTest, NumberedChoicesAndAWordIsRefusedInALine) {

@@ -13,11 +13,9 @@
 
 #include "platform/posix/fd_output.h"
 
-namespace lines {
+namespace platform {
 namespace {
 
-constexpr int kStandardInput = 0;
-constexpr int kStandardOutput = 1;
 constexpr int kStandardError = 2;
 // The exit status of a run whose output could not be written.
 constexpr int kExitOutputFailed = 1;
@@ -35,28 +33,24 @@ bool echoesOnOutput(int inputFd, int outputFd) {
 // on the error output. The terminal's modes were never changed.
 [[noreturn]] void endForUnwritableOutput(int error) {
   const std::string line = std::string("Error: Could not write the output (") + std::strerror(error) + ")\n";
-  (void)console::writeFully(kStandardError, line.data(), line.size());
+  (void)platform::writeFully(kStandardError, line.data(), line.size());
   std::_Exit(kExitOutputFailed);
 }
 
 }  // namespace
 
-std::unique_ptr<LineTerminal> makePlatformLineTerminal() {
-  return std::make_unique<PosixLineTerminal>(kStandardInput, kStandardOutput);
-}
-
 PosixLineTerminal::PosixLineTerminal(int inputFd, int outputFd)
     : inputFd_(inputFd), outputFd_(outputFd), echoes_(echoesOnOutput(inputFd, outputFd)) {}
 
-LineRead PosixLineTerminal::readLineWithin(uint32_t ms, std::string& line) {
+lines::LineRead PosixLineTerminal::readLineWithin(uint32_t ms, std::string& line) {
   const uint32_t start = nowMs();
   for (;;) {
-    if (takeLine(line)) return LineRead::kLine;
-    if (ended_) return LineRead::kEnded;
+    if (takeLine(line)) return lines::LineRead::kLine;
+    if (ended_) return lines::LineRead::kEnded;
     const uint32_t passed = nowMs() - start;
-    if (passed >= ms && ms != 0) return LineRead::kNothingYet;
+    if (passed >= ms && ms != 0) return lines::LineRead::kNothingYet;
     if (!waitForInput(ms - std::min(passed, ms))) {
-      if (ms == 0 || nowMs() - start >= ms) return LineRead::kNothingYet;
+      if (ms == 0 || nowMs() - start >= ms) return lines::LineRead::kNothingYet;
       continue;  // a signal cut the wait short
     }
     if (!readMore()) ended_ = true;
@@ -101,7 +95,7 @@ bool PosixLineTerminal::waitForInput(uint32_t ms) {
 }
 
 void PosixLineTerminal::write(std::string_view text) {
-  if (int error = console::writeFully(outputFd_, text.data(), text.size())) endForUnwritableOutput(error);
+  if (int error = platform::writeFully(outputFd_, text.data(), text.size())) endForUnwritableOutput(error);
 }
 
 uint32_t PosixLineTerminal::nowMs() {
@@ -112,4 +106,8 @@ uint32_t PosixLineTerminal::nowMs() {
   return static_cast<uint32_t>(ms);  // wraps after 49 days; differences stay right
 }
 
-}  // namespace lines
+}  // namespace platform
+
+std::unique_ptr<lines::LineTerminal> lines::makePlatformLineTerminal() {
+  return std::make_unique<platform::PosixLineTerminal>(0, 1);  // standard input and output
+}

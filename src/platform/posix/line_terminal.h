@@ -10,13 +10,13 @@
 
 #include "lines/line_terminal.h"
 
-namespace lines {
+namespace platform {
 
-class PosixLineTerminal : public LineTerminal {
+class PosixLineTerminal : public lines::LineTerminal {
  public:
   PosixLineTerminal(int inputFd, int outputFd);
 
-  LineRead readLineWithin(uint32_t ms, std::string& line) override;
+  lines::LineRead readLineWithin(uint32_t ms, std::string& line) override;
   void write(std::string_view text) override;
   uint32_t nowMs() override;
   bool echoesTyping() override { return echoes_; }
@@ -35,4 +35,4 @@ class PosixLineTerminal : public LineTerminal {
   std::string pending_;  ///< bytes read but not yet given as a line
 };
 
-}  // namespace lines
+}  // namespace platform

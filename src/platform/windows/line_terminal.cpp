@@ -8,7 +8,7 @@
 
 #include "platform/windows/utf16_text.h"
 
-namespace lines {
+namespace platform {
 namespace {
 
 // The exit status of a run whose output could not be written.
@@ -56,7 +56,7 @@ bool readChunk(std::string& pending) {
   if (shared->console) {
     wchar_t units[kReadChunk];
     if (!ReadConsoleW(shared->input, units, kReadChunk, &got, nullptr) || got == 0) return false;
-    pending += console::toUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(units), got));
+    pending += platform::toUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(units), got));
     return true;
   }
   char bytes[kReadChunk];
@@ -94,11 +94,6 @@ char16_t latin1(unsigned char byte) { return byte; }
 
 }  // namespace
 
-std::unique_ptr<LineTerminal> makePlatformLineTerminal() {
-  return std::make_unique<WindowsLineTerminal>(GetStdHandle(STD_INPUT_HANDLE),
-                                               GetStdHandle(STD_OUTPUT_HANDLE));
-}
-
 WindowsLineTerminal::WindowsLineTerminal(void* input, void* output) : input_(input), output_(output) {
   DWORD mode = 0;
   inputIsConsole_ = GetConsoleMode(input, &mode) != 0;
@@ -124,14 +119,14 @@ WindowsLineTerminal::~WindowsLineTerminal() {
   if (inputIsConsole_) SetConsoleMode(input_, foundInputMode_);
 }
 
-LineRead WindowsLineTerminal::readLineWithin(uint32_t ms, std::string& line) {
-  if (WaitForSingleObject(shared->changed, ms) != WAIT_OBJECT_0) return LineRead::kNothingYet;
+lines::LineRead WindowsLineTerminal::readLineWithin(uint32_t ms, std::string& line) {
+  if (WaitForSingleObject(shared->changed, ms) != WAIT_OBJECT_0) return lines::LineRead::kNothingYet;
   EnterCriticalSection(&shared->lock);
-  LineRead read = LineRead::kEnded;
+  lines::LineRead read = lines::LineRead::kEnded;
   if (!shared->lines.empty()) {
     line = std::move(shared->lines.front());
     shared->lines.pop_front();
-    read = LineRead::kLine;
+    read = lines::LineRead::kLine;
   }
   if (shared->lines.empty() && !shared->ended) ResetEvent(shared->changed);
   LeaveCriticalSection(&shared->lock);
@@ -142,7 +137,7 @@ void WindowsLineTerminal::write(std::string_view text) {
   const std::string out = withCrlf(text);
   DWORD written = 0;
   if (outputIsConsole_) {
-    const std::u16string units = console::toUtf16(out, latin1);
+    const std::u16string units = platform::toUtf16(out, latin1);
     if (!WriteConsoleW(output_, units.data(), static_cast<DWORD>(units.size()), &written, nullptr)) {
       endForUnwritableOutput();
     }
@@ -158,4 +153,9 @@ void WindowsLineTerminal::write(std::string_view text) {
 
 uint32_t WindowsLineTerminal::nowMs() { return static_cast<uint32_t>(GetTickCount64()); }
 
-}  // namespace lines
+}  // namespace platform
+
+std::unique_ptr<lines::LineTerminal> lines::makePlatformLineTerminal() {
+  return std::make_unique<platform::WindowsLineTerminal>(GetStdHandle(STD_INPUT_HANDLE),
+                                                         GetStdHandle(STD_OUTPUT_HANDLE));
+}

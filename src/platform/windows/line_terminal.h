@@ -15,16 +15,16 @@
 
 #include "lines/line_terminal.h"
 
-namespace lines {
+namespace platform {
 
-class WindowsLineTerminal : public LineTerminal {
+class WindowsLineTerminal : public lines::LineTerminal {
  public:
   WindowsLineTerminal(void* input, void* output);
   ~WindowsLineTerminal() override;
   WindowsLineTerminal(const WindowsLineTerminal&) = delete;
   WindowsLineTerminal& operator=(const WindowsLineTerminal&) = delete;
 
-  LineRead readLineWithin(uint32_t ms, std::string& line) override;
+  lines::LineRead readLineWithin(uint32_t ms, std::string& line) override;
   void write(std::string_view text) override;
   uint32_t nowMs() override;
   bool echoesTyping() override { return inputIsConsole_ && outputIsConsole_; }
@@ -37,4 +37,4 @@ class WindowsLineTerminal : public LineTerminal {
   unsigned long foundInputMode_ = 0;
 };
 
-}  // namespace lines
+}  // namespace platform

@@ -13,7 +13,7 @@ class PosixLineTerminalTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(::pipe(input_), 0);
     ASSERT_EQ(::pipe(output_), 0);
-    terminal_ = std::make_unique<lines::PosixLineTerminal>(input_[0], output_[1]);
+    terminal_ = std::make_unique<platform::PosixLineTerminal>(input_[0], output_[1]);
   }
   void TearDown() override {
     for (int fd : {input_[0], input_[1], output_[0], output_[1]}) {
@@ -35,7 +35,7 @@ class PosixLineTerminalTest : public ::testing::Test {
 
   int input_[2] = {-1, -1};
   int output_[2] = {-1, -1};
-  std::unique_ptr<lines::PosixLineTerminal> terminal_;
+  std::unique_ptr<platform::PosixLineTerminal> terminal_;
 };
 
 TEST_F(PosixLineTerminalTest, WholeLinesWithoutTheirEnds) {
