@@ -45,7 +45,8 @@ class KeptLoadLines : public dictionary::LoadObserver {
     if (!current_.empty()) endLine();
     for (const std::string& line : lines_) {
       if (line.find_first_not_of(" .") != std::string::npos && line.find("Loading") == std::string::npos) {
-        writer.say("Error", line);
+        const std::string_view said(line);
+        writer.say("Error", said.starts_with("Error: ") ? said.substr(7) : said);
       }
     }
   }
@@ -68,7 +69,8 @@ bool load(Settings& settings, WordGame& game, lines::Writer& writer) {
     told.sayLastLines(writer);
     return false;
   }
-  writer.say("Loaded", std::to_string(lines::summarise(*game.dictionary).words) + " words.");
+  const uint32_t words = lines::summarise(*game.dictionary).words;
+  writer.say("Loaded", std::to_string(words) + (words == 1 ? " word." : " words."));
   return true;
 }
 

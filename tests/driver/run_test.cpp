@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "console/console.h"
@@ -11,6 +12,7 @@
 #include "records/daily_store.h"
 #include "records/store.h"
 #include "rules/game_code.h"
+#include "support/fake_line_terminal.h"
 #include "support/fake_terminal.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
@@ -406,6 +408,30 @@ TEST_F(RunTest, DPlaysTheGameOfTheDateTheMenuOffered) {
   EXPECT_EQ(recorder.gameExtras[0].code, rules::dailyGameCode("2001-02-03"));
   ASSERT_TRUE(shared);
   EXPECT_EQ(shared->date, "2001-02-03");
+}
+
+}  // namespace
+
+namespace {
+
+// Line mode through the whole run: the environment turns it on, its first
+// line says why, the banner and the key prompts of the full screen never
+// come, and the input's end ends the run with success.
+TEST_F(RunTest, AccessibleOrADumbTerminalPlaysTheRunInLines) {
+  for (const auto& [name, value, why] : {std::tuple{"ACCESSIBLE", "1", "as ACCESSIBLE is set"},
+                                         std::tuple{"TERM", "dumb", "as TERM is dumb"}}) {
+    support::ScopedEnvironment setting{name, value};
+    support::FakeLineTerminal lines;
+    lines.typeAt(0, "6");
+    driver::GameParts parts = recorder.parts();
+    parts.lineTerminal = &lines;
+    EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts), driver::kExitSuccess);
+    EXPECT_TRUE(lines.output().starts_with(std::string("Line mode: on, ") + why + ".")) << lines.output();
+    EXPECT_TRUE(lines.output().ends_with("Goodbye: thank you for playing Quillop.\n"));
+    EXPECT_EQ(output(), "");
+    EXPECT_TRUE(support::outputProblems(lines.output()).empty());
+  }
+  EXPECT_TRUE(recorder.menuHighScores.empty());
 }
 
 }  // namespace
