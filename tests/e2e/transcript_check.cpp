@@ -22,7 +22,8 @@ std::string contentsOf(const std::string& path) {
 
 size_t wordsIn(const std::string& input) {
   size_t words = 0;
-  for (const support::TranscriptLine& line : support::linesOf(input, true)) words += support::isTypedWord(line.text);
+  for (const support::TranscriptLine& line : support::linesOf(input, true))
+    words += support::isTypedWord(line.text);
   return words;
 }
 
@@ -42,8 +43,10 @@ int main(int argc, char* argv[]) {
   rules.timed = false;
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
-    if (argument == "--crlf") rules.crlf = true;
-    else files.push_back(argument);
+    if (argument == "--crlf")
+      rules.crlf = true;
+    else
+      files.push_back(argument);
   }
   if (files.empty()) return std::cerr << "usage: transcript_check OUTPUT [INPUT] [--crlf]\n", 2;
   const std::string output = contentsOf(files[0]);
