@@ -96,12 +96,13 @@ void play(const Settings& settings, lines::Session& session) {
 
 }  // namespace
 
-int runInLines(const Settings& given, LineModeReason reason, WordGame& game, lines::LineTerminal& terminal) {
-  Settings settings = given;
+int runInLines(const Settings& settings, LineModeReason reason, WordGame& game,
+               lines::LineTerminal& terminal) {
+  Settings chosen = settings;
   lines::Session session(terminal, game);
   session.writer.say("Line mode", "on, " + whyLines(reason) + ". Type ? and Enter for help at any time.");
   dictionary::setLetterRule(dictionary::LetterRule::kCharacters);
-  if (!load(settings, game, session.writer)) return kExitDictionaryError;
+  if (!load(chosen, game, session.writer)) return kExitDictionaryError;
   if (settings.showStatistics) lines::saySummary(session.writer, lines::summarise(*game.dictionary));
   if (settings.noPlay) return kExitSuccess;
   if (!dictionary::holdsWordOfLength(*game.dictionary, kLongestWord)) {

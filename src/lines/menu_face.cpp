@@ -64,10 +64,17 @@ void sayRecords(Session& session) {
   }
 }
 
+// A page number as typed (a few digits), else 0.
+uint32_t pageNumber(const std::string& typed) {
+  if (typed.empty() || typed.size() > 4 || typed.find_first_not_of("0123456789") != std::string::npos)
+    return 0;
+  return static_cast<uint32_t>(std::stoul(typed));
+}
+
 void sayStatistics(Session& session, const std::string& page) {
   const containers::WordTable& table = *session.game.dictionary;
   const uint32_t pages = bucketPages(table);
-  const uint32_t asked = page.empty() ? 0 : static_cast<uint32_t>(std::atoi(page.c_str()));
+  const uint32_t asked = pageNumber(page);
   if (asked >= 1 && asked <= pages) return sayBucketPage(session.writer, table, asked);
   saySummary(session.writer, summarise(table));
   session.writer.say("Pages",

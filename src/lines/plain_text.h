@@ -14,15 +14,16 @@ namespace lines {
 
 constexpr size_t kLineColumns = 80;
 
-/// text as it may be shown: control characters (escape sequences, carriage
-/// returns, backspaces, line ends) and invisible formatting become blanks, box-drawing, block and
-/// square characters are left out, and a run of three or more of the same
-/// punctuation mark is cut to two, as a reader would spell every one.
-std::string plainText(std::string_view text);
+/// bytes as they may be shown: control characters (escape sequences,
+/// carriage returns, backspaces, line ends) and invisible formatting become
+/// blanks, box-drawing, block and square characters are left out, and a run
+/// of three or more of the same punctuation mark is cut to two, as a reader
+/// would spell every one.
+std::string plainText(std::string_view bytes);
 
-/// The columns text takes: a character takes one, a combining mark none,
+/// The columns bytes take: a character takes one, a combining mark none,
 /// a wide East Asian character two. Bytes that are not UTF-8 take one each.
-size_t columnsOf(std::string_view text);
+size_t columnsOf(std::string_view bytes);
 
 /// "label: detail" as lines of at most kLineColumns columns, broken at
 /// blanks (or inside a word longer than a line), each line after the first

@@ -50,10 +50,32 @@ void handOverLines(std::string& pending) {
   }
 }
 
+// A key pressed that types something, which a line read would take.
+bool typesSomething(const INPUT_RECORD& event) {
+  return event.EventType == KEY_EVENT && event.Event.KeyEvent.bKeyDown &&
+         event.Event.KeyEvent.uChar.UnicodeChar != 0;
+}
+
+// A console line read echoes where the cursor was when it began, so it
+// begins only once a key that types is pressed, after what the program
+// wrote meanwhile. Other events (key releases, focus, the mouse) are
+// dropped; false when the input fails.
+bool awaitTyping() {
+  for (;;) {
+    if (WaitForSingleObject(shared->input, INFINITE) != WAIT_OBJECT_0) return false;
+    INPUT_RECORD event;
+    DWORD events = 0;
+    if (!PeekConsoleInputW(shared->input, &event, 1, &events)) return false;
+    if (events == 1 && typesSomething(event)) return true;
+    if (events == 1 && !ReadConsoleInputW(shared->input, &event, 1, &events)) return false;
+  }
+}
+
 // One read's worth of text as UTF-8; false at the input's end.
 bool readChunk(std::string& pending) {
   DWORD got = 0;
   if (shared->console) {
+    if (!awaitTyping()) return false;
     wchar_t units[kReadChunk];
     if (!ReadConsoleW(shared->input, units, kReadChunk, &got, nullptr) || got == 0) return false;
     pending += platform::toUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(units), got));
