@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "dictionary/letters.h"
+#include "rules/menu_choices.h"
 #include "rules/word_choice.h"
 #include "text/character_classes.h"
 #include "text/utf8.h"
@@ -181,10 +182,16 @@ Submission Round::submitWord(std::string_view word) {
 // Elapsed times are differences of unsigned 32-bit values, so a caller's
 // clock may wrap.
 uint32_t Round::secondsLeft(uint32_t msPassed) const {
+  if (hasNoLimit()) return 0;
   return static_cast<uint32_t>(game_.timeToPlay) - msPassed / kMsPerSecond;
 }
 
-bool Round::ended(uint32_t msPassed) const { return msPassed >= lengthMs(); }
+bool Round::hasNoLimit() const { return game_.timeToPlay == kNoLimit; }
+
+bool Round::ended(uint32_t msPassed) const {
+  if (hasNoLimit()) return endedByPlayer_;
+  return msPassed >= lengthMs();
+}
 
 uint32_t Round::lengthMs() const { return static_cast<uint32_t>(game_.timeToPlay) * kMsPerSecond; }
 

@@ -78,10 +78,14 @@ class Round {
   /// and leaves the input empty.
   Submission submitWord(std::string_view word);
 
-  /// Whole seconds left to show after msPassed of play.
+  /// Whole seconds left to show after msPassed of play; 0 with no limit.
   uint32_t secondsLeft(uint32_t msPassed) const;
   /// A six-letter word does not end the round early: it lasts the whole time.
+  /// A round with no limit (timeToPlay kNoLimit) ends only at endNow.
   bool ended(uint32_t msPassed) const;
+  bool hasNoLimit() const;
+  /// Ends a round with no limit, as the player asks.
+  void endNow() { endedByPlayer_ = true; }
   uint32_t lengthMs() const;
 
   /// Per length: the words found and, with listWords, the words there are.
@@ -111,6 +115,7 @@ class Round {
   std::string typed_;        ///< never longer than game_.mangledWord
   std::string pendingBase_;  ///< a letter that typed nothing, which a mark typed next may join
   bool passed_ = false;      ///< a six-letter word was found
+  bool endedByPlayer_ = false;
   PointValues points_{};
   RandomDraws reshuffles_;  ///< what reshuffles draw from
   RoundWords words_;        ///< empty unless listWords
