@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "console/theme.h"
 #include "game/screen.h"
 #include "game/title_layout.h"
 
@@ -30,11 +31,16 @@ bool startsDailyGame(int key) { return key == 'd' || key == 'D'; }
 
 void drawDailyRows(const daily::Store& store) {
   const std::string today = store.today();
-  drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + today);
+  const console::Colour daily = console::colourOf(console::Role::kDailyRow);
+  drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + today, daily);
   const daily::Result* kept = daily::resultOf(store.results(), today);
-  const std::string streaks = streakText(daily::streaksOf(store.results(), today));
-  drawCentredRow(layout::title::kDailyResultRow,
-                 kept == nullptr ? streaks : resultText(*kept) + kGap + streaks);
+  const Piece streaks{streakText(daily::streaksOf(store.results(), today)),
+                      console::colourOf(console::Role::kStreak)};
+  if (kept == nullptr) {
+    drawCentredPieces(layout::title::kDailyResultRow, {streaks});
+  } else {
+    drawCentredPieces(layout::title::kDailyResultRow, {{resultText(*kept), daily}, {kGap}, streaks});
+  }
 }
 
 }  // namespace game
