@@ -10,6 +10,12 @@
 // and yellow, which stay apart for the common kinds of colour blindness, as
 // red and green do not. None is white or black, which one background or the
 // other hides.
+//
+// What changes with every key stays in the terminal's own colour: the
+// presenter sets a cell's colour and resets it in every update, some eleven
+// bytes, so a coloured typed word would cost more than the letters it
+// shows. The typed word's role is kept, at the default, for a presenter
+// that keeps the terminal's colour from one update to the next.
 
 #include <cstddef>
 #include <iterator>
@@ -45,7 +51,7 @@ struct ThemeEntry {
 
 /// The theme: the colour of each role, in the order of the roles.
 inline constexpr ThemeEntry kTheme[] = {
-    {Role::kLetters, {Palette::kDefault, true}},   {Role::kTyped, {Palette::kCyan, false}},
+    {Role::kLetters, {Palette::kDefault, true}},   {Role::kTyped, {Palette::kDefault, false}},
     {Role::kTimeLeft, {Palette::kDefault, false}}, {Role::kTimeRunningOut, {Palette::kRed, true}},
     {Role::kWordTaken, {Palette::kBlue, true}},    {Role::kWordRefused, {Palette::kYellow, true}},
     {Role::kBanner, {Palette::kCyan, true}},       {Role::kLengthAllFound, {Palette::kBlue, false}},

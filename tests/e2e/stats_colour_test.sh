@@ -41,16 +41,18 @@ expect_colour no "quillop -c"
 piped() { printf q | "$binary" -m -n -f "$TMUX_WORKDIR/words.txt" "$@"; }
 piped --color=always | grep -qE "$colour_sgr" || fail "no colour with --color=always into a pipe"
 ! piped | grep -qE "$colour_sgr" || fail "colour into a pipe without --color=always"
-# Starts a round with the command line $2, types one of its letters and
-# checks that the screen is coloured ($1: yes or no), then quits with Ctrl-C
-# (which also ends the shell's command line, so no status is echoed).
+# Starts a round with the command line $2, enters one of its letters as a
+# word and checks that the screen, with the answer "too short", is coloured
+# ($1: yes or no), then quits with Ctrl-C (which also ends the shell's
+# command line, so no status is echoed).
 expect_round_colour() {
   local wanted=$1 line=$2 coloured=no letter=""
   tmux_start_to_menu "${line/quillop/\'$binary\' -f planet.txt}"
   tmux_keys Enter
   poll_until 5 'letter=$(tmux_row 7 | cut -c74); [ -n "${letter// /}" ]' || fail "no letters: $line"
   tmux_type "$letter"
-  poll_until 5 '[ "$(tmux_row 7 | cut -c1)" = "$letter" ]' || fail "the letter typed never showed: $line"
+  tmux_keys Enter
+  tmux_wait_for "$letter: too short" 5
   t capture-pane -e -p -t "$TMUX_SESSION" | grep -qE "$colour_sgr" && coloured=yes
   tmux_keys C-c
   tmux_wait_gone "Mangled Text" 5
