@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <charconv>
 
+#include "text/character_classes.h"
+#include "text/utf8.h"
+
 namespace console {
 namespace {
 
@@ -22,31 +25,6 @@ ControlNumbers parameterNumbers(std::string_view parameters) {
     if (end == parameters.size()) return numbers;
     start = end + 1;
   }
-}
-
-// How many bytes the UTF-8 sequence led by this byte has; a stray
-// continuation byte or an invalid lead counts as a character of its own.
-size_t utf8Length(unsigned char lead) {
-  if (lead >= 0xC0 && lead < 0xE0) return 2;
-  if (lead >= 0xE0 && lead < 0xF0) return 3;
-  if (lead >= 0xF0 && lead < 0xF8) return 4;
-  return 1;
-}
-
-// The blocks of combining marks that Latin, Greek and Cyrillic words use;
-// such a mark takes no column of its own. Its code point is read from the
-// UTF-8 sequence, of two or three bytes.
-bool isCombiningMark(std::string_view sequence) {
-  char32_t codePoint = 0;
-  if (sequence.size() == 2) {
-    codePoint = static_cast<char32_t>((sequence[0] & 0x1F) << 6 | (sequence[1] & 0x3F));
-  } else if (sequence.size() == 3) {
-    codePoint =
-        static_cast<char32_t>((sequence[0] & 0x0F) << 12 | (sequence[1] & 0x3F) << 6 | (sequence[2] & 0x3F));
-  }
-  return (codePoint >= 0x0300 && codePoint <= 0x036F) || (codePoint >= 0x0483 && codePoint <= 0x0489) ||
-         (codePoint >= 0x1AB0 && codePoint <= 0x1AFF) || (codePoint >= 0x1DC0 && codePoint <= 0x1DFF) ||
-         (codePoint >= 0x20D0 && codePoint <= 0x20FF) || (codePoint >= 0xFE20 && codePoint <= 0xFE2F);
 }
 
 bool isFinalByte(char byte) { return byte >= 0x40 && byte <= 0x7e; }
@@ -115,19 +93,21 @@ void ScreenGrid::write(std::string_view bytes) {
   }
 }
 
+// A byte that begins no valid sequence takes a cell of its own.
 size_t ScreenGrid::takeCharacter(std::string_view bytes, size_t at) {
-  size_t length = utf8Length(static_cast<unsigned char>(bytes[at]));
-  if (at + length > bytes.size()) {
-    carry_.assign(bytes.substr(at));
+  const std::string_view rest = bytes.substr(at);
+  if (text::isUnfinished(rest)) {
+    carry_.assign(rest);
     return bytes.size();
   }
-  const std::string_view character = bytes.substr(at, length);
-  if (isCombiningMark(character)) {
-    addMark(character);
+  const text::Character character = text::decode(rest);
+  const std::string_view shown = rest.substr(0, character.length);
+  if (character.valid && text::isCombiningMark(character.codePoint)) {
+    addMark(shown);
   } else {
-    put(character);
+    put(shown);
   }
-  return at + length;
+  return at + character.length;
 }
 
 // The mark goes over the character last written; with none before it on

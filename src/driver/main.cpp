@@ -6,10 +6,10 @@
 #include "driver/messages.h"
 #include "driver/run.h"
 #include "platform/terminal.h"
-#include "records/daily_results.h"
+#include "rules/daily_result.h"
 
 int main(int argc, char* argv[]) {
-  std::optional<daily::Result> dailyShared;
+  std::optional<rules::DailyResult> dailyShared;
   int status = 0;
   {
     // Declared first in its block, so it is destroyed last: the terminal is

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "console/console.h"
+#include "rules/daily_paste.h"
 #include "stats/statistics_viewer.h"
 
 namespace driver {
@@ -123,8 +124,8 @@ void writeGoodbye() {
   std::cout << "Press any key to continue...";
 }
 
-void writeDailyShare(const daily::Result& result) {
-  std::cout << daily::shareLines(result, filledBarCell() != "#") << std::flush;
+void writeDailyShare(const rules::DailyResult& result) {
+  std::cout << rules::shareLines(result, filledBarCell() != "#") << std::flush;
 }
 
 }  // namespace driver

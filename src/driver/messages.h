@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "driver/options.h"
-#include "records/daily_results.h"
+#include "rules/daily_result.h"
 
 namespace driver {
 
@@ -37,6 +37,6 @@ void writeStatisticsPrompt();
 void writeGoodbye();
 /// The daily result's lines to paste, with bars of squares where the
 /// statistics view's bars are of squares, else of '#' and '.'.
-void writeDailyShare(const daily::Result& result);
+void writeDailyShare(const rules::DailyResult& result);
 
 }  // namespace driver

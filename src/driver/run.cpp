@@ -16,8 +16,8 @@
 #include "driver/options.h"
 #include "game/menu.h"
 #include "game/round.h"
+#include "platform/durable_files.h"
 #include "platform/own_executable.h"
-#include "platform/records_file.h"
 #include "records/daily_store.h"
 #include "records/store.h"
 #include "rules/game_code.h"
@@ -32,7 +32,7 @@ bool opensStatistics(int key) { return key == 's' || key == 'S'; }
 // Everyone plays the daily game with the same time per round.
 constexpr uint16_t kDailySeconds = 60;
 
-using SharedResult = std::optional<daily::Result>;
+using SharedResult = std::optional<rules::DailyResult>;
 
 int endAtCommandLine(const Command& command, const std::string& programName) {
   if (command.outcome == CommandOutcome::kShowVersion) {
@@ -78,17 +78,17 @@ uint32_t playCodedGame(WordGame& game, const GameParts& parts, Extras extras, co
 // result kept for its date is what the player gets to share.
 class SharesDailyResult {
  public:
-  SharesDailyResult(const daily::Store& store, std::string date, SharedResult* shared)
+  SharesDailyResult(const records::DailyStore& store, std::string date, SharedResult* shared)
       : store_(store), date_(std::move(date)), shared_(shared) {}
   ~SharesDailyResult() {
-    const daily::Result* kept = daily::resultOf(store_.results(), date_);
+    const rules::DailyResult* kept = rules::resultOf(store_.results(), date_);
     if (kept != nullptr && shared_ != nullptr) *shared_ = *kept;
   }
   SharesDailyResult(const SharesDailyResult&) = delete;
   SharesDailyResult& operator=(const SharesDailyResult&) = delete;
 
  private:
-  const daily::Store& store_;
+  const records::DailyStore& store_;
   std::string date_;
   SharedResult* shared_;
 };
@@ -96,10 +96,10 @@ class SharesDailyResult {
 // The daily game's rounds last kDailySeconds whatever the menu says; the
 // menu's choice comes back after it.
 uint32_t playDailyGame(WordGame& game, const GameParts& parts, Extras extras, SharedResult* shared) {
-  daily::Store& results = *extras.dailyResults;
+  records::DailyStore& results = *extras.dailyResults;
   const std::string today = results.today();
   const SharesDailyResult sharing(results, today, shared);
-  daily::Play play(results, today);
+  records::DailyPlay play(results, today);
   extras.code = play.code();
   extras.dailyPlay = &play;
   const uint16_t chosenTime = game.timeToPlay;
@@ -141,9 +141,9 @@ std::string meaningsPath() {
 void playGames(const Settings& settings, WordGame& game, const GameParts& parts, SharedResult* shared) {
   Extras extras;
   if (settings.classicScreens) return playUntilExit(game, parts, extras, settings, shared);
-  records::Store records(records::stateFolder());
+  records::Store records(platform::stateFolder());
   records.load();
-  daily::Store dailyResults(records::stateFolder(), records::localDate);
+  records::DailyStore dailyResults(platform::stateFolder(), records::localDate);
   dailyResults.load();
   dictionary::MeaningsOnDemand meanings(
       meaningsPath, [&game](size_t most) { return dictionary::sampleWords(*game.dictionary, most); });

@@ -11,7 +11,7 @@
 #include "game/extras.h"
 #include "game/menu.h"
 #include "game_record/word_game.h"
-#include "records/daily_results.h"
+#include "rules/daily_result.h"
 
 namespace driver {
 
@@ -39,6 +39,6 @@ struct GameParts {
 /// folder. When a daily game was played, dailyShared gets the result kept
 /// for its date, to be shown once the program's screen is gone.
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts = GameParts(),
-               std::optional<daily::Result>* dailyShared = nullptr);
+               std::optional<rules::DailyResult>* dailyShared = nullptr);
 
 }  // namespace driver

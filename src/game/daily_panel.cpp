@@ -5,6 +5,7 @@
 #include "console/theme.h"
 #include "game/screen.h"
 #include "game/title_layout.h"
+#include "rules/daily_streaks.h"
 
 namespace game {
 
@@ -16,12 +17,12 @@ std::string counted(uint32_t count, const char* noun) {
   return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
 }
 
-std::string resultText(const daily::Result& result) {
+std::string resultText(const rules::DailyResult& result) {
   return "Today: " + counted(result.score, "point") + " in " +
          counted(static_cast<uint32_t>(result.rounds.size()), "round");
 }
 
-std::string streakText(const daily::Streaks& streaks) {
+std::string streakText(const rules::Streaks& streaks) {
   return "Streak: " + counted(streaks.current, "day") + kGap + "Best streak: " + counted(streaks.best, "day");
 }
 
@@ -29,12 +30,12 @@ std::string streakText(const daily::Streaks& streaks) {
 
 bool startsDailyGame(int key) { return key == 'd' || key == 'D'; }
 
-void drawDailyRows(const daily::Store& store) {
+void drawDailyRows(const records::DailyStore& store) {
   const std::string today = store.today();
   const console::Colour daily = console::colourOf(console::Role::kDailyRow);
   drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + today, daily);
-  const daily::Result* kept = daily::resultOf(store.results(), today);
-  const Piece streaks{streakText(daily::streaksOf(store.results(), today)),
+  const rules::DailyResult* kept = rules::resultOf(store.results(), today);
+  const Piece streaks{streakText(rules::streaksOf(store.results(), today)),
                       console::colourOf(console::Role::kStreak)};
   if (kept == nullptr) {
     drawCentredPieces(layout::title::kDailyResultRow, {streaks});

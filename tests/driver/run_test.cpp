@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "console/console.h"
-#include "platform/records_file.h"
+#include "platform/durable_files.h"
 #include "records/daily_store.h"
 #include "records/store.h"
 #include "rules/game_code.h"
@@ -352,7 +352,7 @@ TEST_F(RunTest, TheDailyGameIsKeptOnceAndSharedAfterTheRun) {
   recorder.scores = {7, 30, 9};
   recorder.dailyChoices = 1;
   terminal.type("xx");
-  std::optional<daily::Result> shared;
+  std::optional<rules::DailyResult> shared;
   EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable(), "-d"}, recorder.parts(), &shared),
             driver::kExitSuccess);
   const std::string today = records::localDate();
@@ -364,8 +364,8 @@ TEST_F(RunTest, TheDailyGameIsKeptOnceAndSharedAfterTheRun) {
   EXPECT_EQ(recorder.gameSeconds, (std::vector<uint16_t>{60, 60, 60}));
   EXPECT_EQ(recorder.menuHighScores, (std::vector<uint32_t>{7, 30, 30}));
   ASSERT_TRUE(shared);
-  EXPECT_EQ(*shared, (daily::Result{today, rules::dailyGameCode(today), 7, {{7, 50}}}));
-  EXPECT_TRUE(std::filesystem::exists(records::stateFolder() + "/daily.txt"));
+  EXPECT_EQ(*shared, (rules::DailyResult{today, rules::dailyGameCode(today), 7, {{7, 50}}}));
+  EXPECT_TRUE(std::filesystem::exists(platform::stateFolder() + "/daily.txt"));
   EXPECT_TRUE(std::filesystem::exists(folder.path() + "/state/quillop/daily.txt"));
 }
 

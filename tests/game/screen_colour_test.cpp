@@ -150,7 +150,7 @@ class TitleColourTest : public ::testing::Test {
   support::FakeTerminal terminal;
   WordGame game;
   support::TempFolder folder;
-  daily::Store results{folder.path(), [] { return std::string("2027-01-02"); }};
+  records::DailyStore results{folder.path(), [] { return std::string("2027-01-02"); }};
   Extras extras{true, nullptr, {}, &results};
 };
 
