@@ -7,9 +7,10 @@
 // the player's scheme stays; the default foreground where a colour would
 // add nothing. Colour is never the only sign of anything: every role also
 // shows in words, places or characters. Taken and refused words are blue
-// and yellow, which stay apart for the common kinds of colour blindness, as
+// and magenta, which stay apart for the common kinds of colour blindness, as
 // red and green do not. None is white or black, which one background or the
-// other hides.
+// other hides, nor yellow or cyan, which a light background all but hides;
+// blue is bold where it marks something, as plain blue is dim on a dark one.
 //
 // What changes with every key stays in the terminal's own colour: the
 // presenter sets a cell's colour and resets it in every update, some eleven
@@ -53,10 +54,10 @@ struct ThemeEntry {
 inline constexpr ThemeEntry kTheme[] = {
     {Role::kLetters, {Palette::kDefault, true}},   {Role::kTyped, {Palette::kDefault, false}},
     {Role::kTimeLeft, {Palette::kDefault, false}}, {Role::kTimeRunningOut, {Palette::kRed, true}},
-    {Role::kWordTaken, {Palette::kBlue, true}},    {Role::kWordRefused, {Palette::kYellow, true}},
-    {Role::kBanner, {Palette::kCyan, true}},       {Role::kLengthAllFound, {Palette::kBlue, false}},
-    {Role::kReviewFound, {Palette::kBlue, false}}, {Role::kReviewMissed, {Palette::kYellow, false}},
-    {Role::kNewRecord, {Palette::kMagenta, true}}, {Role::kDailyRow, {Palette::kCyan, false}},
+    {Role::kWordTaken, {Palette::kBlue, true}},    {Role::kWordRefused, {Palette::kMagenta, true}},
+    {Role::kBanner, {Palette::kMagenta, true}},    {Role::kLengthAllFound, {Palette::kBlue, true}},
+    {Role::kReviewFound, {Palette::kBlue, true}},  {Role::kReviewMissed, {Palette::kMagenta, false}},
+    {Role::kNewRecord, {Palette::kMagenta, true}}, {Role::kDailyRow, {Palette::kBlue, true}},
     {Role::kStreak, {Palette::kMagenta, false}},   {Role::kBarLow, {Palette::kCyan, false}},
     {Role::kBarMiddle, {Palette::kBlue, false}},   {Role::kBarHigh, {Palette::kMagenta, false}},
     {Role::kGameOver, {Palette::kRed, true}},
