@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "console/screen_grid.h"
-#include "platform/terminal.h"
+#include "console/terminal.h"
 
 namespace fuzz {
 

@@ -56,10 +56,10 @@ void GameInvariants::enter(Stage stage, const WordGame& game) {
 }
 
 void GameInvariants::check(const console::ScreenGrid& screen, bool waitsForKey) {
+  if (stage_ == Stage::kStatistics) checkStatistics(screen);
   if (game_ == nullptr) return;
   const uint16_t time = game_->timeToPlay;
   if (time < kShortestTime || time > kLongestTime || time % kTimeStep != 0) fail("time to play", screen);
-  if (stage_ == Stage::kStatistics) checkStatistics(screen);
   if (stage_ == Stage::kGame) checkRound(screen, waitsForKey);
 }
 

@@ -20,6 +20,8 @@ class GameInvariants {
  public:
   /// The stage now running on game. A game starts again from a score of 0.
   void enter(Stage stage, const WordGame& game);
+  /// The statistics view, which sees the dictionary alone, not the game.
+  void enterStatistics() { stage_ = Stage::kStatistics; }
   void leave() { stage_ = Stage::kDriver; }
 
   /// Checks the game and the screen as they are now; waitsForKey: the

@@ -111,9 +111,9 @@ constexpr unsigned kGameSeed = 1;
 
 driver::GameParts observedParts(fuzz::GameInvariants& invariants) {
   driver::GameParts parts;
-  parts.showBucketStatistics = [&invariants](const WordGame& game, bool escapeLeaves) {
-    invariants.enter(fuzz::Stage::kStatistics, game);
-    showBucketStatistics(game, escapeLeaves);
+  parts.showBucketStatistics = [&invariants](const containers::WordTable& dictionary, bool escapeLeaves) {
+    invariants.enterStatistics();
+    stats::showBucketStatistics(dictionary, escapeLeaves);
     invariants.leave();
   };
   parts.runMainMenu = [&invariants](WordGame& game, uint32_t highScore, const game::Extras& extras) {

@@ -12,8 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +19,8 @@
 #include "dictionary/letters.h"
 #include "dictionary/loader.h"
 #include "dictionary/word_filter.h"
+#include "game_record/word_game.h"
+#include "support/load_recorder.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -41,7 +41,7 @@ struct ExpectedLoad {
 // are fuzzed too.
 std::string fileContents(std::string_view input) {
   if (input.size() % 2 == 1) return std::string(input);
-  const size_t fillerLength = kLoaderChunkBytes - 1 - input.size() / 2;
+  const size_t fillerLength = dictionary::kLoaderChunkBytes - 1 - input.size() / 2;
   return std::string(fillerLength, 'x') + '\n' + std::string(input);
 }
 
@@ -123,15 +123,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const dictionary::ScopedLetterRule rule(letterRuleFor(size));
   const std::string contents = fileContents(std::string_view(reinterpret_cast<const char*>(data), size));
   const ExpectedLoad expected = expectedLoad(contents);
-  std::ostringstream output;
-  std::streambuf* previous = std::cout.rdbuf(output.rdbuf());
+  support::LoadRecorder told;
   WordGame game;
-  const bool loaded = loadDictionary(WordFile(contents).path(), game, true);
-  std::cout.rdbuf(previous);
+  const bool loaded = dictionary::loadDictionary(WordFile(contents).path(), *game.dictionary, true, told);
   if (!loaded) fail("a readable file was refused");
   compareTable(*game.dictionary, expected);
   const std::string totals = ": DONE! (Total usable words: " + std::to_string(expected.usableWords) + " of " +
                              std::to_string(expected.lines) + ")\r\n";
-  if (!output.str().ends_with(totals)) fail("totals");
+  if (!told.output().ends_with(totals)) fail("totals");
   return 0;
 }

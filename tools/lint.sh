@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Checks that the C++ sources under src/ and tests/ are formatted with the
-# checked-in .clang-format and clean under the checked-in .clang-tidy.
+# Checks that the includes under src/ keep to their floors
+# (tools/check_includes.sh), and that the C++ sources under src/ and tests/
+# are formatted with the checked-in .clang-format and clean under the
+# checked-in .clang-tidy.
 # Usage: tools/lint.sh [BUILD_DIR] [--tidy-sources-only]
 # BUILD_DIR is a configured build, for its compile_commands.json (default
 # build/default). With --tidy-sources-only, clang-tidy checks the units
@@ -12,6 +14,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build/default}
 tidied='^(src|tests)/'
 [ "${2:-}" != --tidy-sources-only ] || tidied='^src/'
+tools/check_includes.sh
 [ -f "$build/compile_commands.json" ] || { echo "lint: no $build/compile_commands.json; configure first" >&2; exit 2; }
 
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h')

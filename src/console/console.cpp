@@ -9,7 +9,7 @@
 #include "console/key_decoder.h"
 #include "console/output_buffer.h"
 #include "console/size_request.h"
-#include "platform/terminal.h"
+#include "console/terminal.h"
 
 namespace console {
 namespace {
@@ -263,6 +263,32 @@ int readKeyPress() {
   int code = readKey();
   state().pendingCodes.clear();
   return code;
+}
+
+// A byte that arrives in time is left to the decoder, which keyWaiting
+// then asks; a window change meanwhile is taken by keyWaiting's refresh.
+bool keyArrivesWithin(uint32_t ms) {
+  ConsoleState& s = state();
+  const uint32_t startMs = elapsedMs();
+  while (!keyWaiting()) {
+    const uint32_t waited = elapsedMs() - startMs;
+    if (waited >= ms) return false;
+    const int byte = terminal().readByteFor(ms - waited);
+    if (byte != kNoByte && byte != kWindowChanged) s.decoder.pushBack(byte);
+  }
+  return true;
+}
+
+// Nothing is presented here: the screen shows at the caller's next wait,
+// with what it draws meanwhile, as it would have without the request.
+void waitUntilScreenShows() {
+  ConsoleState& s = state();
+  while (s.showingRequest) {
+    std::vector<int> codes = s.decoder.nextKey(terminal());
+    if (codes.empty()) throw InputEnded{};
+    takeCodes(codes);
+    if (terminal().takeWindowChange()) lookAtWindow();
+  }
 }
 
 // A key's codes are taken from what has arrived, then dropped; the end of

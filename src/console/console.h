@@ -2,7 +2,7 @@
 // The program's one door to the terminal, the keyboard and the clock.
 // Text is written to std::cout; these calls place it, clear the screen,
 // read keys and tell the time. What stands behind them is a Terminal
-// (platform/terminal.h): the real one in the program, a scripted one in tests.
+// (console/terminal.h): the real one in the program, a scripted one in tests.
 
 #include <cstdint>
 
@@ -145,6 +145,18 @@ int readKey();
 /// with it, so nothing of it reaches the screen that comes next.
 int readKeyPress();
 
+/// As keyWaiting, but waits up to ms for a key, sleeping rather than
+/// spinning: true as soon as readKey would return at once (the end of the
+/// input counts), false when ms passed without a key for the program. The
+/// screen follows a resize meanwhile.
+bool keyArrivesWithin(uint32_t ms);
+
+/// Returns once the screen can show whole (the next wait shows it): at
+/// once, unless the request to enlarge a small window shows in its place;
+/// then when the window is large enough. Keys meanwhile answer the request
+/// (q: InputEnded).
+void waitUntilScreenShows();
+
 /// True when readKey would return at once (the end of input counts).
 bool keyWaiting();
 
@@ -181,5 +193,20 @@ Terminal* install(Terminal* terminal);
 
 /// The terminal installed now; nullptr when none is.
 Terminal* installed();
+
+/// Installs a terminal for as long as this lives, then installs the one
+/// before it again, so what was drawn for the terminal is sent to it while
+/// it still stands. The owner of a terminal declares this after it: the
+/// console lets go of the terminal before the terminal is destroyed.
+class TerminalInstallation {
+ public:
+  explicit TerminalInstallation(Terminal& terminal) : previous_(install(&terminal)) {}
+  ~TerminalInstallation() { install(previous_); }
+  TerminalInstallation(const TerminalInstallation&) = delete;
+  TerminalInstallation& operator=(const TerminalInstallation&) = delete;
+
+ private:
+  Terminal* previous_;
+};
 
 }  // namespace console

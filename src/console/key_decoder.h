@@ -10,7 +10,7 @@
 
 #include <vector>
 
-#include "platform/terminal.h"
+#include "console/terminal.h"
 
 namespace console {
 
@@ -32,6 +32,9 @@ class KeyDecoder {
 
   /// True when a byte already read belongs to the next key.
   bool hasPending() const { return pushedBack_ != kNoByte; }
+  /// A byte read from the terminal outside the decoder (or kEndOfInput):
+  /// the next key begins with it. At most one is held.
+  void pushBack(int byte) { pushedBack_ = byte; }
 
   /// On: characters beyond ASCII arrive as characterKey codes; off (as at
   /// first): every byte is its own code.

@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "console/screen_grid.h"
-#include "platform/terminal.h"
+#include "console/terminal.h"
 
 namespace console {
 

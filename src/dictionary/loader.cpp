@@ -4,17 +4,16 @@
 #include <cinttypes>
 #include <cstdio>
 #include <filesystem>
-#include <iostream>
 #include <memory>
 #include <new>
 #include <system_error>
 
-#include "console/console.h"
 #include "dictionary/letters.h"
 #include "dictionary/line_splitter.h"
 #include "dictionary/word_filter.h"
 #include "platform/file_names.h"
 
+namespace dictionary {
 namespace {
 
 using Table = containers::WordTable;
@@ -26,21 +25,21 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-void reportOpenFailure(std::error_code error) {
-  std::cout << "Error: File not found (" << error.message() << ")";
-  console::lineEnd();
+void reportOpenFailure(LoadObserver& observer, std::error_code error) {
+  observer.tell("Error: File not found (" + error.message() + ")");
+  observer.endLine();
 }
 
-void reportReadFailure(std::error_code error) {
-  console::lineEnd();
-  std::cout << "Error: Could not read the dictionary (" << error.message() << ")";
-  console::lineEnd();
+void reportReadFailure(LoadObserver& observer, std::error_code error) {
+  observer.endLine();
+  observer.tell("Error: Could not read the dictionary (" + error.message() + ")");
+  observer.endLine();
 }
 
 // A directory opens like a file on POSIX systems and fails only at the first
 // read, while Windows refuses to open it for want of permission; either way
 // it is refused here in the same words, as a name that is no readable file.
-File openDictionary(const std::string& fileName) {
+File openDictionary(const std::string& fileName, LoadObserver& observer) {
   File file;
   int openError = 0;
   do {  // a FIFO's open waits for its writer, and a signal may cut it short
@@ -50,11 +49,11 @@ File openDictionary(const std::string& fileName) {
   } while (!file && openError == EINTR);
   std::error_code ignored;
   if (std::filesystem::is_directory(platform::pathOfName(fileName), ignored)) {
-    reportOpenFailure(std::make_error_code(std::errc::is_a_directory));
+    reportOpenFailure(observer, std::make_error_code(std::errc::is_a_directory));
     return nullptr;
   }
   if (!file) {
-    reportOpenFailure(std::error_code(openError, std::generic_category()));
+    reportOpenFailure(observer, std::error_code(openError, std::generic_category()));
     return nullptr;
   }
   return file;
@@ -68,8 +67,8 @@ struct Totals {
 
 class WordLoader {
  public:
-  WordLoader(Table& table, bool verbose, bool letters)
-      : table_(table), verbose_(verbose), letters_(letters) {}
+  WordLoader(Table& table, bool verbose, bool letters, LoadObserver& observer)
+      : table_(table), observer_(observer), verbose_(verbose), letters_(letters) {}
 
   /// Reads the file to its end; a read error is returned, the end is not.
   std::error_code readAll(std::FILE& file);
@@ -89,6 +88,7 @@ class WordLoader {
   }
 
   Table& table_;
+  LoadObserver& observer_;
   bool verbose_;
   bool letters_;  ///< letters are characters: lines with bytes of 128 or more are counted so, and a blank is
                   ///< none
@@ -190,41 +190,44 @@ void WordLoader::writeProgress(const containers::ShortWord& word) const {
   // As many backspaces as columns written bring the cursor back to the
   // colon, so the next word's text overwrites this one in place, however
   // many digits the count has.
-  std::cout.write(text, length);
+  observer_.tell(std::string_view(text, static_cast<size_t>(length)));
   const size_t columns = static_cast<size_t>(length) - (shown.size() - letters);
-  std::cout << std::string(columns, '\b');
+  observer_.tell(std::string(columns, '\b'));
 }
 
 void WordLoader::writeTotals() const {
   if (verbose_) {
-    std::cout << ": DONE! (Total usable words: " << totals_.usableWords << " of " << totals_.linesRead << ")";
+    observer_.tell(": DONE! (Total usable words: " + std::to_string(totals_.usableWords) + " of " +
+                   std::to_string(totals_.linesRead) + ")");
   } else {
-    std::cout << "DONE!" << std::string(kQuietTotalsPadding, ' ');
+    observer_.tell("DONE!" + std::string(kQuietTotalsPadding, ' '));
   }
-  console::lineEnd();
+  observer_.endLine();
 }
 
 }  // namespace
 
-bool loadDictionary(const std::string& fileName, WordGame& game, bool verbose) {
-  File file = openDictionary(fileName);
+bool loadDictionary(const std::string& fileName, Table& table, bool verbose, LoadObserver& observer) {
+  File file = openDictionary(fileName, observer);
   if (!file) return false;
   // Shown before reading starts, so a slow load is not a blank wait.
-  std::cout << "Loading and hashing" << (verbose ? "" : "... ") << std::flush;
-  WordLoader loader(*game.dictionary, verbose,
-                    dictionary::letterRule() == dictionary::LetterRule::kCharacters);
+  observer.tell(verbose ? "Loading and hashing" : "Loading and hashing... ");
+  observer.showNow();
+  WordLoader loader(table, verbose, letterRule() == LetterRule::kCharacters, observer);
   try {
     if (std::error_code error = loader.readAll(*file)) {
-      reportReadFailure(error);
+      reportReadFailure(observer, error);
       return false;
     }
   } catch (const std::bad_alloc&) {
-    console::lineEnd();
-    std::cout << "Unknown Error in File Read";
-    console::lineEnd();
+    observer.endLine();
+    observer.tell("Unknown Error in File Read");
+    observer.endLine();
     return false;
   }
   file.reset();
   loader.writeTotals();
   return true;
 }
+
+}  // namespace dictionary

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "console/console.h"
-#include "platform/terminal.h"
+#include "console/terminal.h"
 
 namespace driver {
 namespace {

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console/terminal.h"
 #include "driver/messages.h"
 #include "driver/run.h"
-#include "platform/terminal.h"
 #include "rules/daily_result.h"
 
 int main(int argc, char* argv[]) {
@@ -13,9 +13,10 @@ int main(int argc, char* argv[]) {
   int status = 0;
   {
     // Declared first in its block, so it is destroyed last: the terminal is
-    // restored after everything the run owns is gone, on every way out.
+    // restored after everything the run owns is gone, on every way out, and
+    // after the console let go of it with what it had still to show.
     auto terminal = console::makePlatformTerminal();
-    console::install(terminal.get());
+    console::TerminalInstallation installation(*terminal);
     status =
         driver::runQuillop(std::vector<std::string>(argv, argv + argc), driver::GameParts(), &dailyShared);
   }

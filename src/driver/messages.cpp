@@ -56,6 +56,14 @@ void writeOptionList(const std::string& programName) {
 
 }  // namespace
 
+void LoadMessages::tell(std::string_view text) {
+  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void LoadMessages::endLine() { console::lineEnd(); }
+
+void LoadMessages::showNow() { std::cout << std::flush; }
+
 std::string printable(std::string_view text) {
   std::string shown;
   for (char c : text) {
@@ -125,7 +133,7 @@ void writeGoodbye() {
 }
 
 void writeDailyShare(const rules::DailyResult& result) {
-  std::cout << rules::shareLines(result, filledBarCell() != "#") << std::flush;
+  std::cout << rules::shareLines(result, stats::filledBarCell() != "#") << std::flush;
 }
 
 }  // namespace driver

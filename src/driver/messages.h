@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "dictionary/loader.h"
 #include "driver/options.h"
 #include "rules/daily_result.h"
 
@@ -29,6 +30,15 @@ void writeHelp(const std::string& programName);
 /// What ended parsing early, an empty line and the usage text.
 void writeCommandLineError(const Command& command, const std::string& programName);
 void writeLoadingLine(const Settings& settings);
+
+/// Shows what the dictionary's loader tells as it comes: its text as it
+/// is, each of its lines ended with a line end.
+class LoadMessages : public dictionary::LoadObserver {
+ public:
+  void tell(std::string_view text) override;
+  void endLine() override;
+  void showNow() override;
+};
 /// Six lines that point the user at the error message above them.
 void writeErrorBlock();
 void writeNoPlayableWord();

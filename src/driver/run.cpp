@@ -54,12 +54,13 @@ int endAtCommandLine(const Command& command, const std::string& programName) {
 
 // Any other key goes on, a function key too, and no part of it is left for
 // the menu.
-void statisticsStep(const Settings& settings, const WordGame& game, const GameParts& parts) {
+void statisticsStep(const Settings& settings, const containers::WordTable& dictionary,
+                    const GameParts& parts) {
   if (!settings.showStatistics) {
     writeStatisticsPrompt();
     if (!opensStatistics(console::readKeyPress())) return;
   }
-  parts.showBucketStatistics(game, !settings.classicScreens);
+  parts.showBucketStatistics(dictionary, !settings.classicScreens);
 }
 
 // Seeded once per run, so every run deals different words.
@@ -94,12 +95,13 @@ class SharesDailyResult {
 };
 
 // The daily game's rounds last kDailySeconds whatever the menu says; the
-// menu's choice comes back after it.
-uint32_t playDailyGame(WordGame& game, const GameParts& parts, Extras extras, SharedResult* shared) {
+// menu's choice comes back after it. The game is date's, the day it was
+// started on, however late it ends.
+uint32_t playDailyGame(WordGame& game, const GameParts& parts, Extras extras, const std::string& date,
+                       SharedResult* shared) {
   records::DailyStore& results = *extras.dailyResults;
-  const std::string today = results.today();
-  const SharesDailyResult sharing(results, today, shared);
-  records::DailyPlay play(results, today);
+  const SharesDailyResult sharing(results, date, shared);
+  records::DailyPlay play(results, date);
   extras.code = play.code();
   extras.dailyPlay = &play;
   const uint16_t chosenTime = game.timeToPlay;
@@ -113,11 +115,12 @@ void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras,
                    SharedResult* shared) {
   uint32_t highScore = 0;
   auto keepBest = [&highScore](uint32_t score) { highScore = std::max(highScore, score); };
-  if (settings.dailyGame) keepBest(playDailyGame(game, parts, extras, shared));
-  for (MenuChoice choice = parts.runMainMenu(game, highScore, extras); choice != MenuChoice::kExit;
-       choice = parts.runMainMenu(game, highScore, extras)) {
+  if (settings.dailyGame) keepBest(playDailyGame(game, parts, extras, extras.dailyResults->today(), shared));
+  std::string dailyDate;
+  for (MenuChoice choice = parts.runMainMenu(game, highScore, extras, dailyDate); choice != MenuChoice::kExit;
+       choice = parts.runMainMenu(game, highScore, extras, dailyDate)) {
     if (choice == MenuChoice::kDaily) {
-      keepBest(playDailyGame(game, parts, extras, shared));
+      keepBest(playDailyGame(game, parts, extras, dailyDate, shared));
     } else if (settings.classicScreens) {
       keepBest(parts.playGame(game, extras));
     } else {
@@ -171,11 +174,13 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, S
         settings.dictionaryFile, installedDictionaryPaths(platform::ownExecutablePath()));
   }
   writeLoadingLine(settings);
-  if (!loadDictionary(settings.dictionaryFile, game, settings.verboseLoading)) {
+  LoadMessages loadMessages;
+  if (!dictionary::loadDictionary(settings.dictionaryFile, *game.dictionary, settings.verboseLoading,
+                                  loadMessages)) {
     writeErrorBlock();
     return kExitDictionaryError;
   }
-  statisticsStep(settings, game, parts);
+  statisticsStep(settings, *game.dictionary, parts);
   if (settings.noPlay) return kExitSuccess;
   if (!dictionary::holdsWordOfLength(*game.dictionary, kLongestWord)) {
     writeNoPlayableWord();
@@ -194,10 +199,11 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, S
 }  // namespace
 
 GameParts::GameParts()
-    : showBucketStatistics(
-          [](const WordGame& game, bool escapeLeaves) { ::showBucketStatistics(game, escapeLeaves); }),
-      runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras) {
-        return game::runMainMenu(game, highScore, extras);
+    : showBucketStatistics([](const containers::WordTable& dictionary, bool escapeLeaves) {
+        stats::showBucketStatistics(dictionary, escapeLeaves);
+      }),
+      runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras, std::string& dailyDate) {
+        return game::runMainMenu(game, highScore, extras, &dailyDate);
       }),
       playGame([](WordGame& game, const Extras& extras) { return game::playGame(game, extras); }) {}
 

@@ -26,8 +26,9 @@ constexpr int kExitUsageError = 2;       ///< an option that is not understood
 /// the real ones; tests put recorders in their place.
 struct GameParts {
   GameParts();
-  std::function<void(const WordGame&, bool escapeLeaves)> showBucketStatistics;
-  std::function<MenuChoice(WordGame&, uint32_t highScore, const Extras&)> runMainMenu;
+  std::function<void(const containers::WordTable& dictionary, bool escapeLeaves)> showBucketStatistics;
+  /// With kDaily, dailyDate is the date whose game the menu offered.
+  std::function<MenuChoice(WordGame&, uint32_t highScore, const Extras&, std::string& dailyDate)> runMainMenu;
   std::function<uint32_t(WordGame&, const Extras&)> playGame;  ///< the game's score
 };
 

@@ -30,12 +30,11 @@ std::string streakText(const rules::Streaks& streaks) {
 
 bool startsDailyGame(int key) { return key == 'd' || key == 'D'; }
 
-void drawDailyRows(const records::DailyStore& store) {
-  const std::string today = store.today();
+void drawDailyRows(const records::DailyStore& store, const std::string& date) {
   const console::Colour daily = console::colourOf(console::Role::kDailyRow);
-  drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + today, daily);
-  const rules::DailyResult* kept = rules::resultOf(store.results(), today);
-  const Piece streaks{streakText(rules::streaksOf(store.results(), today)),
+  drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + date, daily);
+  const rules::DailyResult* kept = rules::resultOf(store.results(), date);
+  const Piece streaks{streakText(rules::streaksOf(store.results(), date)),
                       console::colourOf(console::Role::kStreak)};
   if (kept == nullptr) {
     drawCentredPieces(layout::title::kDailyResultRow, {streaks});

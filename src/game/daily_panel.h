@@ -4,13 +4,15 @@
 // that starts today's game, and today's result when it is kept with the
 // streaks of days played.
 
+#include <string>
+
 #include "records/daily_store.h"
 
 namespace game {
 
 /// The key that starts the daily game from the title screen.
 bool startsDailyGame(int key);
-/// The daily key and result rows, for the store's today.
-void drawDailyRows(const records::DailyStore& store);
+/// The daily key and result rows, for the game of date (YYYY-MM-DD).
+void drawDailyRows(const records::DailyStore& store, const std::string& date);
 
 }  // namespace game

@@ -3,12 +3,14 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "console/console.h"
 #include "game/daily_panel.h"
 #include "game/records_panel.h"
 #include "game/screen.h"
 #include "game/title_layout.h"
+#include "records/daily_store.h"
 #include "rules/menu_choices.h"
 
 namespace game {
@@ -18,6 +20,9 @@ namespace {
 constexpr const char* kMenuHelp = "Up/Down: Choose   Left/Right: Change Time   Enter: Select";
 constexpr const char* kArrow = "-> ";
 constexpr size_t kBlankedWidth = 78;
+// How often a menu that offers the daily game looks at the date while it
+// waits for a key, so that the title never offers a day that is over.
+constexpr uint32_t kDateLookMs = 1000;
 
 using rules::MenuItem;
 using rules::MenuMove;
@@ -66,27 +71,47 @@ void drawNotice(const Extras& extras) {
   drawRecordsNotice(notice);
 }
 
+// The daily rows follow the date: at midnight they offer the new day's
+// game, with its result and streaks.
+void followDate(const records::DailyStore& results, std::string& shownDate) {
+  std::string today = results.today();
+  if (today == shownDate) return;
+  shownDate = std::move(today);
+  drawDailyRows(results, shownDate);
+}
+
+// With the daily rows, the wait for a key is cut into waits of at most
+// kDateLookMs, each a sleep, with a look at the date after each.
+int readMenuKey(const records::DailyStore* results, std::string& shownDate) {
+  if (results != nullptr) {
+    while (!console::keyArrivesWithin(kDateLookMs)) followDate(*results, shownDate);
+  }
+  return console::readKey();
+}
+
 }  // namespace
 
-MenuChoice runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras) {
+MenuChoice runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras, std::string* dailyDate) {
   console::clearScreen();
   drawTitleScreen(game, highScore);
   drawBottomBanner(kMenuHelp);
   // A notice too long for one row takes the daily result's row, for the
   // one menu that shows it.
-  if (extras.dailyResults != nullptr) drawDailyRows(*extras.dailyResults);
+  std::string shownDate;
+  if (extras.dailyResults != nullptr) followDate(*extras.dailyResults, shownDate);
   drawNotice(extras);
   rules::MenuChoices menu{MenuItem::kPlay, game.timeToPlay};
   for (;;) {
     drawItems(menu);
     if (extras.records != nullptr) drawBestScores(*extras.records, game.timeToPlay);
-    const int key = console::readKey();
+    const int key = readMenuKey(extras.dailyResults, shownDate);
     if (key == console::kExtendedKey) {
       if (const std::optional<MenuMove> move = moveOf(console::readKey())) menu.move(*move);
       game.timeToPlay = menu.seconds;
     } else if (key == console::kEnter && menu.enterChooses()) {
       return menu.selected == MenuItem::kPlay ? MenuChoice::kPlay : MenuChoice::kExit;
     } else if (extras.dailyResults != nullptr && startsDailyGame(key)) {
+      if (dailyDate != nullptr) *dailyDate = shownDate;
       return MenuChoice::kDaily;
     }
   }

@@ -21,6 +21,9 @@ namespace rows = layout::round;
 // sleeps out its time rather than spinning, so the processor stays idle.
 constexpr uint32_t kPassMs = 50;
 
+// In the row a record's note takes, at the end of a practice game.
+constexpr const char* kPracticeNote = "Practice games keep no best scores";
+
 std::string roundGoalText() {
   std::string text = "You need a";
   appendNumber(text, static_cast<int32_t>(kLongestWord));
@@ -78,7 +81,11 @@ void makePass(Round& round, uint32_t startMs) {
   waitOutPass();
 }
 
+// A round dealt while the window is too small for its screen waits for the
+// window to be enlarged: its clock starts only once the player can see it.
+// A window made too small later does not stop the clock.
 void playOutTime(Round& round) {
+  console::waitUntilScreenShows();
   const uint32_t startMs = console::elapsedMs();
   while (!round.rules.ended(msSince(startMs))) makePass(round, startMs);
 }
@@ -134,12 +141,25 @@ void countDailyRound(const WordGame& game, Round& round, records::DailyPlay* pla
   round.dailyPractice = play->practice();
 }
 
-// A lost round ends the game, whose score then meets the best scores.
-void endRound(WordGame& game, Round& round, const Extras& extras) {
-  if (!round.rules.passed() && extras.records != nullptr) {
-    round.recordNote = recordNote(extras.records->add(game.timeToPlay, game.score), game.timeToPlay);
+// A lost round ends the game, whose score then meets the best scores,
+// unless the game was practice. A daily game's score is kept under the date
+// it was started, also when it ends after midnight.
+void keepScore(const WordGame& game, Round& round, const Extras& extras) {
+  if (round.rules.passed()) return;
+  if (round.dailyPractice) {
+    round.recordNote = kPracticeNote;
+    return;
   }
+  if (extras.records == nullptr) return;
+  const int place = extras.dailyPlay != nullptr
+                        ? extras.records->add(game.timeToPlay, game.score, extras.dailyPlay->date())
+                        : extras.records->add(game.timeToPlay, game.score);
+  round.recordNote = recordNote(place, game.timeToPlay);
+}
+
+void endRound(WordGame& game, Round& round, const Extras& extras) {
   countDailyRound(game, round, extras.dailyPlay);
+  keepScore(game, round, extras);
   drawEndBanners(round);
   waitForSpace(round);
   round.rules.finish();

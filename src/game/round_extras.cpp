@@ -78,7 +78,10 @@ void drawFeedback(const rules::Submission& submission) {
 }
 
 void drawRoundEndRows(const Round& round) {
-  drawCentredRow(rows::kRecordNoteRow, round.recordNote, console::colourOf(console::Role::kNewRecord));
+  // A practice game's note in that row says it kept no score: no record.
+  const console::Colour noteColour =
+      round.dailyPractice ? console::Colour{} : console::colourOf(console::Role::kNewRecord);
+  drawCentredRow(rows::kRecordNoteRow, round.recordNote, noteColour);
   drawCentredRow(rows::kLostWordMeaningRow, lostWordMeaning(round));
   drawCentredRow(rows::kSummaryRow, summaryText(round.rules));
 }

@@ -18,7 +18,9 @@ struct Round {
   bool extrasShown = false;    ///< counts, feedback and the review are on
   std::string gameCode;        ///< the game's code, shown at its end; empty in the classic game
   bool dailyPractice = false;  ///< a daily game whose date had its result kept already
-  std::string recordNote;      ///< with extrasShown: the place a game's score took, at its end
+  /// With extrasShown, at a game's end: the place its score took among the
+  /// best, or that a practice game keeps none.
+  std::string recordNote;
   dictionary::MeaningsOnDemand* meanings = nullptr;  ///< with extrasShown: what words mean, if known
 
   /// The facts of the round's end, as they stand.

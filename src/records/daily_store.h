@@ -64,6 +64,8 @@ class DailyPlay {
   DailyPlay(DailyStore& store, std::string date);
 
   const std::string& code() const { return result_.code; }
+  /// The date whose game this is: the date it was started on.
+  const std::string& date() const { return result_.date; }
   bool practice() const { return practice_; }
   /// Called at the end of every round, the last one too.
   void countRound(const rules::RoundTally& tally) { result_.rounds.push_back(tally); }

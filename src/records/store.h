@@ -52,6 +52,9 @@ class Store {
   /// cannot be written, or its lock is held too long, the score is still
   /// kept for this run, and the next add tries again.
   int add(uint16_t seconds, uint32_t score);
+  /// As add, with the day the score is kept with given (a daily game's
+  /// date) instead of today.
+  int add(uint16_t seconds, uint32_t score, const std::string& date);
   const std::vector<Entry>& best(uint16_t seconds) const { return file_.contents().best(seconds); }
   /// A line for the player about the records, or empty; each is given once.
   std::string takeNotice() { return file_.takeNotice(); }

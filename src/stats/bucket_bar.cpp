@@ -7,6 +7,7 @@
 #include "console/theme.h"
 #include "stats/statistics_viewer.h"
 
+namespace stats {
 namespace {
 
 constexpr int kBarCells = 40;
@@ -69,3 +70,5 @@ void drawBucketBar(float ratio, const std::string& filledCell) {
   }
   std::cout << rest;
 }
+
+}  // namespace stats

@@ -6,6 +6,7 @@
 
 #include "console/console.h"
 
+namespace stats {
 namespace {
 
 // The table always has this many buckets; the view does not read its size.
@@ -39,16 +40,16 @@ struct BucketSpread {
 };
 
 struct Page {
-  const WordGame& game;
+  const containers::WordTable& dictionary;
   uint32_t maxCount;
   float scale;
   std::string filledCell;
 };
 
-BucketSpread gatherSpread(const WordGame& game) {
+BucketSpread gatherSpread(const containers::WordTable& dictionary) {
   BucketSpread spread;
   for (int32_t bucket = 0; bucket < kBuckets; ++bucket) {
-    uint32_t count = game.dictionary->buckets[static_cast<size_t>(bucket)].count;
+    uint32_t count = dictionary.buckets[static_cast<size_t>(bucket)].count;
     if (count > spread.maxCount) spread.maxCount = count;
     if (count == 0) ++spread.emptyBuckets;
   }
@@ -76,7 +77,7 @@ std::string inField(uint64_t number, size_t width, bool toTheLeft) {
 // view redraws its whole page on every key. The percentage is taken in 64
 // bits: a count times 100 passes 32 bits from about 43 million words on.
 void drawBucketRow(const Page& page, int32_t bucket) {
-  const uint32_t count = page.game.dictionary->buckets[static_cast<size_t>(bucket)].count;
+  const uint32_t count = page.dictionary.buckets[static_cast<size_t>(bucket)].count;
   const std::string start = inField(static_cast<uint64_t>(bucket), kBucketField, true) + '|' +
                             inField(count, kCountField, false) + " |" +
                             inField(uint64_t{count} * 100 / page.maxCount, kPercentField, false) + "% [";
@@ -112,10 +113,10 @@ bool leavesView(int key, bool escapeLeaves) {
 
 }  // namespace
 
-void showBucketStatistics(const WordGame& game, bool escapeLeaves) {
+void showBucketStatistics(const containers::WordTable& dictionary, bool escapeLeaves) {
   std::cout << kGathering;
-  const BucketSpread spread = gatherSpread(game);
-  const Page page{game, spread.maxCount, static_cast<float>(spread.maxCount), filledBarCell()};
+  const BucketSpread spread = gatherSpread(dictionary);
+  const Page page{dictionary, spread.maxCount, static_cast<float>(spread.maxCount), filledBarCell()};
   drawFixedParts(spread.emptyBuckets);
   int32_t firstBucket = 0;
   for (;;) {
@@ -137,3 +138,5 @@ void drawStatisticsFooter(uint32_t emptyBuckets) {
   const auto emptyPercent = static_cast<uint32_t>(emptyBuckets / static_cast<double>(kBuckets) * 100.0);
   std::cout << kFooterHelp << emptyPercent << '%';
 }
+
+}  // namespace stats

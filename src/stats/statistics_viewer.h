@@ -6,12 +6,14 @@
 #include <string>
 
 #include "console/theme.h"
-#include "game_record/word_game.h"
+#include "containers/hash_table.h"
 
-/// Shows the view until the player presses q or Q (as its footer asks), or,
-/// with escapeLeaves, Escape. Only reads the dictionary. Throws
+namespace stats {
+
+/// Shows the view of the dictionary's table until the player presses q or Q
+/// (as its footer asks), or, with escapeLeaves, Escape. Throws
 /// console::InputEnded when the key input ends first.
-void showBucketStatistics(const WordGame& game, bool escapeLeaves = false);
+void showBucketStatistics(const containers::WordTable& dictionary, bool escapeLeaves = false);
 
 /// Draws the rule on row 22 and the key help with the share of empty buckets
 /// on row 23, leaving row 23 without a line end.
@@ -31,3 +33,5 @@ std::string filledBarCell();
 /// The theme's role for a bar of this ratio: low up to a third, middling up
 /// to two thirds, high above.
 console::Role barRole(float ratio);
+
+}  // namespace stats

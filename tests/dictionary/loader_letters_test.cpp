@@ -8,7 +8,7 @@
 
 #include "dictionary/letters.h"
 #include "dictionary/loader.h"
-#include "support/fake_terminal.h"
+#include "support/load_recorder.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -17,10 +17,10 @@ using dictionary::LetterRule;
 using Words = std::vector<std::string>;
 
 // Every word of the table, bucket by bucket from each head.
-Words tableWords(const WordGame& game) {
+Words tableWords(const containers::WordTable& table) {
   Words words;
-  for (uint32_t i = 0; i < game.dictionary->size; ++i) {
-    for (const auto* node = game.dictionary->buckets[i].head; node != nullptr; node = node->next) {
+  for (uint32_t i = 0; i < table.size; ++i) {
+    for (const auto* node = table.buckets[i].head; node != nullptr; node = node->next) {
       words.push_back(node->element);
     }
   }
@@ -35,13 +35,13 @@ Words sorted(Words words) {
 class LoaderLettersTest : public ::testing::Test {
  protected:
   bool load(std::string_view contents, bool verbose = false) {
-    return loadDictionary(folder.write("words.txt", contents), game, verbose);
+    return dictionary::loadDictionary(folder.write("words.txt", contents), table, verbose, told);
   }
 
   support::TempFolder folder;
-  support::FakeTerminal terminal;
+  support::LoadRecorder told;
   dictionary::ScopedLetterRule characters{LetterRule::kCharacters};
-  WordGame game;
+  containers::WordTable table;
 };
 
 TEST_F(LoaderLettersTest, UsableLinesOfAMixedList) {
@@ -60,9 +60,9 @@ TEST_F(LoaderLettersTest, UsableLinesOfAMixedList) {
       "ab\x85"
       "cd\n";  // a Latin-1 control
   ASSERT_TRUE(load(list, true));
-  EXPECT_EQ(sorted(tableWords(game)),
+  EXPECT_EQ(sorted(tableWords(table)),
             sorted({"éclat", "étoffé", "\xE9t\xE9", "cre\u0300me", "straße", "a\xC3(b"}));
-  EXPECT_EQ(terminal.row(0), "Loading and hashing: DONE! (Total usable words: 6 of 12)");
+  EXPECT_EQ(told.row(0), "Loading and hashing: DONE! (Total usable words: 6 of 12)");
 }
 
 // A line with a blank is no word, on the fast path for ASCII lines and the
@@ -70,11 +70,11 @@ TEST_F(LoaderLettersTest, UsableLinesOfAMixedList) {
 TEST_F(LoaderLettersTest, LinesWithABlankAreNoWords) {
   const std::string list = "plane \nlane\npan\npla ne\ncaf\u00E9 x\nno\u00A0ok\n";
   ASSERT_TRUE(load(list));
-  EXPECT_EQ(sorted(tableWords(game)), sorted({"lane", "pan"}));
-  game.dictionary->clear();
+  EXPECT_EQ(sorted(tableWords(table)), sorted({"lane", "pan"}));
+  table.clear();
   const dictionary::ScopedLetterRule bytes(LetterRule::kBytes);
   ASSERT_TRUE(load(list));
-  EXPECT_EQ(sorted(tableWords(game)), sorted({"plane ", "lane", "pan", "pla ne", "no\u00A0ok"}));
+  EXPECT_EQ(sorted(tableWords(table)), sorted({"plane ", "lane", "pan", "pla ne", "no\u00A0ok"}));
 }
 
 // An ASCII list gives the same table and output, word for word and byte
@@ -82,26 +82,26 @@ TEST_F(LoaderLettersTest, LinesWithABlankAreNoWords) {
 TEST_F(LoaderLettersTest, AsciiListsLoadAsInTheClassicGame) {
   const std::string list = "cat\ndogs\na\ndon't\nelephant\r\nabcdef\r\nab\tc\nplanet\n";
   ASSERT_TRUE(load(list, true));
-  const Words withCharacters = tableWords(game);
-  const std::string output = terminal.output();
-  game.dictionary->clear();
+  const Words withCharacters = tableWords(table);
+  const std::string output = told.output();
+  table.clear();
   {
     const dictionary::ScopedLetterRule bytes(LetterRule::kBytes);
     ASSERT_TRUE(load(list, true));
   }
-  EXPECT_EQ(tableWords(game), withCharacters);
-  EXPECT_EQ(terminal.output(), output + output);
+  EXPECT_EQ(tableWords(table), withCharacters);
+  EXPECT_EQ(told.output(), output + output);
 }
 
 // A chunk of plain ASCII is split as in the classic game, yet a word that
 // begins in it and ends in the next, accented, chunk is still loaded whole.
 TEST_F(LoaderLettersTest, AnAccentedWordAcrossTwoChunks) {
   std::string list;
-  while (list.size() + 18 <= kLoaderChunkBytes - 3) list += "abcdefgh\n";
-  list += std::string(kLoaderChunkBytes - 3 - list.size() - 1, 'z') + "\n";
+  while (list.size() + 18 <= dictionary::kLoaderChunkBytes - 3) list += "abcdefgh\n";
+  list += std::string(dictionary::kLoaderChunkBytes - 3 - list.size() - 1, 'z') + "\n";
   list += "affûté\nété\n";
   ASSERT_TRUE(load(list));
-  EXPECT_EQ(sorted(tableWords(game)), sorted({"affûté", "été"}));
+  EXPECT_EQ(sorted(tableWords(table)), sorted({"affûté", "été"}));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "support/fake_terminal.h"
+#include "support/load_recorder.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -27,10 +27,10 @@ std::vector<std::string> bucketWords(const containers::WordTable& table, uint32_
 }
 
 // Every word in the table, each bucket walked from its head, buckets in order.
-std::vector<std::string> tableWords(const WordGame& game) {
+std::vector<std::string> tableWords(const containers::WordTable& table) {
   std::vector<std::string> words;
-  for (uint32_t i = 0; i < game.dictionary->size; ++i) {
-    std::vector<std::string> bucket = bucketWords(*game.dictionary, i);
+  for (uint32_t i = 0; i < table.size; ++i) {
+    std::vector<std::string> bucket = bucketWords(table, i);
     words.insert(words.end(), bucket.begin(), bucket.end());
   }
   return words;
@@ -51,28 +51,28 @@ std::vector<std::string> sorted(std::vector<std::string> words) {
 class LoaderTest : public ::testing::Test {
  protected:
   bool load(std::string_view contents, bool verbose = false) {
-    return loadDictionary(folder.write("words.txt", contents), game, verbose);
+    return dictionary::loadDictionary(folder.write("words.txt", contents), table, verbose, told);
   }
 
   support::TempFolder folder;
-  support::FakeTerminal terminal;
-  WordGame game;
+  support::LoadRecorder told;
+  containers::WordTable table;
 };
 
 TEST_F(LoaderTest, QuietModeWritesOneLine) {
   ASSERT_TRUE(load("cat\ndogs\na\ndon't\nelephant\n"));
-  EXPECT_EQ(terminal.output(), "Loading and hashing... " + kQuietDone);
-  EXPECT_EQ(sorted(tableWords(game)), (std::vector<std::string>{"cat", "dogs"}));
+  EXPECT_EQ(told.output(), "Loading and hashing... " + kQuietDone);
+  EXPECT_EQ(sorted(tableWords(table)), (std::vector<std::string>{"cat", "dogs"}));
 }
 
 TEST_F(LoaderTest, VerboseModeOverwritesOneProgressTextPerWord) {
   ASSERT_TRUE(load("cat\ndogs\na\ndon't\nelephant\n", true));
-  EXPECT_EQ(terminal.output(),
+  EXPECT_EQ(told.output(),
             "Loading and hashing"
             ": Word # 1      - cat    (338 )" +
                 kBackspaces + ": Word # 2      - dogs   (378 )" + kBackspaces +
                 ": DONE! (Total usable words: 2 of 5)\r\n");
-  EXPECT_EQ(terminal.row(0), "Loading and hashing: DONE! (Total usable words: 2 of 5)");
+  EXPECT_EQ(told.row(0), "Loading and hashing: DONE! (Total usable words: 2 of 5)");
 }
 
 // Past 999,999 words the count takes seven digits and the text a byte more:
@@ -85,15 +85,15 @@ TEST_F(LoaderTest, VerboseProgressPastSixDigitsStaysInPlace) {
     words += '\n';
   }
   ASSERT_TRUE(load(words, true));
-  EXPECT_EQ(terminal.row(0), "Loading and hashing: DONE! (Total usable words: 1000003 of 1000003)");
+  EXPECT_EQ(told.row(0), "Loading and hashing: DONE! (Total usable words: 1000003 of 1000003)");
 }
 
 TEST_F(LoaderTest, EmptyFile) {
   ASSERT_TRUE(load(""));
-  EXPECT_EQ(terminal.output(), "Loading and hashing... " + kQuietDone);
+  EXPECT_EQ(told.output(), "Loading and hashing... " + kQuietDone);
   ASSERT_TRUE(load("", true));
-  EXPECT_EQ(terminal.row(1), "Loading and hashing: DONE! (Total usable words: 0 of 0)");
-  EXPECT_TRUE(tableWords(game).empty());
+  EXPECT_EQ(told.row(1), "Loading and hashing: DONE! (Total usable words: 0 of 0)");
+  EXPECT_TRUE(tableWords(table).empty());
 }
 
 TEST_F(LoaderTest, WhichLinesBecomeWords) {
@@ -117,9 +117,10 @@ TEST_F(LoaderTest, WhichLinesBecomeWords) {
       {"a carriage return last", "cat\r", {}, "0 of 0"},
   };
   for (const Case& c : cases) {
-    support::FakeTerminal captured;
-    WordGame fresh;
-    ASSERT_TRUE(loadDictionary(folder.write("case.txt", c.contents), fresh, true)) << c.name;
+    support::LoadRecorder captured;
+    containers::WordTable fresh;
+    ASSERT_TRUE(dictionary::loadDictionary(folder.write("case.txt", c.contents), fresh, true, captured))
+        << c.name;
     EXPECT_EQ(sorted(tableWords(fresh)), c.words) << c.name;
     std::string totals = ": DONE! (Total usable words: " + std::string(c.totals) + ")\r\n";
     EXPECT_TRUE(captured.output().ends_with(totals)) << c.name << ": " << captured.output();
@@ -128,12 +129,12 @@ TEST_F(LoaderTest, WhichLinesBecomeWords) {
 
 TEST_F(LoaderTest, EachWordGoesToTheHeadOfItsBucket) {
   ASSERT_TRUE(load("act\ncat\nplan\ntac\n"));
-  const auto& bucket = game.dictionary->buckets[338];
+  const auto& bucket = table.buckets[338];
   EXPECT_EQ(bucket.count, 3U);
   EXPECT_EQ(bucket.head->element, "tac");
   EXPECT_EQ(bucket.head->next->element, "cat");
   EXPECT_EQ(bucket.head->next->next->element, "act");
-  EXPECT_EQ(game.dictionary->find("plan"), 381);
+  EXPECT_EQ(table.find("plan"), 381);
 }
 
 // Over a megabyte, so many chunk ends fall inside lines of every kind.
@@ -150,8 +151,8 @@ TEST_F(LoaderTest, TableFromAFileEqualsOneBuiltWordByWord) {
   }
   ASSERT_TRUE(load(contents));
   for (uint32_t bucket = 0; bucket < direct.size; ++bucket) {
-    ASSERT_EQ(bucketWords(*game.dictionary, bucket), bucketWords(direct, bucket)) << "bucket " << bucket;
-    ASSERT_EQ(game.dictionary->buckets[bucket].count, direct.buckets[bucket].count) << "bucket " << bucket;
+    ASSERT_EQ(bucketWords(table, bucket), bucketWords(direct, bucket)) << "bucket " << bucket;
+    ASSERT_EQ(table.buckets[bucket].count, direct.buckets[bucket].count) << "bucket " << bucket;
   }
 }
 
@@ -160,11 +161,11 @@ TEST_F(LoaderTest, TableFromAFileEqualsOneBuiltWordByWord) {
 TEST_F(LoaderTest, LinesCutByTheChunkEndAtEveryOffset) {
   const std::string lines = "cat\r\nab\nabcdef\r\nabcdefg\ndon't\n";
   for (size_t shift = 0; shift <= lines.size(); ++shift) {
-    support::FakeTerminal captured;
-    WordGame fresh;
-    std::string contents(kLoaderChunkBytes - 1 - shift, 'x');
+    support::LoadRecorder captured;
+    containers::WordTable fresh;
+    std::string contents(dictionary::kLoaderChunkBytes - 1 - shift, 'x');
     contents += '\n';
-    ASSERT_TRUE(loadDictionary(folder.write("cut.txt", contents + lines), fresh, true));
+    ASSERT_TRUE(dictionary::loadDictionary(folder.write("cut.txt", contents + lines), fresh, true, captured));
     EXPECT_EQ(sorted(tableWords(fresh)), (std::vector<std::string>{"abcdef", "cat"})) << "shift " << shift;
     EXPECT_TRUE(captured.output().ends_with("(Total usable words: 2 of 6)\r\n")) << "shift " << shift;
   }
@@ -172,19 +173,19 @@ TEST_F(LoaderTest, LinesCutByTheChunkEndAtEveryOffset) {
 
 TEST_F(LoaderTest, AVeryLongLineIsPassedOver) {
   ASSERT_TRUE(load("cat\n" + std::string(3'000'000, 'x') + "\ndog\n", true));
-  EXPECT_EQ(sorted(tableWords(game)), (std::vector<std::string>{"cat", "dog"}));
-  EXPECT_EQ(terminal.row(0), "Loading and hashing: DONE! (Total usable words: 2 of 3)");
+  EXPECT_EQ(sorted(tableWords(table)), (std::vector<std::string>{"cat", "dog"}));
+  EXPECT_EQ(told.row(0), "Loading and hashing: DONE! (Total usable words: 2 of 3)");
 }
 
 TEST_F(LoaderTest, MissingFile) {
-  EXPECT_FALSE(loadDictionary(folder.path() + "/absent.txt", game, false));
-  EXPECT_EQ(terminal.output(), "Error: File not found (No such file or directory)\r\n");
-  EXPECT_TRUE(tableWords(game).empty());
+  EXPECT_FALSE(dictionary::loadDictionary(folder.path() + "/absent.txt", table, false, told));
+  EXPECT_EQ(told.output(), "Error: File not found (No such file or directory)\r\n");
+  EXPECT_TRUE(tableWords(table).empty());
 }
 
 TEST_F(LoaderTest, DirectoryIsNoReadableFile) {
-  EXPECT_FALSE(loadDictionary(folder.path(), game, true));
-  EXPECT_EQ(terminal.output(), "Error: File not found (Is a directory)\r\n");
+  EXPECT_FALSE(dictionary::loadDictionary(folder.path(), table, true, told));
+  EXPECT_EQ(told.output(), "Error: File not found (Is a directory)\r\n");
 }
 
 // Reading a process's own memory at address 0 fails with an I/O error once
@@ -194,17 +195,17 @@ TEST_F(LoaderTest, ReadErrorIsNoSuccess) {
   GTEST_SKIP() << "Windows has no /proc (under Wine the name reaches the host's, which fails otherwise)";
 #endif
   if (!std::filesystem::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc on this system";
-  EXPECT_FALSE(loadDictionary("/proc/self/mem", game, false));
-  EXPECT_EQ(terminal.output(),
+  EXPECT_FALSE(dictionary::loadDictionary("/proc/self/mem", table, false, told));
+  EXPECT_EQ(told.output(),
             "Loading and hashing... \r\nError: Could not read the dictionary (Input/output error)\r\n");
 }
 
 int32_t hashThatRunsOutOfMemory(const containers::ShortWord&) { throw std::bad_alloc(); }
 
 TEST_F(LoaderTest, RunningOutOfMemoryWhileReadingIsReported) {
-  game.dictionary->hash = hashThatRunsOutOfMemory;
+  table.hash = hashThatRunsOutOfMemory;
   EXPECT_FALSE(load("cat\n"));
-  EXPECT_EQ(terminal.output(), "Loading and hashing... \r\nUnknown Error in File Read\r\n");
+  EXPECT_EQ(told.output(), "Loading and hashing... \r\nUnknown Error in File Read\r\n");
 }
 
 }  // namespace

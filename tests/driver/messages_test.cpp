@@ -28,3 +28,27 @@ TEST(MessagesTest, TheDailyShareLinesAreInUtf8OrInTheCLocalesCharacters) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LoadMessagesTest, TextGoesOutAsItIsAndEachLineEndsAsTheConsoleEndsLines) {
+  support::FakeTerminal terminal;
+  driver::LoadMessages messages;
+  messages.tell("Loading and hashing");
+  messages.tell(": Word # 1 \b\b");
+  messages.endLine();
+  EXPECT_EQ(terminal.output(), "Loading and hashing: Word # 1 \b\b\r\n");
+}
+
+// Reading a large file takes a while: what was told before it must show
+// meanwhile, with no line end to push it out.
+TEST(LoadMessagesTest, ShowNowSendsWhatWasToldBeforeTheLineEnds) {
+  support::FakeTerminal terminal;
+  driver::LoadMessages messages;
+  messages.tell("Loading and hashing... ");
+  EXPECT_EQ(terminal.received(), "");
+  messages.showNow();
+  EXPECT_EQ(terminal.received(), "Loading and hashing... ");
+}
+
+}  // namespace

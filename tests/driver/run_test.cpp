@@ -39,17 +39,21 @@ const std::string kQuietLoad = "Loading and hashing... DONE!" + std::string(38, 
 struct RecordingParts {
   driver::GameParts parts() {
     driver::GameParts recorded;
-    recorded.showBucketStatistics = [this](const WordGame&, bool escapeLeaves) {
+    recorded.showBucketStatistics = [this](const containers::WordTable&, bool escapeLeaves) {
       ++viewerOpened;
       viewerEscapeLeaves = escapeLeaves;
     };
-    recorded.runMainMenu = [this](WordGame&, uint32_t highScore, const Extras& extras) {
+    recorded.runMainMenu = [this](WordGame&, uint32_t highScore, const Extras& extras,
+                                  std::string& dailyDate) {
       menuHighScores.push_back(highScore);
       menuExtras.push_back(extras);
       const bool anyRecord = extras.records != nullptr && !extras.records->best(60).empty();
       bestFor60.push_back(anyRecord ? extras.records->best(60)[0].score : 0);
       if (gameExtras.size() >= scores.size()) return MenuChoice::kExit;
-      return menuHighScores.size() <= dailyChoices ? MenuChoice::kDaily : MenuChoice::kPlay;
+      if (menuHighScores.size() > dailyChoices) return MenuChoice::kPlay;
+      // As the title screen does: the daily game offered is its date's.
+      dailyDate = extras.dailyResults->today();
+      return MenuChoice::kDaily;
     };
     // A daily game counts one round, with the score as the words found.
     recorded.playGame = [this](WordGame& game, const Extras& extras) {
@@ -195,7 +199,7 @@ TEST_F(RunTest, SInEitherCaseOpensTheStatisticsView) {
 TEST_F(RunTest, FunctionKeysAreWholeKeysAtThePromptAndTheGoodbye) {
   driver::GameParts parts = recorder.parts();
   std::vector<int> menuKeys;
-  parts.runMainMenu = [&menuKeys](WordGame&, uint32_t, const Extras&) {
+  parts.runMainMenu = [&menuKeys](WordGame&, uint32_t, const Extras&, std::string&) {
     menuKeys.push_back(console::readKey());
     return MenuChoice::kExit;
   };
@@ -265,7 +269,7 @@ TEST_F(RunTest, EndOfInputEndsTheRunQuietly) {
 TEST_F(RunTest, EndOfInputInTheMenuSkipsTheGoodbye) {
   terminal.type("x");
   driver::GameParts parts = recorder.parts();
-  parts.runMainMenu = [](WordGame&, uint32_t, const Extras&) {
+  parts.runMainMenu = [](WordGame&, uint32_t, const Extras&, std::string&) {
     return console::readKey() != 0 ? MenuChoice::kPlay : MenuChoice::kExit;
   };
   EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts), driver::kExitSuccess);
@@ -334,7 +338,7 @@ TEST_F(RunTest, ColourIsChosenBeforeTheFirstScreen) {
                         Case{{"-c"}, false}}) {
     driver::GameParts parts;
     bool shownInViewer = !c.shown;
-    parts.showBucketStatistics = [&shownInViewer](const WordGame&, bool) {
+    parts.showBucketStatistics = [&shownInViewer](const containers::WordTable&, bool) {
       shownInViewer = console::colourShown();
     };
     std::vector<std::string> arguments = {"quillop", "-m", "-n", "-f", playable()};
@@ -367,6 +371,27 @@ TEST_F(RunTest, TheDailyGameIsKeptOnceAndSharedAfterTheRun) {
   EXPECT_EQ(*shared, (rules::DailyResult{today, rules::dailyGameCode(today), 7, {{7, 50}}}));
   EXPECT_TRUE(std::filesystem::exists(platform::stateFolder() + "/daily.txt"));
   EXPECT_TRUE(std::filesystem::exists(folder.path() + "/state/quillop/daily.txt"));
+}
+
+// The menu says which date's game D plays: the one on the title screen,
+// also when the clock has passed midnight since it was drawn.
+TEST_F(RunTest, DPlaysTheGameOfTheDateTheMenuOffered) {
+  recorder.scores = {7};
+  recorder.dailyChoices = 1;
+  driver::GameParts parts = recorder.parts();
+  parts.runMainMenu = [menu = parts.runMainMenu](WordGame& game, uint32_t highScore, const Extras& extras,
+                                                 std::string& dailyDate) {
+    const MenuChoice choice = menu(game, highScore, extras, dailyDate);
+    dailyDate = "2001-02-03";  // never the date of the test run
+    return choice;
+  };
+  terminal.type("xx");
+  std::optional<rules::DailyResult> shared;
+  EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts, &shared), driver::kExitSuccess);
+  ASSERT_EQ(recorder.gameExtras.size(), 1U);
+  EXPECT_EQ(recorder.gameExtras[0].code, rules::dailyGameCode("2001-02-03"));
+  ASSERT_TRUE(shared);
+  EXPECT_EQ(shared->date, "2001-02-03");
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ void showKeys(int firstKey) {
 int main(int argc, char** argv) {
   Options options = parseOptions(argc, argv);
   if (!options.pidFile.empty()) std::ofstream(options.pidFile) << ::getpid() << '\n';
-  console::PosixTerminal terminal;
+  platform::PosixTerminal terminal;
   console::install(&terminal);
   std::cout << "probe ready";
   console::lineEnd();

@@ -289,6 +289,60 @@ TEST_F(MenuDailyTest, TodaysResultAndTheStreaksStandUnderTheBestScores) {
   }
 }
 
+// The title screen waiting past midnight: a date that changes at 10.2 s of
+// the installed terminal's clock, with a result kept for the first day.
+class MenuMidnightTest : public MenuTest {
+ protected:
+  MenuMidnightTest() {
+    folder.write("daily.txt", "Quillop daily 1\n2026-12-08 " + rules::dailyGameCode("2026-12-08") +
+                                  " 57 3 12/40 8/31 2/25\n");
+    atMidnight.load();
+  }
+
+  support::TempFolder folder;
+  int dateLooks = 0;
+  records::DailyStore atMidnight{
+      folder.path(), [this] {
+        ++dateLooks;
+        return std::string(console::elapsedMs() < 10200 ? "2026-12-08" : "2026-12-09");
+      }};
+  Extras extras{true, nullptr, {}, &atMidnight};
+};
+
+// The wait for a key looks at the date a second after it began or after
+// the last look, sleeping between: the rows follow the date within a
+// second, and the wait never spins.
+TEST_F(MenuMidnightTest, TheDailyRowsFollowTheDateWhileTheMenuWaits) {
+  terminal.typeAt(9500, "x");
+  terminal.typeAt(11000, kEnter);
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
+  EXPECT_EQ(terminal.row(18), centred("D: today's game, 2026-12-09"));
+  EXPECT_EQ(terminal.row(19), centred("Streak: 1 day   Best streak: 1 day"));
+  EXPECT_LE(dateLooks, 13);
+
+  support::FakeTerminal before;
+  before.typeAt(9000, kEnter);
+  EXPECT_EQ(runMainMenu(game, 0, extras), MenuChoice::kPlay);
+  EXPECT_EQ(before.row(18), centred("D: today's game, 2026-12-08"));
+  EXPECT_EQ(before.row(19), centred("Today: 57 points in 3 rounds   Streak: 1 day   Best streak: 1 day"));
+}
+
+// D at 10.5 s: the date changed at 10.2 s, but the title shows the day
+// before until its next look at 11 s, and D plays what it shows.
+TEST_F(MenuMidnightTest, DPlaysTheGameOfTheDateOnTheScreen) {
+  std::string played;
+  terminal.typeAt(10500, "D");
+  EXPECT_EQ(runMainMenu(game, 0, extras, &played), MenuChoice::kDaily);
+  EXPECT_EQ(terminal.row(18), centred("D: today's game, 2026-12-08"));
+  EXPECT_EQ(played, "2026-12-08");
+
+  support::FakeTerminal later;
+  later.setNow(10500);
+  later.typeAt(12000, "d");
+  EXPECT_EQ(runMainMenu(game, 0, extras, &played), MenuChoice::kDaily);
+  EXPECT_EQ(played, "2026-12-09");
+}
+
 }  // namespace
 
 }  // namespace game

@@ -6,6 +6,7 @@
 
 #include "game/round_fixture.h"
 #include "records/daily_store.h"
+#include "records/store.h"
 #include "rules/game_code.h"
 #include "support/temp_folder.h"
 
@@ -18,6 +19,8 @@ namespace game_test {
 namespace {
 
 const std::string kFrameSides = "|" + repeat(' ', 78) + "|";
+
+std::string centred(const std::string& text) { return repeat(' ', (79 - text.size()) / 2) + text; }
 
 class RoundCodeTest : public RoundTest {
  protected:
@@ -115,6 +118,34 @@ TEST_F(RoundDailyTest, APracticeGameSaysSoAsItStartsAndAtItsEnd) {
   playRoundsThenStop({"ant\r"});
   EXPECT_EQ(terminal.row(1), bannerTextRow("Today's result was already kept: this game was practice"));
   EXPECT_EQ(results.results()[0].score, 3U);
+}
+
+// Practice keeps no best scores, and its last screen says so where a
+// record's note would stand.
+TEST_F(RoundDailyTest, APracticeGameKeepsNoBestScores) {
+  records::Store best(folder.path(), [] { return std::string("2026-12-07"); });
+  extras.records = &best;
+  results.keep(rules::DailyResult{"2026-12-07", rules::dailyGameCode("2026-12-07"), 3, {{2, 5}}});
+  records::DailyPlay play(results, "2026-12-07");
+  extras.code = play.code();
+  extras.dailyPlay = &play;
+  playRoundsThenStop({"ant\r"});
+  EXPECT_EQ(terminal.row(5), centred("Practice games keep no best scores"));
+  EXPECT_TRUE(best.best(30).empty());
+}
+
+// A daily game that ends after midnight keeps its score in the records
+// under the date it was started, as its daily result is.
+TEST_F(RoundDailyTest, ADailyGamesRecordTakesTheDateItWasStarted) {
+  records::Store best(folder.path(), [] { return std::string("2026-12-08"); });
+  extras.records = &best;
+  records::DailyPlay play(results, "2026-12-07");
+  extras.code = play.code();
+  extras.dailyPlay = &play;
+  playRoundsThenStop({"ant\r"});
+  EXPECT_EQ(terminal.row(5), centred("New record for 30 seconds!"));
+  EXPECT_EQ(best.best(30), (std::vector<records::Entry>{{1, "2026-12-07"}}));
+  EXPECT_EQ(results.results().at(0).date, "2026-12-07");
 }
 
 }  // namespace

@@ -172,6 +172,32 @@ TEST_F(RoundTest, AWindowTooSmallMidRoundHoldsTheKeysButNotTheClock) {
   EXPECT_EQ(terminal.row(22), bannerTextRow("Press SPACE to continue."));
 }
 
+// A round dealt while the window is too small waits behind the request:
+// its clock starts when the window is enlarged and its screen shows, and a
+// key meanwhile answers the request rather than the round.
+TEST_F(RoundTest, ARoundDealtBehindTheSizeRequestStartsItsClockOnceShown) {
+  constexpr uint32_t kEnlargedMs = 100000;
+  terminal.setWindowSize(60, 20);
+  terminal.typeAt(50000, "x");
+  terminal.resizeAt(kEnlargedMs, 80, 24);
+  terminal.typeAt(kEnlargedMs + kTypingDelayMs, "ant\r");
+  terminal.typeAt(kEnlargedMs + kRoundMs - 100, "p");
+  terminal.typeAt(kEnlargedMs + kRoundMs + 100, "x");
+  EXPECT_THROW(playGame(game), console::InputEnded);
+  EXPECT_EQ(game.score, 1u);
+  EXPECT_EQ(terminal.row(7), inputRow("p"));
+  EXPECT_EQ(terminal.row(2), bannerTextRow("GAME OVER! The word was: planet"));
+}
+
+TEST_F(RoundTest, QAtTheSizeRequestBeforeTheRoundShowsEndsTheRun) {
+  terminal.setWindowSize(60, 20);
+  terminal.typeAt(70000, "q");
+  terminal.typeAt(71000, " ");
+  EXPECT_THROW(playGame(game), console::InputEnded);
+  EXPECT_TRUE(countdown(terminal.drawn()).empty());
+  EXPECT_EQ(terminal.unreadBytes(), 1u);
+}
+
 }  // namespace
 }  // namespace game_test
 

@@ -127,6 +127,23 @@ TEST_F(ScreenColourTest, TheGameOverLineAndTheNewRecordStandOut) {
   EXPECT_TRUE(textLooks(terminal, 22, "Press SPACE to continue.", CellAttributes{}));
 }
 
+// A practice game's note stands where a record's would, and is none.
+TEST_F(ScreenColourTest, APracticeGamesNoteIsNoRecord) {
+  support::TempFolder folder;
+  records::Store best(folder.path(), [] { return std::string("2026-12-07"); });
+  records::DailyStore results{folder.path(), [] { return std::string("2026-12-07"); }};
+  results.keep(rules::DailyResult{"2026-12-07", rules::dailyGameCode("2026-12-07"), 3, {{2, 5}}});
+  records::DailyPlay play(results, "2026-12-07");
+  extras.records = &best;
+  extras.dailyResults = &results;
+  extras.code = play.code();
+  extras.dailyPlay = &play;
+  playThenAtTheEnd("ant\r", "x");
+  EXPECT_TRUE(textLooks(terminal, 5, "Practice games keep no best scores", CellAttributes{}))
+      << terminal.row(5);
+  EXPECT_TRUE(textLooks(terminal, 2, "GAME OVER! The word was: ", looksOf(Role::kGameOver)));
+}
+
 // Found words and missed ones apart, the marks plain as they were, and
 // the cursor's word (lap) in reverse video in the terminal's own colour.
 TEST_F(ScreenColourTest, TheReviewTellsFoundFromMissedWords) {

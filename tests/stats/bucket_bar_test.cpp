@@ -31,7 +31,7 @@ std::string expectedBar(int filled) {
 
 std::string barOf(float ratio) {
   support::FakeTerminal terminal;
-  drawBucketBar(ratio, kSquare);
+  stats::drawBucketBar(ratio, kSquare);
   return terminal.output();
 }
 
@@ -66,7 +66,7 @@ TEST(BucketBar, FilledCellFollowsTheLocale) {
   };
   for (const Case& c : cases) {
     LocaleScope locale(c.lcAll, c.lcCtype, c.lang);
-    EXPECT_EQ(filledBarCell(), c.cell)
+    EXPECT_EQ(stats::filledBarCell(), c.cell)
         << c.lcAll.value_or("-") << " " << c.lcCtype.value_or("-") << " " << c.lang.value_or("-");
   }
 }
@@ -74,15 +74,15 @@ TEST(BucketBar, FilledCellFollowsTheLocale) {
 TEST(BucketBar, AWindowThatTakesUnicodeShowsTheSquareWhateverTheLocale) {
   LocaleScope locale("C", nullopt, nullopt);
   support::FakeTerminal terminal;
-  EXPECT_EQ(filledBarCell(), "#");
+  EXPECT_EQ(stats::filledBarCell(), "#");
   terminal.unicodeWindow = true;
-  EXPECT_EQ(filledBarCell(), kSquare);
+  EXPECT_EQ(stats::filledBarCell(), kSquare);
 }
 
 TEST(BucketBar, OneArgumentFormUsesTheLocaleCell) {
   LocaleScope locale(nullopt, nullopt, "C");
   support::FakeTerminal terminal;
-  drawBucketBar(0.5f);
+  stats::drawBucketBar(0.5f);
   EXPECT_EQ(terminal.output(), std::string(21, '#') + "         |         ");
 }
 
@@ -94,7 +94,7 @@ namespace {
 const support::ScreenModel& barOnScreen(support::FakeTerminal& terminal, float ratio, bool colour) {
   console::clearScreen();
   console::setColourShown(colour);
-  drawBucketBar(ratio, "#");
+  stats::drawBucketBar(ratio, "#");
   console::flushOutput();
   return terminal.screen();
 }
@@ -123,12 +123,12 @@ TEST(BucketBar, WithColourOffTheSameCharactersAndNoSequence) {
 }
 
 TEST(BucketBar, RolesByThirdsOfTheFullest) {
-  EXPECT_EQ(barRole(0.0F), console::Role::kBarLow);
-  EXPECT_EQ(barRole(1.0F / 3), console::Role::kBarLow);
-  EXPECT_EQ(barRole(0.34F), console::Role::kBarMiddle);
-  EXPECT_EQ(barRole(2.0F / 3), console::Role::kBarMiddle);
-  EXPECT_EQ(barRole(0.67F), console::Role::kBarHigh);
-  EXPECT_EQ(barRole(1.0F), console::Role::kBarHigh);
+  EXPECT_EQ(stats::barRole(0.0F), console::Role::kBarLow);
+  EXPECT_EQ(stats::barRole(1.0F / 3), console::Role::kBarLow);
+  EXPECT_EQ(stats::barRole(0.34F), console::Role::kBarMiddle);
+  EXPECT_EQ(stats::barRole(2.0F / 3), console::Role::kBarMiddle);
+  EXPECT_EQ(stats::barRole(0.67F), console::Role::kBarHigh);
+  EXPECT_EQ(stats::barRole(1.0F), console::Role::kBarHigh);
 }
 
 }  // namespace

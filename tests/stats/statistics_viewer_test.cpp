@@ -42,20 +42,20 @@ std::string emptyBucketRow(int bucket) { return bucketRow(bucket, 0, 0, 1, 1); }
 class StatisticsViewerTest : public ::testing::Test {
  protected:
   void fill(size_t bucket, int words) {
-    for (int i = 0; i < words; ++i) game.dictionary->buckets[bucket].insert("word");
+    for (int i = 0; i < words; ++i) dictionary.buckets[bucket].insert("word");
   }
   // Runs the viewer on keys; it must end on its own (by q).
   void view(const std::string& keys) {
     terminal.type(keys);
     terminal.keepInputOpen();
-    showBucketStatistics(game);
+    stats::showBucketStatistics(dictionary);
     EXPECT_EQ(terminal.screen().scrolls(), 0) << terminal.screen().dump();
   }
   int firstBucketShown() { return std::stoi(terminal.row(2)); }
 
   stats_test::LocaleScope locale{std::nullopt, std::nullopt, "en_US.UTF-8"};
   support::FakeTerminal terminal;
-  WordGame game;
+  containers::WordTable dictionary;
 };
 
 TEST_F(StatisticsViewerTest, EmptyTable) {
@@ -97,7 +97,7 @@ TEST_F(StatisticsViewerTest, FooterShareOfEmptyBuckets) {
       {100, "17%"}, {577, "100%"}, {0, "0%"}, {6, "1%"}, {5, "0%"}};
   for (const auto& [emptyBuckets, shown] : cases) {
     support::FakeTerminal caseTerminal;
-    drawStatisticsFooter(emptyBuckets);
+    stats::drawStatisticsFooter(emptyBuckets);
     EXPECT_EQ(caseTerminal.row(22), kRule);
     EXPECT_EQ(caseTerminal.row(23), kFooterHelp + shown) << emptyBuckets;
     EXPECT_EQ(caseTerminal.screen().cursorY(), 23);
@@ -128,7 +128,7 @@ TEST_F(StatisticsViewerTest, MovesStopAtBothEnds) {
   for (const Case& c : cases) {
     support::FakeTerminal caseTerminal;
     caseTerminal.type(c.keys + "q");
-    showBucketStatistics(game);
+    stats::showBucketStatistics(dictionary);
     EXPECT_EQ(std::stoi(caseTerminal.row(2)), c.firstBucket) << c.keys.size();
     EXPECT_EQ(caseTerminal.screen().scrolls(), 0);
   }
@@ -146,7 +146,7 @@ TEST_F(StatisticsViewerTest, PageKeysTestAgainstFortyTwo) {
     support::FakeTerminal caseTerminal;
     caseTerminal.type(repeated(kPageDown, c.pageDowns) + repeated(kDown, c.downs));
     caseTerminal.type(std::string(c.pageKey) + "q");
-    showBucketStatistics(game);
+    stats::showBucketStatistics(dictionary);
     EXPECT_EQ(std::stoi(caseTerminal.row(2)), c.firstBucket) << c.pageDowns * 20 + c.downs;
   }
 }
@@ -168,7 +168,7 @@ TEST_F(StatisticsViewerTest, QInEitherCaseQuits) {
   for (const char* keys : {"\x1b[Bq", "\x1b[BQ", "\x1b[B\x1b", "\x1b[B\x1bOP\x1b[25~\x0c\x1b"}) {
     support::FakeTerminal caseTerminal;
     caseTerminal.type(keys);
-    showBucketStatistics(game, /*escapeLeaves=*/true);
+    stats::showBucketStatistics(dictionary, /*escapeLeaves=*/true);
     EXPECT_EQ(std::stoi(caseTerminal.row(2)), 1) << keys;
   }
 }
@@ -192,7 +192,7 @@ TEST_F(StatisticsViewerTest, OtherKeysRedrawThePageInPlace) {
 
 TEST_F(StatisticsViewerTest, EndOfInputEndsTheView) {
   terminal.type(kDown);
-  EXPECT_THROW(showBucketStatistics(game), console::InputEnded);
+  EXPECT_THROW(stats::showBucketStatistics(dictionary), console::InputEnded);
   EXPECT_EQ(firstBucketShown(), 1);
 }
 
@@ -209,13 +209,13 @@ TEST_F(StatisticsViewerTest, WithoutUtf8TheBarUsesHashes) {
 // count or total too wide for its column takes blanks from the gap before
 // the total, so the row still ends within 80 columns.
 TEST_F(StatisticsViewerTest, HugeBucketsKeepTheirPercentAndTheRowWidth) {
-  game.dictionary->buckets[0].count = 50000000;
-  game.dictionary->buckets[1].count = 25000000;
+  dictionary.buckets[0].count = 50000000;
+  dictionary.buckets[1].count = 25000000;
   view("q");
   EXPECT_EQ(terminal.row(2), bucketRow(0, 50000000, 100, 40, 50000000));
   EXPECT_EQ(terminal.row(3), bucketRow(1, 25000000, 50, 21, 50000000));
 
-  game.dictionary->buckets[0].count = 4000000000;
+  dictionary.buckets[0].count = 4000000000;
   view("q");
   std::string widest = terminal.row(2);
   EXPECT_EQ(widest.substr(0, 28), "0        |4000000000 |100% [");
@@ -223,7 +223,7 @@ TEST_F(StatisticsViewerTest, HugeBucketsKeepTheirPercentAndTheRowWidth) {
   std::string narrowerGap = bucketRow(1, 25000000, 0, 1, 4000000000);
   narrowerGap.erase(narrowerGap.find("]     ") + 1, 2);
   EXPECT_EQ(terminal.row(3), narrowerGap);  // 80 columns, and nothing wrapped into it
-  game.dictionary->buckets[0].count = game.dictionary->buckets[1].count = 0;
+  dictionary.buckets[0].count = dictionary.buckets[1].count = 0;
 }
 
 }  // namespace

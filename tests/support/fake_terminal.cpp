@@ -1,6 +1,7 @@
 #include "support/fake_terminal.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iostream>
 #include <stdexcept>
 #include <utility>
@@ -91,23 +92,34 @@ int FakeTerminal::takeByte() {
   return byte;
 }
 
-// A resize due before the next key ends the wait at its moment.
-int FakeTerminal::readByte() {
+// A resize due before the next key ends the wait at its moment, as does
+// the deadline. With the script and the resizes used up the wait ends at
+// once, deadline or not, so a program that waits in steps cannot wait
+// forever.
+int FakeTerminal::readByteBy(uint32_t deadlineMs) {
   applyResizesDue();
   if (windowChanged_) return console::kWindowChanged;
   bool resizeFirst = !resizes_.empty() && (script_.empty() || resizes_.front().atMs < script_.front().atMs);
-  if (resizeFirst) {
+  if (resizeFirst && resizes_.front().atMs <= deadlineMs) {
     now_ = std::max(now_, resizes_.front().atMs);
     applyResizesDue();
     return console::kWindowChanged;
   }
-  if (script_.empty()) {
+  if (script_.empty() && resizes_.empty()) {
     if (keepOpen_) throw std::logic_error("the program waits for a key the test never types");
     return console::kEndOfInput;
+  }
+  if (script_.empty() || script_.front().atMs > deadlineMs) {
+    now_ = std::max(now_, deadlineMs);
+    return console::kNoByte;
   }
   now_ = std::max(now_, script_.front().atMs);
   return takeByte();
 }
+
+int FakeTerminal::readByte() { return readByteBy(UINT32_MAX); }
+
+int FakeTerminal::readByteFor(uint32_t ms) { return readByteBy(now_ + ms); }
 
 int FakeTerminal::readByteWithin(uint32_t ms) {
   if (script_.empty()) return keepOpen_ ? console::kNoByte : console::kEndOfInput;

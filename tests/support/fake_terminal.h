@@ -19,8 +19,8 @@
 #include <string_view>
 #include <utility>
 
+#include "console/terminal.h"
 #include "console/vt_presenter.h"
-#include "platform/terminal.h"
 #include "support/screen_model.h"
 
 namespace support {
@@ -42,6 +42,9 @@ class FakeTerminal : public console::Terminal {
 
   /// Every byte a terminal would have received since this one was installed.
   std::string output();
+  /// The bytes received so far, without showing first what the program
+  /// wrote since it last waited: for tests of when output goes out.
+  const std::string& received() const { return captured_; }
   /// Every byte the program wrote to std::cout: what it drew, before the
   /// console decided what the terminal needs of it.
   const std::string& drawn() const { return drawn_.bytes; }
@@ -88,6 +91,7 @@ class FakeTerminal : public console::Terminal {
 
   int readByte() override;
   int readByteWithin(uint32_t ms) override;
+  int readByteFor(uint32_t ms) override;
   bool byteWaiting() override;
   uint32_t nowMs() override;
   void sleepMs(uint32_t ms) override;
@@ -123,6 +127,7 @@ class FakeTerminal : public console::Terminal {
   };
 
   int takeByte();
+  int readByteBy(uint32_t deadlineMs);
   void applyResizesDue();
 
   std::deque<TypedByte> script_;

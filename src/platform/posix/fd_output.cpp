@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-namespace console {
+namespace platform {
 namespace {
 
 // A descriptor someone else set non-blocking refuses writes while the
@@ -36,4 +36,4 @@ int writeFully(int fd, const char* data, size_t size) {
   return error;
 }
 
-}  // namespace console
+}  // namespace platform

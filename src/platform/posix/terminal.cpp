@@ -11,11 +11,16 @@
 #include <cstring>
 #include <string>
 
-#include "console/console.h"
+#include "console/terminal.h"
 #include "platform/posix/fd_output.h"
-#include "platform/terminal.h"
 
-namespace console {
+namespace platform {
+
+using console::kEndOfInput;
+using console::kNoByte;
+using console::kWindowChanged;
+using console::ScreenGrid;
+
 namespace {
 
 constexpr int kNoTimeLimit = -1;
@@ -34,8 +39,6 @@ bool terminalIsDumb() {
 PosixTerminal* activeTerminal = nullptr;
 
 }  // namespace
-
-std::unique_ptr<Terminal> makePlatformTerminal() { return std::make_unique<PosixTerminal>(); }
 
 PosixTerminal::PosixTerminal(int inputFd, int outputFd)
     : guard_(inputFd, outputFd), presenter_(!terminalIsDumb()), inputFd_(inputFd), outputFd_(outputFd) {
@@ -63,10 +66,9 @@ void PosixTerminal::endForUnwritableOutput(int error) {
   std::_Exit(kExitOutputFailed);
 }
 
-// What is still to be shown goes out before the terminal is put back, so it
-// lands on the screen it was drawn for.
+// Its owner uninstalls it from the console first, so what was still to be
+// shown has gone out on the screen it was drawn for.
 PosixTerminal::~PosixTerminal() {
-  if (installed() == this) install(nullptr);
   finish();
   activeTerminal = nullptr;
 }
@@ -86,6 +88,24 @@ int PosixTerminal::readByte() {
   while (!inputEnded_) {
     if (guard_.windowChangePending()) return kWindowChanged;
     InputState input = pollInput(kNoTimeLimit);
+    if (input == InputState::kEnded) inputEnded_ = true;
+    if (input != InputState::kReadable) continue;
+    int byte = readReadyByte();
+    if (byte != kNoByte) return byte;
+  }
+  return kEndOfInput;
+}
+
+// As readByte, with a deadline: the wait sleeps in poll until a byte, a
+// window change or the deadline comes.
+int PosixTerminal::readByteFor(uint32_t ms) {
+  guard_.enterRawMode();
+  const uint32_t start = nowMs();
+  while (!inputEnded_) {
+    if (guard_.windowChangePending()) return kWindowChanged;
+    const uint32_t passed = nowMs() - start;
+    if (passed >= ms) return kNoByte;
+    InputState input = pollInput(static_cast<int>(ms - passed));
     if (input == InputState::kEnded) inputEnded_ = true;
     if (input != InputState::kReadable) continue;
     int byte = readReadyByte();
@@ -191,4 +211,8 @@ void PosixTerminal::present(const ScreenGrid& grid, bool whole) {
 
 void PosixTerminal::showMessage(std::string_view text) { writeText(presenter_.message(text)); }
 
-}  // namespace console
+}  // namespace platform
+
+std::unique_ptr<console::Terminal> console::makePlatformTerminal() {
+  return std::make_unique<platform::PosixTerminal>();
+}

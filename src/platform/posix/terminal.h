@@ -10,11 +10,15 @@
 #include <cstdint>
 #include <string_view>
 
+#include "console/terminal.h"
 #include "console/vt_presenter.h"
 #include "platform/posix/terminal_guard.h"
-#include "platform/terminal.h"
 
-namespace console {
+namespace platform {
+
+using console::ScreenGrid;
+using console::Terminal;
+using console::VtPresenter;
 
 constexpr int kStandardInput = 0;
 constexpr int kStandardOutput = 1;
@@ -30,6 +34,7 @@ class PosixTerminal : public Terminal {
 
   int readByte() override;
   int readByteWithin(uint32_t ms) override;
+  int readByteFor(uint32_t ms) override;
   bool byteWaiting() override;
   uint32_t nowMs() override;
   void sleepMs(uint32_t ms) override;
@@ -61,4 +66,4 @@ class PosixTerminal : public Terminal {
   bool inputEnded_ = false;
 };
 
-}  // namespace console
+}  // namespace platform

@@ -12,7 +12,7 @@
 
 #include "platform/posix/fd_output.h"
 
-namespace console {
+namespace platform {
 namespace {
 
 constexpr char kEnterFullScreen[] = "\x1b[?1049h\x1b[?25l";  // alternate screen, cursor hidden
@@ -345,4 +345,4 @@ bool TerminalGuard::takeContinue() { return state.continued.exchange(false); }
 
 int TerminalGuard::wakeFd() const { return state.wakeReadFd; }
 
-}  // namespace console
+}  // namespace platform

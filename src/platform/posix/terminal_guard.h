@@ -10,7 +10,7 @@
 // which return early and are resumed by their callers. Only one guard exists
 // at a time, and a side that is not a terminal is never touched.
 
-namespace console {
+namespace platform {
 
 class TerminalGuard {
  public:
@@ -43,4 +43,4 @@ class TerminalGuard {
   int wakeFd() const;
 };
 
-}  // namespace console
+}  // namespace platform

@@ -2,7 +2,10 @@
 
 #include <utility>
 
-namespace console {
+namespace platform {
+
+using console::Palette;
+
 namespace {
 
 // The attribute word's bits, as the console's own header names them
@@ -35,4 +38,4 @@ uint16_t consoleAttributeWord(uint16_t plain, CellAttributes attributes) {
                                (background << kBackgroundShift));
 }
 
-}  // namespace console
+}  // namespace platform

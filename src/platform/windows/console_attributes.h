@@ -7,7 +7,9 @@
 
 #include "console/screen_grid.h"
 
-namespace console {
+namespace platform {
+
+using console::CellAttributes;
 
 /// The console's attribute word for a cell, from the buffer's own (plain):
 /// a colour replaces the foreground (the console's sixteen colours are the
@@ -16,4 +18,4 @@ namespace console {
 /// background. The background and the bits above the colours stay as found.
 uint16_t consoleAttributeWord(uint16_t plain, CellAttributes attributes);
 
-}  // namespace console
+}  // namespace platform

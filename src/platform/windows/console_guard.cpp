@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <mutex>
 
-namespace console {
+namespace platform {
 namespace {
 
 // Key presses without line editing or echo, and the window's size changes;
@@ -154,4 +154,4 @@ void WindowsConsoleGuard::restore() {
   closeOwnBuffer();
 }
 
-}  // namespace console
+}  // namespace platform

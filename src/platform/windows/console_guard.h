@@ -8,7 +8,7 @@
 // crash or abort. Only one guard exists at a time, and a side that is no
 // console (a pipe, a file, NUL) is never touched.
 
-namespace console {
+namespace platform {
 
 class WindowsConsoleGuard {
  public:
@@ -33,4 +33,4 @@ class WindowsConsoleGuard {
   void restore();
 };
 
-}  // namespace console
+}  // namespace platform

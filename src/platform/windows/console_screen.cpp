@@ -9,7 +9,7 @@
 #include "platform/windows/console_attributes.h"
 #include "platform/windows/utf16_text.h"
 
-namespace console {
+namespace platform {
 namespace {
 
 constexpr UINT kDoubleByteCodePages[] = {932, 936, 949, 950};
@@ -135,4 +135,4 @@ void ConsoleScreen::message(void* buffer, std::string_view text) {
   }
 }
 
-}  // namespace console
+}  // namespace platform

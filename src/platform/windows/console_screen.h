@@ -10,7 +10,10 @@
 
 #include "console/screen_grid.h"
 
-namespace console {
+namespace platform {
+
+using console::CellAttributes;
+using console::ScreenGrid;
 
 /// Writes bytes at the console's cursor as the console shows text: a line
 /// end, a carriage return or a backspace moves the cursor.
@@ -38,4 +41,4 @@ class ConsoleScreen {
   bool shownKnown_ = false;
 };
 
-}  // namespace console
+}  // namespace platform

@@ -5,7 +5,7 @@
 #include "text/utf16.h"
 #include "text/utf8.h"
 
-namespace console {
+namespace platform {
 namespace {
 
 // Windows' virtual-key codes (VK_ in its headers) of the keys read here.
@@ -91,4 +91,4 @@ std::string KeyEventTranslator::characterBytes(char16_t unit) {
   return text::utf8Of(unit);
 }
 
-}  // namespace console
+}  // namespace platform

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <string>
 
-namespace console {
+namespace platform {
 
 /// The fields of a console key event that matter here.
 struct KeyEvent {
@@ -40,4 +40,4 @@ class KeyEventTranslator {
   char16_t highSurrogate_ = 0;
 };
 
-}  // namespace console
+}  // namespace platform

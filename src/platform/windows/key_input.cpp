@@ -4,9 +4,14 @@
 
 #include <algorithm>
 
-#include "platform/terminal.h"
+#include "console/terminal.h"
 
-namespace console {
+namespace platform {
+
+using console::kEndOfInput;
+using console::kNoByte;
+using console::kWindowChanged;
+
 namespace {
 
 // How many console events one read takes; more simply wait for the next.
@@ -59,6 +64,19 @@ int WindowsKeyInput::readByteWithin(uint32_t ms) {
   uint32_t start = nowMs();
   for (;;) {
     if (hasPending()) return takePending();
+    if (ended_) return kEndOfInput;
+    uint32_t passed = nowMs() - start;
+    if (passed >= ms) return kNoByte;
+    awaitInput(ms - passed);
+  }
+}
+
+// As readByte, with a deadline.
+int WindowsKeyInput::readByteFor(uint32_t ms) {
+  uint32_t start = nowMs();
+  for (;;) {
+    if (hasPending()) return takePending();
+    if (windowChanged_) return kWindowChanged;
     if (ended_) return kEndOfInput;
     uint32_t passed = nowMs() - start;
     if (passed >= ms) return kNoByte;
@@ -146,4 +164,4 @@ void WindowsKeyInput::readBytes() {
   pending_.append(bytes, read);
 }
 
-}  // namespace console
+}  // namespace platform

@@ -13,16 +13,17 @@
 
 #include "platform/windows/key_event_bytes.h"
 
-namespace console {
+namespace platform {
 
 class WindowsKeyInput {
  public:
   /// isConsole: input is a console input handle (GetConsoleMode succeeded).
   WindowsKeyInput(void* input, bool isConsole);
 
-  /// As Terminal::readByte, readByteWithin and byteWaiting.
+  /// As Terminal::readByte, readByteWithin, readByteFor and byteWaiting.
   int readByte();
   int readByteWithin(uint32_t ms);
+  int readByteFor(uint32_t ms);
   bool byteWaiting();
   /// Waits ms, taking in the console events that arrive meanwhile.
   void sleepMs(uint32_t ms);
@@ -53,4 +54,4 @@ class WindowsKeyInput {
   bool windowChanged_ = false;
 };
 
-}  // namespace console
+}  // namespace platform

@@ -9,11 +9,13 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "console/console.h"
-#include "platform/terminal.h"
+#include "console/terminal.h"
 #include "platform/windows/utf16_text.h"
 
-namespace console {
+namespace platform {
+
+using console::ScreenGrid;
+
 namespace {
 
 // The exit status of a run whose output could not be written.
@@ -33,14 +35,6 @@ DWORD writeFully(HANDLE output, std::string_view bytes) {
 }
 
 }  // namespace
-
-std::unique_ptr<Terminal> makePlatformTerminal() {
-  // Whatever else reaches standard output through the C library goes out
-  // byte for byte too: text mode would turn "\n" into "\r\n".
-  _setmode(_fileno(stdout), _O_BINARY);
-  _setmode(_fileno(stdin), _O_BINARY);
-  return std::make_unique<WindowsTerminal>(GetStdHandle(STD_INPUT_HANDLE), GetStdHandle(STD_OUTPUT_HANDLE));
-}
 
 WindowsTerminal::WindowsTerminal(void* input, void* output)
     : guard_(input, output), input_(input, guard_.inputIsConsole()), output_(output) {
@@ -66,12 +60,9 @@ void WindowsTerminal::writeOrEnd(std::string_view bytes) {
   if (DWORD error = writeFully(output_, bytes)) endForUnwritableOutput(error);
 }
 
-// What is still to be shown goes out before the console is put back, so it
-// lands on the screen it was drawn for.
-WindowsTerminal::~WindowsTerminal() {
-  if (installed() == this) install(nullptr);
-  guard_.restore();
-}
+// Its owner uninstalls it from the console first, so what was still to be
+// shown has gone out on the screen it was drawn for.
+WindowsTerminal::~WindowsTerminal() { guard_.restore(); }
 
 int WindowsTerminal::readByte() {
   guard_.enterKeyReading();
@@ -81,6 +72,11 @@ int WindowsTerminal::readByte() {
 int WindowsTerminal::readByteWithin(uint32_t ms) {
   guard_.enterKeyReading();
   return input_.readByteWithin(ms);
+}
+
+int WindowsTerminal::readByteFor(uint32_t ms) {
+  guard_.enterKeyReading();
+  return input_.readByteFor(ms);
 }
 
 bool WindowsTerminal::byteWaiting() {
@@ -149,4 +145,13 @@ void WindowsTerminal::showMessage(std::string_view text) {
   }
 }
 
-}  // namespace console
+}  // namespace platform
+
+std::unique_ptr<console::Terminal> console::makePlatformTerminal() {
+  // Whatever else reaches standard output through the C library goes out
+  // byte for byte too: text mode would turn "\n" into "\r\n".
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stdin), _O_BINARY);
+  return std::make_unique<platform::WindowsTerminal>(GetStdHandle(STD_INPUT_HANDLE),
+                                                     GetStdHandle(STD_OUTPUT_HANDLE));
+}

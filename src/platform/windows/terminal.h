@@ -11,13 +11,17 @@
 #include <string>
 #include <string_view>
 
+#include "console/terminal.h"
 #include "console/vt_presenter.h"
-#include "platform/terminal.h"
 #include "platform/windows/console_guard.h"
 #include "platform/windows/console_screen.h"
 #include "platform/windows/key_input.h"
 
-namespace console {
+namespace platform {
+
+using console::ScreenGrid;
+using console::Terminal;
+using console::VtPresenter;
 
 class WindowsTerminal : public Terminal {
  public:
@@ -30,6 +34,7 @@ class WindowsTerminal : public Terminal {
 
   int readByte() override;
   int readByteWithin(uint32_t ms) override;
+  int readByteFor(uint32_t ms) override;
   bool byteWaiting() override;
   uint32_t nowMs() override { return WindowsKeyInput::nowMs(); }
   void sleepMs(uint32_t ms) override { input_.sleepMs(ms); }
@@ -62,4 +67,4 @@ class WindowsTerminal : public Terminal {
   uint16_t knownRows_ = 0;
 };
 
-}  // namespace console
+}  // namespace platform

@@ -3,7 +3,7 @@
 #include "text/utf16.h"
 #include "text/utf8.h"
 
-namespace console {
+namespace platform {
 namespace {
 
 constexpr char16_t kUnshowable = u'?';
@@ -50,4 +50,4 @@ std::u16string nameToUtf16(std::string_view utf8) {
   return toUtf16(utf8, [](unsigned char) { return static_cast<char16_t>(text::kReplacementCharacter); });
 }
 
-}  // namespace console
+}  // namespace platform

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace console {
+namespace platform {
 
 /// The character a code page shows for one byte.
 using ByteCharacter = char16_t (*)(unsigned char byte);
@@ -33,4 +33,4 @@ std::string toUtf8(std::u16string_view units);
 /// a byte that is not part of UTF-8 becomes U+FFFD.
 std::u16string nameToUtf16(std::string_view utf8);
 
-}  // namespace console
+}  // namespace platform

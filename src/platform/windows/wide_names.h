@@ -10,12 +10,12 @@
 namespace platform {
 
 inline std::wstring wideName(std::string_view utf8) {
-  const std::u16string units = console::nameToUtf16(utf8);
+  const std::u16string units = platform::nameToUtf16(utf8);
   return std::wstring(units.begin(), units.end());
 }
 
 inline std::string utf8Name(std::wstring_view wide) {
-  return console::toUtf8(std::u16string(wide.begin(), wide.end()));
+  return platform::toUtf8(std::u16string(wide.begin(), wide.end()));
 }
 
 }  // namespace platform

@@ -13,9 +13,10 @@
 #include <vector>
 
 #include "dictionary/loader.h"
+#include "game_record/word_game.h"
 #include "platform/posix/terminal_guard.h"
 #include "platform/posix/test_descriptors.h"
-#include "support/fake_terminal.h"
+#include "support/load_recorder.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -36,11 +37,11 @@ struct Load {
 };
 
 Load loadFrom(const std::string& fileName, bool verbose) {
-  support::FakeTerminal terminal;
+  support::LoadRecorder told;
   WordGame game;
   Load load;
-  load.succeeded = loadDictionary(fileName, game, verbose);
-  load.output = terminal.output();
+  load.succeeded = dictionary::loadDictionary(fileName, *game.dictionary, verbose, told);
+  load.output = told.output();
   for (uint32_t i = 0; i < game.dictionary->size; ++i) {
     for (const auto* node = game.dictionary->buckets[i].head; node != nullptr; node = node->next) {
       load.table.push_back(node->element);
@@ -109,7 +110,7 @@ TEST_F(LoaderInterruptedTest, AResizeOrAContinueDuringTheLoadChangesNothing) {
   Load expected = loadFrom(file, false);
   console_test::Pipe input;
   console_test::Pipe output;
-  console::TerminalGuard guard(input.readEnd(), output.writeEnd());
+  platform::TerminalGuard guard(input.readEnd(), output.writeEnd());
   Load interrupted = loadFromPipeUnderSignals(text, false, {SIGWINCH, SIGCONT});
   EXPECT_TRUE(interrupted.succeeded) << interrupted.output.substr(0, 200);
   EXPECT_EQ(interrupted.output, expected.output);

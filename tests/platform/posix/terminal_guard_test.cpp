@@ -38,18 +38,21 @@ class TerminalGuardTest : public ::testing::Test {
     ASSERT_TRUE(pty.ready());
     found = pty.modes();
     terminal.emplace(pty.program(), pty.program());
-    console::install(&*terminal);
+    installation.emplace(*terminal);
   }
-  void TearDown() override {
-    console::install(nullptr);
+  // The run's end: the console lets go of the terminal, which then puts
+  // the terminal back.
+  void endRun() {
+    installation.reset();
     terminal.reset();
   }
+  void TearDown() override { endRun(); }
 
   // A new run on the same terminal.
   void startAgain() {
     TearDown();
     terminal.emplace(pty.program(), pty.program());
-    console::install(&*terminal);
+    installation.emplace(*terminal);
   }
 
   // Puts the terminal in the state of a game in progress: keys read raw and
@@ -63,7 +66,8 @@ class TerminalGuardTest : public ::testing::Test {
 
   console_test::PseudoTerminal pty;
   termios found{};
-  std::optional<console::PosixTerminal> terminal;
+  std::optional<platform::PosixTerminal> terminal;
+  std::optional<console::TerminalInstallation> installation;
 };
 
 using TerminalGuardDeathTest = TerminalGuardTest;
@@ -78,7 +82,7 @@ TEST_F(TerminalGuardTest, KeysAreReadRawFromTheFirstKeyPoll) {
   EXPECT_EQ(raw.c_oflag & (OPOST | ONLCR), tcflag_t{OPOST | ONLCR});
   EXPECT_EQ(raw.c_cc[VMIN], 1);
   EXPECT_EQ(raw.c_cc[VTIME], 0);
-  terminal.reset();
+  endRun();
   EXPECT_TRUE(sameModes(pty.modes(), found));
 }
 
@@ -105,7 +109,7 @@ TEST_F(TerminalGuardTest, TheFullScreenLastsFromTheFirstClearToTheEnd) {
   console::sleepMs(0);
   EXPECT_EQ(pty.shown(), std::string(kEnterFullScreen) + kClear + "Menu");
   std::cout << "!";
-  terminal.reset();
+  endRun();
   EXPECT_EQ(pty.shown(), std::string("!") + kLeaveFullScreen);
 }
 
@@ -182,7 +186,7 @@ TEST(TerminalGuard, RestoringTwiceChangesNothingMoreAndTheTerminalCanBeTakenAgai
   ASSERT_TRUE(pty.ready());
   termios found = pty.modes();
   {
-    console::TerminalGuard guard(pty.program(), pty.program());
+    platform::TerminalGuard guard(pty.program(), pty.program());
     guard.enterRawMode();
     guard.enterFullScreen();
     guard.restore();
@@ -202,7 +206,7 @@ TEST(TerminalGuard, CallsInterruptedByAResizeOrAContinueGoOn) {
   console_test::Pipe input;
   console_test::Pipe output;
   console_test::Pipe data;
-  console::TerminalGuard guard(input.readEnd(), output.writeEnd());
+  platform::TerminalGuard guard(input.readEnd(), output.writeEnd());
   pthread_t reading = ::pthread_self();
   std::thread signals([&] {
     for (int i = 0; i < 20; ++i) {
@@ -223,7 +227,7 @@ TEST(TerminalGuard, LeavesIgnoredSignalsIgnoredAndHandlersAsFound) {
   ::signal(SIGINT, SIG_DFL);
   struct sigaction during {};
   {
-    console::TerminalGuard guard(console::kStandardInput, console::kStandardOutput);
+    platform::TerminalGuard guard(platform::kStandardInput, platform::kStandardOutput);
     ::sigaction(SIGHUP, nullptr, &during);
     EXPECT_EQ(during.sa_handler, SIG_IGN);
     ::sigaction(SIGINT, nullptr, &during);

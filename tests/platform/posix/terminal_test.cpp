@@ -27,19 +27,23 @@ class PosixTerminalTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(keys.ready() && output.ready());
     terminal.emplace(keys.readEnd(), output.sendingEnd());
-    console::install(&*terminal);
+    installation.emplace(*terminal);
   }
-  void TearDown() override {
-    console::install(nullptr);
+  // The run's end: the console lets go of the terminal, which then puts
+  // the terminal back.
+  void endRun() {
+    installation.reset();
     terminal.reset();
   }
+  void TearDown() override { endRun(); }
 
   Writes writes() { return console_test::writesArrived(output.receivingEnd()); }
   void type(std::string_view bytes) { (void)!::write(keys.writeEnd(), bytes.data(), bytes.size()); }
 
   Pipe keys;
   MessageSockets output;
-  std::optional<console::PosixTerminal> terminal;
+  std::optional<platform::PosixTerminal> terminal;
+  std::optional<console::TerminalInstallation> installation;
 };
 
 TEST_F(PosixTerminalTest, BeforeTheFirstClearEveryFlushGoesOut) {
@@ -140,13 +144,13 @@ TEST_F(PosixTerminalDeathTest, OutputToAClosedReaderEndsTheRun) {
 TEST_F(PosixTerminalTest, WhatIsUnsentStillLeavesWhenTheProgramEnds) {
   console::clearScreen();
   std::cout << "last words";
-  terminal.reset();
+  endRun();
   EXPECT_EQ(writes(), Writes{"\x1b[H\x1b[2Jlast words"});
 }
 
 TEST_F(PosixTerminalTest, StandardOutputIsGivenBackWhenTheTerminalGoes) {
   std::streambuf* ours = std::cout.rdbuf();
-  terminal.reset();
+  endRun();
   EXPECT_NE(std::cout.rdbuf(), ours);
 }
 
@@ -160,7 +164,7 @@ TEST(PosixTerminalOutputDeathTest, AScreenWithoutAReaderEndsTheRunWithTheTermina
   termios found = keys.modes();
   EXPECT_EXIT(
       {
-        console::PosixTerminal terminal(keys.program(), output.writeEnd());
+        platform::PosixTerminal terminal(keys.program(), output.writeEnd());
         console::install(&terminal);
         (void)console::keyWaiting();
         console::clearScreen();
@@ -176,7 +180,7 @@ TEST(PosixTerminalOutputDeathTest, AClosedOutputEndsTheRunBeforeItBegins) {
   constexpr int kClosedFd = 999;
   ASSERT_EQ(::fcntl(kClosedFd, F_GETFD), -1);
   Pipe keys;
-  EXPECT_EXIT({ console::PosixTerminal terminal(keys.readEnd(), kClosedFd); }, ::testing::ExitedWithCode(1),
+  EXPECT_EXIT({ platform::PosixTerminal terminal(keys.readEnd(), kClosedFd); }, ::testing::ExitedWithCode(1),
               "^Error: Could not write the output \\(Bad file descriptor\\)\n$");
 }
 

@@ -6,8 +6,8 @@
 namespace {
 
 using console::CellAttributes;
-using console::consoleAttributeWord;
 using console::Palette;
+using platform::consoleAttributeWord;
 
 // The console's attribute bits (its header's FOREGROUND_BLUE and on).
 constexpr uint16_t kForegroundBlue = 0x0001;

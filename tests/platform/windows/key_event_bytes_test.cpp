@@ -12,7 +12,7 @@
 namespace {
 
 using console::kExtendedKey;
-using console::KeyEvent;
+using platform::KeyEvent;
 using Codes = std::vector<int>;
 
 KeyEvent press(uint16_t virtualKey, char16_t character = 0) { return {true, 1, virtualKey, character}; }
@@ -21,7 +21,7 @@ KeyEvent release(uint16_t virtualKey, char16_t character = 0) { return {false, 1
 // Every code the events decode to, until the input ends; with character
 // keys on, as outside the classic game.
 Codes codesOf(const std::vector<KeyEvent>& events, bool characterKeys = false) {
-  console::KeyEventTranslator translator;
+  platform::KeyEventTranslator translator;
   std::string bytes;
   for (const KeyEvent& event : events) bytes += translator.bytes(event);
   support::FakeTerminal terminal;

@@ -20,11 +20,16 @@ class WindowsTerminalTest : public ::testing::Test {
     ASSERT_TRUE(CreatePipe(&keysRead, &keysWrite, nullptr, 0));
     ASSERT_TRUE(CreatePipe(&outputRead, &outputWrite, nullptr, 1 << 16));
     terminal.emplace(keysRead, outputWrite);
-    console::install(&*terminal);
+    installation.emplace(*terminal);
+  }
+  // The run's end: the console lets go of the terminal, which then puts
+  // the terminal back.
+  void endRun() {
+    installation.reset();
+    terminal.reset();
   }
   void TearDown() override {
-    console::install(nullptr);
-    terminal.reset();
+    endRun();
     for (HANDLE handle : {keysRead, keysWrite, outputRead, outputWrite}) {
       if (handle != nullptr) CloseHandle(handle);
     }
@@ -55,7 +60,8 @@ class WindowsTerminalTest : public ::testing::Test {
   HANDLE keysWrite = nullptr;
   HANDLE outputRead = nullptr;
   HANDLE outputWrite = nullptr;
-  std::optional<console::WindowsTerminal> terminal;
+  std::optional<platform::WindowsTerminal> terminal;
+  std::optional<console::TerminalInstallation> installation;
 };
 
 TEST_F(WindowsTerminalTest, LinesThenTheScreenInTheBytesAVtTerminalGets) {

@@ -4,10 +4,10 @@
 
 namespace {
 
-using console::cellCharacter;
-using console::nameToUtf16;
-using console::toUtf16;
-using console::toUtf8;
+using platform::cellCharacter;
+using platform::nameToUtf16;
+using platform::toUtf16;
+using platform::toUtf8;
 
 // Stands in for a console code page: Latin-1, where each byte is the
 // character of the same number.
@@ -34,12 +34,12 @@ TEST(Utf16Text, ACellShowsOneUnit) {
 }
 
 TEST(Utf16Text, AnUnfinishedSequenceAtTheEndWaitsForTheNextWrite) {
-  EXPECT_EQ(console::unfinishedUtf8Tail("abc"), 0u);
-  EXPECT_EQ(console::unfinishedUtf8Tail("ab\xe2"), 1u);
-  EXPECT_EQ(console::unfinishedUtf8Tail("ab\xe2\x96"), 2u);
-  EXPECT_EQ(console::unfinishedUtf8Tail("ab\xe2\x96\xa0"), 0u);
-  EXPECT_EQ(console::unfinishedUtf8Tail("\xf0\x9f\x98"), 3u);
-  EXPECT_EQ(console::unfinishedUtf8Tail("caf\xe9"), 1u);
+  EXPECT_EQ(platform::unfinishedUtf8Tail("abc"), 0u);
+  EXPECT_EQ(platform::unfinishedUtf8Tail("ab\xe2"), 1u);
+  EXPECT_EQ(platform::unfinishedUtf8Tail("ab\xe2\x96"), 2u);
+  EXPECT_EQ(platform::unfinishedUtf8Tail("ab\xe2\x96\xa0"), 0u);
+  EXPECT_EQ(platform::unfinishedUtf8Tail("\xf0\x9f\x98"), 3u);
+  EXPECT_EQ(platform::unfinishedUtf8Tail("caf\xe9"), 1u);
 }
 
 // Names travel between the program's UTF-8 and the system's UTF-16 both

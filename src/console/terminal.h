@@ -18,7 +18,7 @@
 
 namespace console {
 
-constexpr int kNoByte = -1;         ///< readByteWithin: nothing arrived in time
+constexpr int kNoByte = -1;         ///< readByteWithin, readByteFor: nothing arrived in time
 constexpr int kEndOfInput = -2;     ///< the input is over for good
 constexpr int kWindowChanged = -3;  ///< a wait cut short by a window change
 
@@ -33,6 +33,9 @@ class Terminal {
   /// kEndOfInput (a window change does not end this wait). Used to tell an
   /// escape sequence from a lone Escape key.
   virtual int readByteWithin(uint32_t ms) = 0;
+  /// As readByte, but waits at most ms: kNoByte when nothing arrived by
+  /// then. For a screen that must also look at the clock while it waits.
+  virtual int readByteFor(uint32_t ms) = 0;
   /// True when readByte would return a byte at once (the end of input counts).
   virtual bool byteWaiting() = 0;
 
