@@ -7,9 +7,16 @@
 // the player's scheme stays; the default foreground where a colour would
 // add nothing. Colour is never the only sign of anything: every role also
 // shows in words, places or characters. Taken and refused words are blue
-// and yellow, which stay apart for the common kinds of colour blindness, as
+// and magenta, which stay apart for the common kinds of colour blindness, as
 // red and green do not. None is white or black, which one background or the
-// other hides.
+// other hides, nor yellow or cyan, which a light background all but hides;
+// blue is bold where it marks something, as plain blue is dim on a dark one.
+//
+// What changes with every key stays in the terminal's own colour: the
+// presenter sets a cell's colour and resets it in every update, some eleven
+// bytes, so a coloured typed word would cost more than the letters it
+// shows. The typed word's role is kept, at the default, for a presenter
+// that keeps the terminal's colour from one update to the next.
 
 #include <cstddef>
 #include <iterator>
@@ -45,12 +52,12 @@ struct ThemeEntry {
 
 /// The theme: the colour of each role, in the order of the roles.
 inline constexpr ThemeEntry kTheme[] = {
-    {Role::kLetters, {Palette::kDefault, true}},   {Role::kTyped, {Palette::kCyan, false}},
+    {Role::kLetters, {Palette::kDefault, true}},   {Role::kTyped, {Palette::kDefault, false}},
     {Role::kTimeLeft, {Palette::kDefault, false}}, {Role::kTimeRunningOut, {Palette::kRed, true}},
-    {Role::kWordTaken, {Palette::kBlue, true}},    {Role::kWordRefused, {Palette::kYellow, true}},
-    {Role::kBanner, {Palette::kCyan, true}},       {Role::kLengthAllFound, {Palette::kBlue, false}},
-    {Role::kReviewFound, {Palette::kBlue, false}}, {Role::kReviewMissed, {Palette::kYellow, false}},
-    {Role::kNewRecord, {Palette::kMagenta, true}}, {Role::kDailyRow, {Palette::kCyan, false}},
+    {Role::kWordTaken, {Palette::kBlue, true}},    {Role::kWordRefused, {Palette::kMagenta, true}},
+    {Role::kBanner, {Palette::kMagenta, true}},    {Role::kLengthAllFound, {Palette::kBlue, true}},
+    {Role::kReviewFound, {Palette::kBlue, true}},  {Role::kReviewMissed, {Palette::kMagenta, false}},
+    {Role::kNewRecord, {Palette::kMagenta, true}}, {Role::kDailyRow, {Palette::kBlue, true}},
     {Role::kStreak, {Palette::kMagenta, false}},   {Role::kBarLow, {Palette::kCyan, false}},
     {Role::kBarMiddle, {Palette::kBlue, false}},   {Role::kBarHigh, {Palette::kMagenta, false}},
     {Role::kGameOver, {Palette::kRed, true}},

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "console/theme.h"
 #include "game/screen.h"
 #include "game/title_layout.h"
 #include "rules/daily_streaks.h"
@@ -30,11 +31,16 @@ std::string streakText(const rules::Streaks& streaks) {
 bool startsDailyGame(int key) { return key == 'd' || key == 'D'; }
 
 void drawDailyRows(const records::DailyStore& store, const std::string& date) {
-  drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + date);
+  const console::Colour daily = console::colourOf(console::Role::kDailyRow);
+  drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + date, daily);
   const rules::DailyResult* kept = rules::resultOf(store.results(), date);
-  const std::string streaks = streakText(rules::streaksOf(store.results(), date));
-  drawCentredRow(layout::title::kDailyResultRow,
-                 kept == nullptr ? streaks : resultText(*kept) + kGap + streaks);
+  const Piece streaks{streakText(rules::streaksOf(store.results(), date)),
+                      console::colourOf(console::Role::kStreak)};
+  if (kept == nullptr) {
+    drawCentredPieces(layout::title::kDailyResultRow, {streaks});
+  } else {
+    drawCentredPieces(layout::title::kDailyResultRow, {{resultText(*kept), daily}, {kGap}, streaks});
+  }
 }
 
 }  // namespace game

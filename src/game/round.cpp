@@ -1,6 +1,7 @@
 #include "game/round.h"
 
 #include "console/console.h"
+#include "console/theme.h"
 #include "game/round_extras.h"
 #include "game/round_keys.h"
 #include "game/round_layout.h"
@@ -55,9 +56,10 @@ constexpr const char* kNoLimitBanner = "No time limit: Escape ends the round";
 
 void drawTimeLeft(const Round& round, uint32_t startMs) {
   if (round.rules.hasNoLimit()) return drawTopBanner(kNoLimitBanner);
+  const uint32_t secondsLeft = round.rules.secondsLeft(msSince(startMs));
   std::string text = "Time Left:";
-  appendNumber(text, round.rules.secondsLeft(msSince(startMs)));
-  drawTopBanner(text);
+  appendNumber(text, secondsLeft);
+  drawTopBanner(text, timeLeftColour(secondsLeft));
 }
 
 void waitOutPass() {
@@ -104,7 +106,11 @@ void drawGameCodeRows(const rules::RoundEnd& end) {
 
 void drawEndBanners(const Round& round) {
   const rules::RoundEnd end = round.end();
-  drawTopBanner(end.passed ? "You go to the next round!" : "GAME OVER! The word was: " + end.word);
+  if (end.passed) {
+    drawTopBanner("You go to the next round!");
+  } else {
+    drawTopBanner("GAME OVER! The word was: " + end.word, console::colourOf(console::Role::kGameOver));
+  }
   drawGameCodeRows(end);
   drawBottomBanner("Press SPACE to continue.");
   if (round.extrasShown) drawRoundEndRows(round);

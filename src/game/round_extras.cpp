@@ -1,5 +1,9 @@
 #include "game/round_extras.h"
 
+#include <string>
+#include <vector>
+
+#include "console/theme.h"
 #include "game/round_layout.h"
 #include "game/screen.h"
 #include "game/word_meaning.h"
@@ -14,20 +18,32 @@ constexpr const char* kCountsGap = "   ";
 constexpr const char* kPlaceNames[] = {"", "", "Second", "Third", "Fourth", "Fifth"};
 constexpr int kLastPlace = 5;
 
-std::string countsText(const rules::Round& round) {
-  std::string text;
+// A length with no words has nothing to find, so nothing found in full.
+bool allFound(const rules::WordCount& count) { return count.there > 0 && count.found == count.there; }
+
+// Each length's count a piece of its own, in colour once all its words are
+// found; the gaps between them in none.
+std::vector<Piece> countsPieces(const rules::Round& round) {
+  std::vector<Piece> pieces;
   size_t length = kShortestWord;
   for (const rules::WordCount& count : round.counts()) {
-    if (!text.empty()) text += kCountsGap;
+    if (!pieces.empty()) pieces.push_back({kCountsGap});
     // Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict)
     // about a literal "+" a string.
-    text += std::to_string(length++);
+    std::string text = std::to_string(length++);
     text += ": ";
     text += std::to_string(count.found);
     text += '/';
     text += std::to_string(count.there);
+    pieces.push_back(
+        {text, allFound(count) ? console::colourOf(console::Role::kLengthAllFound) : console::Colour{}});
   }
-  return text;
+  return pieces;
+}
+
+console::Colour verdictColour(const rules::Submission& submission) {
+  return console::colourOf(submission.verdict == rules::Verdict::kAccepted ? console::Role::kWordTaken
+                                                                           : console::Role::kWordRefused);
 }
 
 std::string verdictText(const rules::Submission& submission) {
@@ -55,15 +71,18 @@ std::string lostWordMeaning(const Round& round) {
 
 }  // namespace
 
-void drawWordCounts(const rules::Round& round) { drawCentredRow(rows::kCountsRow, countsText(round)); }
+void drawWordCounts(const rules::Round& round) { drawCentredPieces(rows::kCountsRow, countsPieces(round)); }
 
 void drawFeedback(const rules::Submission& submission) {
   const std::string said = submission.word.empty() ? std::string() : submission.word + ": ";
-  drawBlankedRow(rows::kFeedbackRow, 0, said + verdictText(submission));
+  drawBlankedRow(rows::kFeedbackRow, 0, said + verdictText(submission), verdictColour(submission));
 }
 
 void drawRoundEndRows(const Round& round) {
-  drawCentredRow(rows::kRecordNoteRow, round.recordNote);
+  // A practice game's note in that row says it kept no score: no record.
+  const console::Colour noteColour =
+      round.dailyPractice ? console::Colour{} : console::colourOf(console::Role::kNewRecord);
+  drawCentredRow(rows::kRecordNoteRow, round.recordNote, noteColour);
   drawCentredRow(rows::kLostWordMeaningRow, lostWordMeaning(round));
   drawCentredRow(rows::kSummaryRow, summaryText(round.rules));
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/theme.h"
 #include "game/letter_keys.h"
 #include "game/round_extras.h"
 #include "game/screen.h"
@@ -17,7 +18,7 @@ constexpr const char* kInputPadding = "      ";
 void drawSixLetterMessage() {
   std::string message = "You got a";
   appendNumber(message, static_cast<int32_t>(kLongestWord));
-  drawBottomBanner(message + " letter word!");
+  drawBottomBanner(message + " letter word!", console::colourOf(console::Role::kBanner));
 }
 
 // Accepted or not, the input is cleared; the feedback and the counts are

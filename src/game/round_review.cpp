@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console/theme.h"
 #include "dictionary/letters.h"
 #include "game/review_layout.h"
 #include "game/screen.h"
@@ -38,10 +39,30 @@ std::string footerText(size_t page, size_t pages) {
   return "* found   Arrows: move   PgUp/PgDn: " + place + "   Other keys: back";
 }
 
-// The word under the cursor in reverse video, or between brackets (over
-// its mark and the blank after it) where the terminal shows no attributes.
+// Where the cell of the place-th word of a row starts: at its mark.
+uint16_t cellColumn(size_t place) {
+  return static_cast<uint16_t>(review::kIndentWidth + place * review::kCellWidth);
+}
+
+// The words of a row over its text, found and missed ones each in their
+// colour; their marks stay as they are, so the colour only repeats them.
+// Without colour the row's text is all there is to write.
+void colourWords(const Review& review, const Line& line, uint16_t row) {
+  if (!console::colourShown()) return;
+  for (size_t place = 0; place < line.words; ++place) {
+    const ReviewWord& word = review.words[line.firstWord + place];
+    console::moveCursor(static_cast<uint16_t>(cellColumn(place) + 1), row);
+    const console::RoleScope inColour(word.found ? console::Role::kReviewFound
+                                                 : console::Role::kReviewMissed);
+    std::cout << dictionary::shownText(word.text);
+  }
+}
+
+// The word under the cursor in reverse video, in the terminal's own
+// colour, or between brackets (over its mark and the blank after it) where
+// the terminal shows no attributes.
 void drawCursorWord(const ReviewWord& word, uint16_t row, size_t place) {
-  const auto markColumn = static_cast<uint16_t>(review::kIndentWidth + place * review::kCellWidth);
+  const uint16_t markColumn = cellColumn(place);
   if (!console::attributesShown()) {
     console::moveCursor(markColumn, row);
     std::cout << '[' << dictionary::shownText(word.text) << ']';
@@ -71,6 +92,7 @@ void drawPage(const std::string& title, const Review& review, Cursor cursor,
     console::moveCursor(0, y);
     std::cout << page[row].text;
     const Line& line = page[row];
+    colourWords(review, line, y);
     if (line.holds(cursor.word)) {
       drawCursorWord(review.words[cursor.word], y, cursor.word - line.firstWord);
     }

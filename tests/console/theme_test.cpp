@@ -24,7 +24,7 @@ TEST(Theme, VerdictsDifferWithoutRedAgainstGreen) {
     EXPECT_FALSE(redOrGreen(colourOf(no).foreground));
   }
   EXPECT_EQ(colourOf(Role::kWordTaken).foreground, Palette::kBlue);
-  EXPECT_EQ(colourOf(Role::kWordRefused).foreground, Palette::kYellow);
+  EXPECT_EQ(colourOf(Role::kWordRefused).foreground, Palette::kMagenta);
 }
 
 TEST(Theme, TheLastSecondsAndTheBarsStandOut) {

@@ -2,7 +2,8 @@
 # Colour as a real terminal shows it: the statistics view's bars are in
 # colour on a terminal by default, and in none with NO_COLOR set, with
 # --color=never, on a dumb terminal or with the classic screens (-c);
-# --color=always colours even what goes into a pipe.
+# --color=always colours even what goes into a pipe. A round's screen too is
+# in colour by default and in none with NO_COLOR set: a second of each.
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 . "$(dirname "$0")/tmux_lib.sh"
@@ -40,4 +41,25 @@ expect_colour no "quillop -c"
 piped() { printf q | "$binary" -m -n -f "$TMUX_WORKDIR/words.txt" "$@"; }
 piped --color=always | grep -qE "$colour_sgr" || fail "no colour with --color=always into a pipe"
 ! piped | grep -qE "$colour_sgr" || fail "colour into a pipe without --color=always"
+# Starts a round with the command line $2, enters one of its letters as a
+# word and checks that the screen, with the answer "too short", is coloured
+# ($1: yes or no), then quits with Ctrl-C (which also ends the shell's
+# command line, so no status is echoed).
+expect_round_colour() {
+  local wanted=$1 line=$2 coloured=no letter=""
+  tmux_start_to_menu "${line/quillop/\'$binary\' -f planet.txt}"
+  tmux_keys Enter
+  poll_until 5 'letter=$(tmux_row 7 | cut -c74); [ -n "${letter// /}" ]' || fail "no letters: $line"
+  tmux_type "$letter"
+  tmux_keys Enter
+  tmux_wait_for "$letter: too short" 5
+  t capture-pane -e -p -t "$TMUX_SESSION" | grep -qE "$colour_sgr" && coloured=yes
+  tmux_keys C-c
+  tmux_wait_gone "Mangled Text" 5
+  [ "$coloured" = "$wanted" ] || fail "round in colour $coloured, expected $wanted: $line"
+}
+
+printf '%s\n' planet plan plane ant tan > "$TMUX_WORKDIR/planet.txt"
+expect_round_colour yes "quillop"
+expect_round_colour no "NO_COLOR=1 quillop"
 echo "1 passed, 0 failed"
