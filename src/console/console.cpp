@@ -194,7 +194,9 @@ void setAttributes(CellAttributes attributes) { std::cout << renditionSequence(a
 
 bool attributesShown() { return state().terminal != nullptr && terminal().showsAttributes(); }
 
-bool screenTakesUnicode() { return state().terminal != nullptr && terminal().takesUnicode(); }
+UnicodeCells screenUnicodeCells() {
+  return state().terminal != nullptr ? terminal().unicodeCells() : UnicodeCells::kAsLocaleSays;
+}
 
 void lineEnd() { std::cout << '\r' << std::endl; }
 

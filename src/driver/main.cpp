@@ -1,28 +1,20 @@
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "console/console.h"
-#include "driver/messages.h"
 #include "driver/run.h"
 #include "platform/terminal.h"
-#include "records/daily_results.h"
 
 int main(int argc, char* argv[]) {
-  std::optional<daily::Result> dailyShared;
   int status = 0;
   {
     // Declared first in its block, so it is destroyed last: the terminal is
-    // restored after everything the run owns is gone, on every way out.
+    // restored after everything the run owns is gone, on every way out. A
+    // daily game's lines to paste go out as it is restored, on the main
+    // screen, where they stay in the scrollback to copy.
     auto terminal = console::makePlatformTerminal();
     console::install(terminal.get());
-    status =
-        driver::runQuillop(std::vector<std::string>(argv, argv + argc), driver::GameParts(), &dailyShared);
+    status = driver::runQuillop(std::vector<std::string>(argv, argv + argc));
   }
-  // Written to the main screen once the program's own is gone, so the lines
-  // stay in the terminal's scrollback to copy. With no terminal installed
-  // any more, the bar's cells follow the locale, which now alone decides
-  // what the screen shows of the bytes written.
-  if (dailyShared) driver::writeDailyShare(*dailyShared);
   return status;
 }

@@ -104,8 +104,13 @@ void writeGoodbye() {
   std::cout << "Press any key to continue...";
 }
 
-void writeDailyShare(const daily::Result& result) {
-  std::cout << daily::shareLines(result, filledBarCell() != "#") << std::flush;
+void writeDailyShareAtTheEnd(const daily::Result& result) {
+  const std::string lines = daily::shareLines(result, filledBarCell() != "#");
+  if (console::Terminal* terminal = console::installed()) {
+    terminal->setClosingText(lines);
+  } else {
+    std::cout << lines << std::flush;
+  }
 }
 
 }  // namespace driver

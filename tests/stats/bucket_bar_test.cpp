@@ -73,8 +73,16 @@ TEST(BucketBar, AWindowThatTakesUnicodeShowsTheSquareWhateverTheLocale) {
   LocaleScope locale("C", nullopt, nullopt);
   support::FakeTerminal terminal;
   EXPECT_EQ(filledBarCell(), "#");
-  terminal.unicodeWindow = true;
+  terminal.windowCells = console::UnicodeCells::kShown;
   EXPECT_EQ(filledBarCell(), kSquare);
+}
+
+TEST(BucketBar, AWindowKnownNotToShowTheSquareGetsTheHashWhateverTheLocale) {
+  LocaleScope locale(nullopt, nullopt, "en_US.UTF-8");
+  support::FakeTerminal terminal;
+  EXPECT_EQ(filledBarCell(), kSquare);
+  terminal.windowCells = console::UnicodeCells::kNotShown;
+  EXPECT_EQ(filledBarCell(), "#");
 }
 
 TEST(BucketBar, OneArgumentFormUsesTheLocaleCell) {

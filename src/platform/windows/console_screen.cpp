@@ -12,7 +12,6 @@
 namespace console {
 namespace {
 
-constexpr UINT kDoubleByteCodePages[] = {932, 936, 949, 950};
 constexpr uint16_t kForegroundBits = 0x000F;
 constexpr uint16_t kBackgroundBits = 0x00F0;
 constexpr int kBackgroundShift = 4;
@@ -77,16 +76,6 @@ uint16_t consoleAttributeWord(uint16_t plain, CellAttributes attributes) {
 
 void writeConsoleText(void* console, std::string_view bytes) {
   writeUtf16(console, toUtf16(bytes, codePageCharacter));
-}
-
-bool consoleShowsFilledSquare(void* console) {
-  DWORD mode = 0;
-  if (!GetConsoleMode(console, &mode)) return false;
-  UINT codePage = GetConsoleOutputCP();
-  for (UINT doubleByte : kDoubleByteCodePages) {
-    if (codePage == doubleByte) return false;
-  }
-  return true;
 }
 
 void ConsoleScreen::present(void* buffer, const ScreenGrid& grid, bool whole) {

@@ -16,11 +16,6 @@ namespace console {
 /// end, a carriage return or a backspace moves the cursor.
 void writeConsoleText(void* console, std::string_view bytes);
 
-/// True when the console shows U+25A0 (the filled square) in one cell: not
-/// with the code pages of Chinese, Japanese and Korean, whose fonts draw it
-/// two cells wide.
-bool consoleShowsFilledSquare(void* console);
-
 /// The console's attribute word for a cell, from the buffer's own (plain):
 /// reverse video swaps its foreground and background colours, bold makes the
 /// foreground intense, and a colour replaces the foreground.
