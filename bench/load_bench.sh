@@ -21,7 +21,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/bench/word_file.sh"
 quillop=${1:-$root/build/default/quillop}
 rounds=${2:-21}
-[ -x "$quillop" ] || { echo "no quillop at $quillop: build first (see README.md)" >&2; exit 1; }
+[ -x "$quillop" ] || { echo "no quillop at $quillop: build first (see docs/development.md)" >&2; exit 1; }
 [ -x /usr/bin/time ] || { echo "needs /usr/bin/time: sudo apt-get install time" >&2; exit 1; }
 [ "$rounds" -ge 11 ] || { echo "at least 11 rounds, please" >&2; exit 1; }
 export LC_ALL=C

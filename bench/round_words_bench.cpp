@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "dictionary/loader.h"
-#include "game/round_words.h"
-#include "game/word_choice.h"
+#include "rules/round_words.h"
+#include "rules/word_choice.h"
 #include "game_record/word_game.h"
 
 namespace {
@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
   std::vector<double> milliseconds;
   size_t words = 0;
   for (int round = 0; round < rounds; ++round) {
-    mangleWord(game, chooseWord(*game.dictionary));
+    rules::mangleWord(game, rules::chooseWord(*game.dictionary));
     const auto start = std::chrono::steady_clock::now();
-    words += findRoundWords(*game.dictionary, game.mangledWord).total();
+    words += rules::findRoundWords(*game.dictionary, game.mangledWord).total();
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     milliseconds.push_back(took.count());
   }

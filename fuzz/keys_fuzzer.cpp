@@ -37,10 +37,27 @@ constexpr const char* kWords =
 
 // Meanings of some of the words, one of each kind of entry: its own, an
 // inflected word's base, two senses, a gloss longer than a row; the other
-// words have none, and one line makes no sense.
+// words have none, and one line makes no sense. Over a third of the words
+// have one, since the program shows no meanings for a word list they explain
+// less of (a list in another language).
 constexpr const char* kMeanings =
     "# meanings of the fuzzer's words\n"
     "ale\t\tn\ta beer brewed with a yeast that rises to the top\n"
+    "eat\t\tv\ttake in solid food\n"
+    "lap\t\tn\tthe upper side of the thighs of a seated person\n"
+    "late\t\ta\tbeing or occurring at an advanced period of time\n"
+    "leap\t\tv\tmove forward by leaps and bounds\n"
+    "least\t\ta\tthe superlative of little\n"
+    "paste\t\tn\ta mixture of flour and water\n"
+    "pet\t\tn\ta domesticated animal kept for companionship\n"
+    "petal\t\tn\tpart of the corolla of a flower\n"
+    "plate\t\tn\ta dish on which food is served\n"
+    "sale\t\tn\tthe general activity of selling\n"
+    "sea\t\tn\ta large body of salt water\n"
+    "seal\t\tn\tfastener consisting of a resinous composition\n"
+    "slate\t\tn\ta list of candidates nominated for elective office\n"
+    "step\t\tn\tany maneuver made as part of progress toward a goal\n"
+    "tale\t\tn\ta message that tells the particulars of an act\n"
     "ape\t\tn\ta large primate without a tail\tsomeone who copies what others do\n"
     "pale\t\ta\tlight in colour\tlacking strength or brightness\n"
     "palest\tpale\ta\tlight in colour\tlacking strength or brightness\n"
@@ -99,16 +116,16 @@ driver::GameParts observedParts(fuzz::GameInvariants& invariants) {
     showBucketStatistics(game, escapeLeaves);
     invariants.leave();
   };
-  parts.runMainMenu = [&invariants](WordGame& game, uint32_t highScore, const Extras& extras) {
+  parts.runMainMenu = [&invariants](WordGame& game, uint32_t highScore, const game::Extras& extras) {
     invariants.enter(fuzz::Stage::kMenu, game);
-    const MenuChoice choice = runMainMenu(game, highScore, extras);
+    const game::MenuChoice choice = game::runMainMenu(game, highScore, extras);
     invariants.leave();
     return choice;
   };
-  parts.playGame = [&invariants](WordGame& game, const Extras& extras) {
+  parts.playGame = [&invariants](WordGame& game, const game::Extras& extras) {
     std::srand(kGameSeed);
     invariants.enter(fuzz::Stage::kGame, game);
-    const uint32_t score = playGame(game, extras);
+    const uint32_t score = game::playGame(game, extras);
     invariants.leave();
     return score;
   };

@@ -2,7 +2,9 @@
 # /usr/games, the dictionary, the word meanings and their notices in
 # /usr/share/games/quillop, the
 # compressed manual page in section 6, and the copyright file and changelog
-# that Debian policy asks for in /usr/share/doc/quillop. These install rules
+# that Debian policy asks for in /usr/share/doc/quillop, beside the README
+# and the guides of docs/ (compressed, in a docs folder as the README's links
+# name them). These install rules
 # form the debian component, which a plain `cmake --install` leaves out.
 
 # Debian wants the manual page and the changelog compressed with gzip -9, and
@@ -11,7 +13,8 @@ find_program(QUILLOP_GZIP gzip REQUIRED)
 set(QUILLOP_DEBIAN_FILES ${CMAKE_BINARY_DIR}/debian)
 function(quillop_compress_for_debian source name)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
-  file(MAKE_DIRECTORY ${QUILLOP_DEBIAN_FILES})
+  get_filename_component(folder ${QUILLOP_DEBIAN_FILES}/${name} DIRECTORY)
+  file(MAKE_DIRECTORY ${folder})
   execute_process(COMMAND ${QUILLOP_GZIP} -9 -n -c ${source}
                   OUTPUT_FILE ${QUILLOP_DEBIAN_FILES}/${name} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
@@ -35,3 +38,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/engldict.txt ${PROJECT_SOURCE_DIR}/engldict.
 install(FILES ${QUILLOP_DEBIAN_FILES}/quillop.6.gz DESTINATION share/man/man6 ${QUILLOP_DEBIAN_INSTALL})
 install(FILES ${QUILLOP_DEBIAN_FILES}/copyright ${QUILLOP_DEBIAN_FILES}/changelog.gz
         DESTINATION share/doc/quillop ${QUILLOP_DEBIAN_INSTALL})
+foreach(guide README.md ${QUILLOP_GUIDES})
+  quillop_compress_for_debian(${PROJECT_SOURCE_DIR}/${guide} doc/${guide}.gz)
+  get_filename_component(folder share/doc/quillop/${guide} DIRECTORY)
+  install(FILES ${QUILLOP_DEBIAN_FILES}/doc/${guide}.gz DESTINATION ${folder} ${QUILLOP_DEBIAN_INSTALL})
+endforeach()

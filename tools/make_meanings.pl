@@ -11,10 +11,18 @@
 # The base is empty where WordNet lists the word as it is; an inflected form
 # (planes, walked, bigger, mice) names the base form it takes its meaning
 # from, found as WordNet's own lookup finds it: the exception lists first,
-# then the usual suffix rules (with a doubled consonant undone). The part of speech is WordNet's letter (n, v,
-# a, r). Where a word has several parts of speech, the one whose first sense
-# is most often seen in WordNet's tagged texts (cntlist.rev) wins, nouns
-# before verbs before adjectives before adverbs on a tie.
+# then the usual suffix rules of that part of speech (with a doubled
+# consonant undone). The part of speech is WordNet's letter (n, v, a, r).
+# Where a word has several parts of speech, the one whose first sense is
+# most often seen in WordNet's tagged texts (cntlist.rev) wins, nouns before
+# verbs before adjectives before adverbs on a tie.
+#
+# A sense counts only where WordNet spells its lemma as the dictionary spells
+# the word: WordNet's index files are lower-cased, so "doe" there stands for
+# the Department of Energy (DOE) as well as for a female deer, but the data
+# files keep each lemma's case in the synset's word list. A word whose every
+# sense is capitalised (Sat, Jay) is looked for among the inflections, and
+# gets no line at all rather than a wrong one.
 #
 # The first gloss is the word's most common sense (WordNet lists senses most
 # common first), without its examples. The game shows it on two rows of 79
@@ -36,10 +44,24 @@ my %file_part = (n => 'noun', v => 'verb', a => 'adj', r => 'adv');
 my %part_name = (n => 'noun', v => 'verb', a => 'adjective', r => 'adverb');
 # cntlist.rev names parts by number; 5 is an adjective satellite.
 my %numbered_part = (1 => 'n', 2 => 'v', 3 => 'a', 4 => 'r', 5 => 'a');
-# WordNet's suffix rules, in the order its lookup tries them.
+# WordNet's suffix rules, in the order its lookup tries them. WordNet's
+# lookup tries them on any word; here a rule counts only where English spells
+# the inflection that way, so that a word is not explained as a form of
+# another word it only looks like:
+# - a plain -s follows no s, x, z or sh (those take -es; a ch may be said k:
+#   epochs), and no stem of one or two letters: those are pronouns,
+#   prepositions and the like (it, he, in), whose -s forms are other words
+#   (its, hes, ins), or abbreviations, letters and notes (ad, pi, do);
+# - a verb's -es with nothing added back follows only s, x, z, ch, sh or o
+#   (fixes, goes), so bees is no form of be;
+# - no rule leaves a stem of one letter (lest is no form of l).
+my $plain_s_stem = qr/^.{3,}(?<![sxz]|sh)$/;
+my $es_stem = qr/(?:[sxzo]|ch|sh)$/;
 my %suffix_rules = (
-  n => [[qw(s)], [qw(ses s)], [qw(xes x)], [qw(zes z)], [qw(ches ch)], [qw(shes sh)], [qw(men man)], [qw(ies y)]],
-  v => [[qw(s)], [qw(ies y)], [qw(es e)], [qw(es)], [qw(ed e)], [qw(ed)], [qw(ing e)], [qw(ing)]],
+  n => [[qw(s), '', $plain_s_stem], [qw(ses s)], [qw(xes x)], [qw(zes z)], [qw(ches ch)], [qw(shes sh)],
+        [qw(men man)], [qw(ies y)]],
+  v => [[qw(s), '', $plain_s_stem], [qw(ies y)], [qw(es e)], [qw(es), '', $es_stem], [qw(ed e)], [qw(ed)],
+        [qw(ing e)], [qw(ing)]],
   a => [[qw(er)], [qw(est)], [qw(er e)], [qw(est e)]],
   r => [],
 );
@@ -47,8 +69,9 @@ my $row_width = 79;
 my $rows = 2;
 my $cut_mark = '...';
 
-# $senses{$part}{$lemma}: the lemma's synset offsets, most common first.
-my (%senses, %exceptions, %first_sense_count, %data_files);
+# $senses{$part}{$lemma}: the lemma's synset offsets, most common first;
+# $sense_count{$part}{$lemma}[$n]: how often its sense $n was seen.
+my (%senses, %exceptions, %sense_count, %data_files, %same_case);
 
 sub wordnet_file {
   my ($name) = @_;
@@ -78,23 +101,50 @@ sub read_exceptions {
   }
 }
 
-# How often the first sense of each lemma was seen, by part of speech.
+# How often each sense of each lemma was seen, by part of speech.
 sub read_sense_counts {
   open(my $file, '<', "$wordnet_dir/cntlist.rev") or return;
   while (my $line = <$file>) {
     my ($key, $sense, $count) = split ' ', $line;
-    next unless defined $count && $sense == 1 && $key =~ /^([^%]+)%(\d)/;
-    $first_sense_count{$numbered_part{$2}}{$1} = $count;
+    next unless defined $count && $key =~ /^([^%]+)%(\d)/;
+    $sense_count{$numbered_part{$2}}{$1}[$sense] = $count;
   }
+}
+
+sub data_line {
+  my ($part, $offset) = @_;
+  my $file = $data_files{$part} //= wordnet_file("data.$file_part{$part}");
+  seek($file, $offset, 0) or return '';
+  return <$file> // '';
+}
+
+# The lemmas of a synset as its data line spells them, without an
+# adjective's position mark: "08132955 14 n 02 DOE 0 Department_of_Energy 0 ...".
+sub synset_lemmas {
+  my ($part, $offset) = @_;
+  my (undef, undef, undef, $count, @rest) = split ' ', data_line($part, $offset);
+  return () unless defined $count && $count =~ /^[0-9a-f]+$/;
+  my @lemmas = map { $rest[2 * $_] // '' } 0 .. hex($count) - 1;
+  s/\([a-z]+\)$// for @lemmas;
+  return @lemmas;
+}
+
+# The [sense number, offset] of the senses in which WordNet spells the lemma
+# exactly as word, most common first.
+sub senses_as_spelled {
+  my ($part, $word) = @_;
+  my $offsets = $senses{$part}{lc $word} or return ();
+  $same_case{$part}{$word} //= [
+    grep { my $offset = $_->[1]; grep { $_ eq $word } synset_lemmas($part, $offset) }
+    map { [$_ + 1, $offsets->[$_]] } 0 .. $#$offsets
+  ];
+  return @{ $same_case{$part}{$word} };
 }
 
 # The gloss of a synset without its examples: "a flat surface; \"...\"".
 sub gloss {
   my ($part, $offset) = @_;
-  my $file = $data_files{$part} //= wordnet_file("data.$file_part{$part}");
-  seek($file, $offset, 0) or return '';
-  my $line = <$file> // '';
-  my ($gloss) = $line =~ /\|\s*(.*?)\s*$/ or return '';
+  my ($gloss) = data_line($part, $offset) =~ /\|\s*(.*?)\s*$/ or return '';
   $gloss =~ s/;?\s*".*//;
   $gloss =~ s/[;:,\s]+$//;
   $gloss =~ s/[^\x20-\x7e]//g;
@@ -119,14 +169,15 @@ sub inflection_bases {
   my @found;
   for my $part (@parts) {
     if (my $bases = $exceptions{$part}{$word}) {
-      push @found, map { [$_, $part] } grep { $senses{$part}{$_} } @$bases;
+      push @found, map { [$_, $part] } grep { senses_as_spelled($part, $_) } @$bases;
       next;
     }
     for my $rule (@{ $suffix_rules{$part} }) {
-      my ($suffix, $ending) = ($rule->[0], $rule->[1] // '');
+      my ($suffix, $ending, $stem_pattern) = ($rule->[0], $rule->[1] // '', $rule->[2] // qr/../);
       next unless length($word) > length($suffix) && substr($word, -length($suffix)) eq $suffix;
       my $stem = substr($word, 0, -length($suffix));
-      my ($base) = grep { $senses{$part}{$_} } ($stem . $ending, undoubled($stem, $ending));
+      next unless $stem =~ $stem_pattern;
+      my ($base) = grep { senses_as_spelled($part, $_) } ($stem . $ending, undoubled($stem, $ending));
       if (defined $base) {
         push @found, [$base, $part];
         last;
@@ -140,11 +191,13 @@ sub inflection_bases {
 # of those, the one whose first sense is most common, the first on a tie.
 sub best_entry {
   my ($word) = @_;
-  my @candidates = map { [$word, $_] } grep { $senses{$_}{$word} } @parts;
+  my @candidates = map { [$word, $_] } grep { senses_as_spelled($_, $word) } @parts;
   @candidates = inflection_bases($word) unless @candidates;
   my $best;
   for my $candidate (@candidates) {
-    my $count = $first_sense_count{ $candidate->[1] }{ $candidate->[0] } // 0;
+    my ($base, $part) = @$candidate;
+    my $first_sense = (senses_as_spelled($part, $base))[0][0];
+    my $count = $sense_count{$part}{ lc $base }[$first_sense] // 0;
     $best = [@$candidate, $count] if !$best || $count > $best->[2];
   }
   return $best;
@@ -184,7 +237,7 @@ sub fitted {
 sub glosses {
   my ($word, $base, $part) = @_;
   my $prefix = $base eq $word ? "$word ($part_name{$part}): " : "$word ($base, $part_name{$part}): ";
-  my @offsets = @{ $senses{$part}{$base} };
+  my @offsets = map { $_->[1] } senses_as_spelled($part, $base);
   my $first = fitted($prefix, gloss($part, $offsets[0]));
   return ($first) if @offsets < 2 || rows_taken($prefix . $first) > 1;
   my $second = fitted("${prefix}1. $first 2. ", gloss($part, $offsets[1]));

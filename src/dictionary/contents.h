@@ -2,6 +2,8 @@
 // Questions about what a loaded dictionary holds.
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "containers/hash_table.h"
 
@@ -9,5 +11,9 @@ namespace dictionary {
 
 /// True when some word of the table has exactly length letters.
 bool holdsWordOfLength(const containers::WordTable& table, size_t length);
+
+/// Up to most words of the table, spread over all of it: every word when
+/// it holds no more, else every n-th word in bucket order.
+std::vector<std::string> sampleWords(const containers::WordTable& table, size_t most);
 
 }  // namespace dictionary

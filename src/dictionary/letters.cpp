@@ -4,8 +4,6 @@
 #include <array>
 #include <cstdint>
 
-#include "console/console.h"
-
 namespace dictionary {
 namespace {
 
@@ -219,12 +217,6 @@ std::string shownText(std::string_view word) {
     word.remove_prefix(character.length);
   }
   return text;
-}
-
-int letterKey(std::string_view letter) {
-  const auto lead = static_cast<unsigned char>(letter[0]);
-  if (currentRule == LetterRule::kBytes || lead < 0x80) return lead;
-  return console::characterKey(readCharacter(letter).codePoint);
 }
 
 }  // namespace dictionary

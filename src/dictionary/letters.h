@@ -63,10 +63,4 @@ std::string_view leadingLetters(std::string_view text, size_t count);
 /// letter shows whole; with bytes, the word itself.
 std::string shownText(std::string_view word);
 
-/// The key code that types this letter (one of lettersOf's parts): its
-/// byte with bytes, and with characters console::characterKey of its first
-/// code point (a Latin-1 byte's too) or, in ASCII, the byte. A letter with
-/// combining marks is typed by its first character alone.
-int letterKey(std::string_view letter);
-
 }  // namespace dictionary

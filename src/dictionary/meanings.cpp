@@ -4,6 +4,9 @@
 #include <array>
 #include <fstream>
 
+#include "platform/file_kind.h"
+#include "platform/file_names.h"
+
 namespace dictionary {
 namespace {
 
@@ -84,12 +87,19 @@ void Meanings::parse(std::string text) {
   entries_.shrink_to_fit();
 }
 
-// Read in one piece: a megabyte is read in well under a millisecond.
+// Read in one piece: a megabyte is read in well under a millisecond. The
+// file's kind is looked at before it is opened, since opening a FIFO waits
+// for a writer and a folder gives a stream of no sensible size.
 bool Meanings::read(const std::string& path) {
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  const platform::FileFacts facts = platform::fileFacts(path);
+  std::ifstream file;
+  if (facts.kind == platform::FileKind::kRegular && facts.size <= kLargestFile) {
+    file.open(platform::pathOfName(path), std::ios::binary | std::ios::ate);
+  }
   const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
-  std::string text(size > 0 ? static_cast<size_t>(size) : 0, '\0');
-  if (size < 0 || !file.seekg(0) || !file.read(text.data(), size)) {
+  const bool sane = size >= 0 && static_cast<uint64_t>(size) <= kLargestFile;
+  std::string text(sane ? static_cast<size_t>(size) : 0, '\0');
+  if (!sane || !file.seekg(0) || !file.read(text.data(), size)) {
     parse({});
     return false;
   }
@@ -114,14 +124,36 @@ std::optional<Meaning> Meanings::find(std::string_view word) const {
 
 std::optional<Meaning> MeaningsOnDemand::find(std::string_view word) { return meanings().find(word); }
 
-bool MeaningsOnDemand::onFile() { return meanings().size() > 0; }
+bool MeaningsOnDemand::onFile() { return file() == MeaningsFile::kUsed; }
+
+MeaningsFile MeaningsOnDemand::file() {
+  meanings();
+  return file_;
+}
 
 const Meanings& MeaningsOnDemand::meanings() {
-  if (!read_) {
-    read_ = true;
-    meanings_.read(locate_());
+  if (read_) return meanings_;
+  read_ = true;
+  if (!meanings_.read(locate_())) {
+    file_ = MeaningsFile::kUnreadable;
+  } else if (meanings_.size() == 0) {
+    file_ = MeaningsFile::kHoldsNone;
+  } else if (!explainsWordsPlayed()) {
+    file_ = MeaningsFile::kForOtherWords;
+    meanings_.parse({});
   }
   return meanings_;
+}
+
+// A dictionary with no words, or no sample to judge by, is taken as the
+// file's own.
+bool MeaningsOnDemand::explainsWordsPlayed() const {
+  if (!sample_) return true;
+  const std::vector<std::string> words = sample_(kWordsSampled);
+  const auto explained = std::count_if(words.begin(), words.end(), [this](const std::string& word) {
+    return meanings_.find(word).has_value();
+  });
+  return static_cast<size_t>(explained) * kExplainedOneIn >= words.size();
 }
 
 }  // namespace dictionary

@@ -1,6 +1,6 @@
 #include "driver/options.h"
 
-#include "game/game_code.h"
+#include "rules/game_code.h"
 
 namespace driver {
 namespace {
@@ -20,7 +20,7 @@ bool takeGameCode(const std::vector<std::string>& arguments, size_t& i, Command&
     command = endedBy(CommandOutcome::kMissingGameCode, option);
     return false;
   }
-  const std::optional<std::string> code = parseGameCode(arguments[++i]);
+  const std::optional<std::string> code = rules::parseGameCode(arguments[++i]);
   if (!code) {
     command = endedBy(CommandOutcome::kBadGameCode, arguments[i]);
     return false;

@@ -13,13 +13,13 @@
 #include "driver/dictionary_location.h"
 #include "driver/messages.h"
 #include "driver/options.h"
-#include "game/game_code.h"
 #include "game/menu.h"
 #include "game/round.h"
 #include "platform/own_executable.h"
 #include "platform/records_file.h"
 #include "records/daily_store.h"
 #include "records/store.h"
+#include "rules/game_code.h"
 #include "stats/statistics_viewer.h"
 
 namespace driver {
@@ -65,7 +65,7 @@ void seedRandomGenerator() {
 
 // A game with a code: the one -s gave, else a new one.
 uint32_t playCodedGame(WordGame& game, const GameParts& parts, Extras extras, const Settings& settings) {
-  extras.code = settings.gameCode.empty() ? newGameCode() : settings.gameCode;
+  extras.code = settings.gameCode.empty() ? rules::newGameCode() : settings.gameCode;
   return parts.playGame(game, extras);
 }
 
@@ -125,7 +125,8 @@ void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras,
 }
 
 // The meanings are looked for as the default dictionary is, whichever
-// dictionary is played: a word has its meaning wherever it comes from.
+// dictionary is played: a word has its meaning wherever it comes from, as
+// long as the dictionary is in the meanings' language.
 std::string meaningsPath() {
   return chooseDefaultDictionary(kMeaningsName,
                                  installedDataPaths(platform::ownExecutablePath(), kMeaningsName));
@@ -142,7 +143,8 @@ void playGames(const Settings& settings, WordGame& game, const GameParts& parts,
   records.load();
   daily::Store dailyResults(records::stateFolder(), records::localDate);
   dailyResults.load();
-  dictionary::MeaningsOnDemand meanings(meaningsPath);
+  dictionary::MeaningsOnDemand meanings(
+      meaningsPath, [&game](size_t most) { return dictionary::sampleWords(*game.dictionary, most); });
   extras.shown = true;
   extras.records = &records;
   extras.dailyResults = &dailyResults;
@@ -192,9 +194,9 @@ GameParts::GameParts()
     : showBucketStatistics(
           [](const WordGame& game, bool escapeLeaves) { ::showBucketStatistics(game, escapeLeaves); }),
       runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras) {
-        return ::runMainMenu(game, highScore, extras);
+        return game::runMainMenu(game, highScore, extras);
       }),
-      playGame([](WordGame& game, const Extras& extras) { return ::playGame(game, extras); }) {}
+      playGame([](WordGame& game, const Extras& extras) { return game::playGame(game, extras); }) {}
 
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts, SharedResult* dailyShared) {
   WordGame game;

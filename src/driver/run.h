@@ -15,6 +15,9 @@
 
 namespace driver {
 
+using game::Extras;
+using game::MenuChoice;
+
 constexpr int kExitSuccess = 0;
 constexpr int kExitDictionaryError = 1;  ///< unreadable or unplayable dictionary
 constexpr int kExitUsageError = 2;       ///< an option that is not understood

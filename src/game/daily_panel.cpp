@@ -3,11 +3,12 @@
 #include <string>
 
 #include "game/screen.h"
+#include "game/title_layout.h"
+
+namespace game {
 
 namespace {
 
-constexpr uint16_t kKeyRow = 18;
-constexpr uint16_t kResultRow = 19;
 constexpr const char* kGap = "   ";
 
 std::string counted(uint32_t count, const char* noun) {
@@ -29,8 +30,11 @@ bool startsDailyGame(int key) { return key == 'd' || key == 'D'; }
 
 void drawDailyRows(const daily::Store& store) {
   const std::string today = store.today();
-  drawCentredRow(kKeyRow, "D: today's game, " + today);
+  drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + today);
   const daily::Result* kept = daily::resultOf(store.results(), today);
   const std::string streaks = streakText(daily::streaksOf(store.results(), today));
-  drawCentredRow(kResultRow, kept == nullptr ? streaks : resultText(*kept) + kGap + streaks);
+  drawCentredRow(layout::title::kDailyResultRow,
+                 kept == nullptr ? streaks : resultText(*kept) + kGap + streaks);
 }
+
+}  // namespace game

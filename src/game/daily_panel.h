@@ -1,12 +1,16 @@
 #pragma once
 // The title screen's rows for the daily game, in rows the classic title
-// screen leaves empty, under the best scores: the key that starts today's
-// game (row 18), and today's result when it is kept with the streaks of
-// days played (row 19).
+// screen leaves empty, under the best scores (game/title_layout.h): the key
+// that starts today's game, and today's result when it is kept with the
+// streaks of days played.
 
 #include "records/daily_store.h"
 
+namespace game {
+
 /// The key that starts the daily game from the title screen.
 bool startsDailyGame(int key);
-/// Rows 18 and 19, for the store's today.
+/// The daily key and result rows, for the store's today.
 void drawDailyRows(const daily::Store& store);
+
+}  // namespace game

@@ -19,6 +19,8 @@ class Store;
 class Play;
 }  // namespace daily
 
+namespace game {
+
 struct Extras {
   bool shown = false;                 ///< counts, feedback and the review
   records::Store* records = nullptr;  ///< the lasting best scores; none when null
@@ -30,3 +32,5 @@ struct Extras {
   /// What words mean, in the review and for the word of a lost round; none when null.
   dictionary::MeaningsOnDemand* meanings = nullptr;
 };
+
+}  // namespace game

@@ -5,7 +5,10 @@
 
 #include "console/console.h"
 #include "dictionary/letters.h"
+#include "game/round_layout.h"
 #include "game/screen.h"
+
+namespace game {
 
 namespace {
 
@@ -70,12 +73,13 @@ std::string heading(size_t length) {
 }  // namespace
 
 void drawFoundWords(const WordGame& game) {
-  console::moveCursor(centringColumn(std::string(kHeader).size()), 10);
+  console::moveCursor(centringColumn(std::string(kHeader).size()), layout::round::kFoundHeaderRow);
   std::cout << kHeader;
   console::lineEnd();
+  // The line end took the cursor to the rule's row.
   std::cout << std::string(kRuleWidth, '-');
   console::lineEnd();
-  console::moveCursor(0, 12);
+  console::moveCursor(0, layout::round::kFirstLengthRow);
   for (size_t length = kShortestWord; length <= kLongestWord; ++length) {
     std::cout << heading(length);
     console::lineEnd();
@@ -87,3 +91,5 @@ void drawFoundWords(const WordGame& game) {
   }
   drawScoreLine(game);
 }
+
+}  // namespace game

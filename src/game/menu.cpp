@@ -1,29 +1,27 @@
 #include "game/menu.h"
 
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "console/console.h"
 #include "game/daily_panel.h"
 #include "game/records_panel.h"
 #include "game/screen.h"
+#include "game/title_layout.h"
+#include "rules/menu_choices.h"
+
+namespace game {
 
 namespace {
 
 constexpr const char* kMenuHelp = "Up/Down: Choose   Left/Right: Change Time   Enter: Select";
 constexpr const char* kArrow = "-> ";
-constexpr uint16_t kFirstItemRow = 8;
-constexpr uint16_t kSelectedColumn = 34;
-constexpr uint16_t kItemColumn = 37;
 constexpr size_t kBlankedWidth = 78;
 
-constexpr uint16_t kPlay = 0;
-constexpr uint16_t kTime = 1;
-constexpr uint16_t kExit = 2;
-
-constexpr uint16_t kShortestTime = 30;
-constexpr uint16_t kLongestTime = 120;
-constexpr uint16_t kTimeStep = 30;
+using rules::MenuItem;
+using rules::MenuMove;
+namespace rows = layout::title;
 
 std::string timeText(uint16_t seconds, bool selected) {
   const std::string number = std::to_string(seconds);
@@ -31,32 +29,32 @@ std::string timeText(uint16_t seconds, bool selected) {
   return "Time to Play:   " + number + " seconds";
 }
 
-std::string itemText(const WordGame& game, uint16_t item, bool selected) {
-  if (item == kTime) return timeText(game.timeToPlay, selected);
-  const std::string name = item == kPlay ? "Play!" : "Exit";
+std::string itemText(const rules::MenuChoices& menu, MenuItem item, bool selected) {
+  if (item == MenuItem::kTime) return timeText(menu.seconds, selected);
+  const std::string name = item == MenuItem::kPlay ? "Play!" : "Exit";
   return selected ? kArrow + name : name;
 }
 
-void drawItems(const WordGame& game, uint16_t selection) {
-  for (uint16_t item = kPlay; item <= kExit; ++item) {
-    const auto row = static_cast<uint16_t>(kFirstItemRow + item);
-    const bool selected = item == selection;
+void drawItems(const rules::MenuChoices& menu) {
+  for (auto item : {MenuItem::kPlay, MenuItem::kTime, MenuItem::kExit}) {
+    const auto row = static_cast<uint16_t>(rows::kFirstItemRow + static_cast<uint16_t>(item));
+    const bool selected = item == menu.selected;
     console::moveCursor(0, row);
     std::cout << std::string(kBlankedWidth, ' ');
-    console::moveCursor(selected ? kSelectedColumn : kItemColumn, row);
-    std::cout << itemText(game, item, selected);
+    console::moveCursor(selected ? rows::kSelectedColumn : rows::kItemColumn, row);
+    std::cout << itemText(menu, item, selected);
   }
 }
 
-void changeTime(WordGame& game, int arrow) {
-  if (arrow == console::kRight && game.timeToPlay != kLongestTime) game.timeToPlay += kTimeStep;
-  if (arrow == console::kLeft && game.timeToPlay != kShortestTime) game.timeToPlay -= kTimeStep;
-}
-
-void applyArrow(WordGame& game, uint16_t& selection, int arrow) {
-  if (arrow == console::kDown && selection < kExit) ++selection;
-  if (arrow == console::kUp && selection > kPlay) --selection;
-  if (selection == kTime) changeTime(game, arrow);
+// The arrow keys' codes; any other extended key moves nothing.
+std::optional<MenuMove> moveOf(int code) {
+  switch (code) {
+    case console::kUp: return MenuMove::kUp;
+    case console::kDown: return MenuMove::kDown;
+    case console::kLeft: return MenuMove::kLeft;
+    case console::kRight: return MenuMove::kRight;
+    default: return std::nullopt;
+  }
 }
 
 // One notice a menu: the best scores' first, the daily results' at a later
@@ -78,17 +76,20 @@ MenuChoice runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras)
   // one menu that shows it.
   if (extras.dailyResults != nullptr) drawDailyRows(*extras.dailyResults);
   drawNotice(extras);
-  uint16_t selection = kPlay;
+  rules::MenuChoices menu{MenuItem::kPlay, game.timeToPlay};
   for (;;) {
-    drawItems(game, selection);
+    drawItems(menu);
     if (extras.records != nullptr) drawBestScores(*extras.records, game.timeToPlay);
     const int key = console::readKey();
     if (key == console::kExtendedKey) {
-      applyArrow(game, selection, console::readKey());
-    } else if (key == console::kEnter && selection != kTime) {
-      return selection == kPlay ? MenuChoice::kPlay : MenuChoice::kExit;
+      if (const std::optional<MenuMove> move = moveOf(console::readKey())) menu.move(*move);
+      game.timeToPlay = menu.seconds;
+    } else if (key == console::kEnter && menu.enterChooses()) {
+      return menu.selected == MenuItem::kPlay ? MenuChoice::kPlay : MenuChoice::kExit;
     } else if (extras.dailyResults != nullptr && startsDailyGame(key)) {
       return MenuChoice::kDaily;
     }
   }
 }
+
+}  // namespace game

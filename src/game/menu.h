@@ -6,6 +6,8 @@
 #include "game/extras.h"
 #include "game_record/word_game.h"
 
+namespace game {
+
 enum class MenuChoice { kExit, kPlay, kDaily };
 
 /// Runs the menu until Enter on "Play!" (kPlay) or on "Exit" (kExit), or,
@@ -14,3 +16,5 @@ enum class MenuChoice { kExit, kPlay, kDaily };
 /// items; with extras.dailyResults, today's game and the streaks under
 /// them; and a notice about either once.
 MenuChoice runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras = {});
+
+}  // namespace game

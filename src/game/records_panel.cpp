@@ -4,13 +4,16 @@
 #include <vector>
 
 #include "game/screen.h"
+#include "game/title_layout.h"
+
+namespace game {
 
 namespace {
 
-constexpr uint16_t kHeadingRow = 12;
-constexpr uint16_t kFirstPlaceRow = 13;
-constexpr uint16_t kNoticeRow = 20;
-constexpr uint16_t kLongNoticeRow = 19;
+using layout::title::kBestScoresHeadingRow;
+using layout::title::kFirstPlaceRow;
+using layout::title::kLongNoticeRow;
+using layout::title::kNoticeRow;
 constexpr size_t kNoticeWidth = 79;
 
 std::string padLeft(const std::string& text, size_t width) {
@@ -34,7 +37,7 @@ std::vector<std::string> placeLines(const std::vector<records::Entry>& best) {
 }  // namespace
 
 void drawBestScores(const records::Store& store, uint16_t seconds) {
-  drawCentredRow(kHeadingRow, "Best scores for " + std::to_string(seconds) + " seconds");
+  drawCentredRow(kBestScoresHeadingRow, "Best scores for " + std::to_string(seconds) + " seconds");
   const std::vector<std::string> lines = placeLines(store.best(seconds));
   for (size_t place = 0; place < records::kKeptPerTime; ++place) {
     drawCentredRow(static_cast<uint16_t>(kFirstPlaceRow + place), place < lines.size() ? lines[place] : "");
@@ -53,3 +56,5 @@ void drawRecordsNotice(const std::string& notice) {
   drawCentredRow(kLongNoticeRow, notice.substr(0, split));
   drawCentredRow(kNoticeRow, notice.substr(split + 1));
 }
+
+}  // namespace game

@@ -5,7 +5,7 @@
 #include "console/console.h"
 #include "dictionary/letters.h"
 
-namespace review {
+namespace game::review {
 namespace {
 
 constexpr char kFoundMark = '*';
@@ -33,14 +33,15 @@ std::string wordRowText(const std::vector<ReviewWord>& words, size_t first, size
   return row.erase(row.find_last_not_of(' ') + 1);
 }
 
-std::vector<Line> reviewLines(const WordGame& game, const RoundWords& roundWords, Review& review) {
+std::vector<Line> reviewLines(const WordGame& game, const rules::RoundWords& roundWords, Review& review) {
   std::vector<Line> lines;
+  const auto byLength = rules::reviewWords(game, roundWords);
   for (size_t tree = 0; tree < kFoundWordTrees; ++tree) {
-    const std::vector<std::string>& ofLength = roundWords.byLength[tree];
+    const std::vector<ReviewWord>& ofLength = byLength[tree];
     const std::string heading = headingText(game, tree, ofLength.size());
     lines.push_back(Line{heading, heading, 0, 0});
     const size_t first = review.words.size();
-    for (const std::string& word : ofLength) review.words.push_back({word, wasFound(game, word)});
+    review.words.insert(review.words.end(), ofLength.begin(), ofLength.end());
     for (size_t at = first; at < review.words.size(); at += kCellsPerRow) {
       const size_t count = std::min(kCellsPerRow, review.words.size() - at);
       lines.push_back(Line{wordRowText(review.words, at, count), heading, at, count});
@@ -106,7 +107,7 @@ std::optional<Cursor> turnedPage(const Review& review, Cursor cursor, int code) 
 
 }  // namespace
 
-Review makeReview(const WordGame& game, const RoundWords& words) {
+Review makeReview(const WordGame& game, const rules::RoundWords& words) {
   Review review;
   review.pages = paginate(reviewLines(game, words, review));
   return review;
@@ -134,4 +135,4 @@ std::optional<Cursor> movedCursor(const Review& review, Cursor cursor, int code)
   return Cursor{word, pageOf(review, word)};
 }
 
-}  // namespace review
+}  // namespace game::review

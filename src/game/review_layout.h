@@ -1,27 +1,33 @@
 #pragma once
-// The review's words laid out on pages, and the cursor over them: which
-// word each row holds, which page a word is on, and where a key takes the
-// cursor. Only the layout: drawing is round_review.cpp's.
+// The review's screen: its rows, the round's words laid out on pages, and
+// the cursor over them: which word each row holds, which page a word is
+// on, and where a key takes the cursor. Only the layout: drawing is
+// round_review.cpp's.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "game/round_words.h"
+#include "game/screen_layout.h"
 #include "game_record/word_game.h"
+#include "rules/round_end.h"
+#include "rules/round_words.h"
 
-namespace review {
+namespace game::review {
 
-constexpr size_t kRowsPerPage = 14;  ///< rows 5 to 18, between the top banner and the meaning
-constexpr size_t kCellWidth = 8;     ///< the mark, a word of up to six letters, a blank
-constexpr size_t kCellsPerRow = 9;   ///< with the indent, 74 columns
+/// The page's rows start under the top banner; the last two rows above the
+/// bottom banner say what the word under the cursor means.
+constexpr uint16_t kFirstRow = layout::kFirstFreeRow;
+constexpr size_t kMeaningRows = 2;
+constexpr uint16_t kMeaningRow = layout::kLastFreeRow + 1 - kMeaningRows;
+constexpr size_t kRowsPerPage = kMeaningRow - kFirstRow;  ///< rows 5 to 18
+constexpr size_t kCellWidth = 8;                          ///< the mark, a word of up to six letters, a blank
+constexpr size_t kCellsPerRow = 9;                        ///< with the indent, 74 columns
 constexpr size_t kIndentWidth = 2;
 
-struct ReviewWord {
-  std::string text;
-  bool found = false;
-};
+using rules::ReviewWord;
 
 /// A row of a page: a heading, or up to kCellsPerRow words.
 struct Line {
@@ -49,7 +55,7 @@ struct Cursor {
 /// The round's words by length, each length under its heading, on pages of
 /// kRowsPerPage rows. A heading is never left alone at the foot of a page,
 /// and a page that starts among a length's words repeats its heading.
-Review makeReview(const WordGame& game, const RoundWords& words);
+Review makeReview(const WordGame& game, const rules::RoundWords& words);
 
 /// On the first word the player missed, or the first word when none was missed.
 Cursor startingCursor(const Review& review);
@@ -61,4 +67,4 @@ Cursor startingCursor(const Review& review);
 /// code, which leaves the review.
 std::optional<Cursor> movedCursor(const Review& review, Cursor cursor, int code);
 
-}  // namespace review
+}  // namespace game::review

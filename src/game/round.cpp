@@ -3,25 +3,22 @@
 #include "console/console.h"
 #include "game/round_extras.h"
 #include "game/round_keys.h"
+#include "game/round_layout.h"
 #include "game/round_review.h"
 #include "game/round_state.h"
 #include "game/screen.h"
-#include "game/word_choice.h"
 #include "records/daily_store.h"
 #include "records/store.h"
 
+namespace game {
 namespace {
+
+namespace rows = layout::round;
 
 // A pass redraws the countdown and handles at most one key, at most twenty
 // times a second; faster keys wait in the input for later passes. The pass
 // sleeps out its time rather than spinning, so the processor stays idle.
 constexpr uint32_t kPassMs = 50;
-constexpr uint32_t kMsPerSecond = 1000;
-// Rows inside the top banner's frame, around its text, which the countdown
-// leaves as they are: whether a daily game is practice, and the last
-// screen's game code.
-constexpr uint16_t kPracticeRow = 1;
-constexpr uint16_t kGameCodeRow = 3;
 
 std::string roundGoalText() {
   std::string text = "You need a";
@@ -29,38 +26,20 @@ std::string roundGoalText() {
   return text + " letter word to go to the next round.";
 }
 
-void growPointValues(PointValues& points) {
-  for (size_t i = 0; i < points.size(); ++i) points[i] += kPointSteps[i];
-}
-
-// A round's word and first shuffle come from draws of its own, so they
-// depend only on the game's code and the round's number.
-void dealWord(WordGame& game, Round& round, const Extras& extras, uint32_t number) {
-  RandomDraws wordDraws = roundDraws(extras.code, number, DrawStream::kWord);
-  round.word = chooseWord(*game.dictionary, wordDraws);
-  mangleWord(game, round.word, wordDraws);
-  round.reshuffles = roundDraws(extras.code, number, DrawStream::kReshuffle);
-  round.gameCode = extras.code;
-  round.dailyPractice = extras.dailyPlay != nullptr && extras.dailyPlay->practice();
-}
-
-// The words the round would accept are found before its clock starts, so
-// finding them costs no playing time.
-Round startRound(WordGame& game, PointValues& points, const Extras& extras, uint32_t number) {
+// The words the round would accept are found as it is dealt, before its
+// clock starts, so finding them costs no playing time.
+Round startRound(WordGame& game, const Extras& extras, uint32_t number) {
   console::clearScreen();
   drawBottomBanner(roundGoalText());
-  Round round;
-  growPointValues(points);
-  dealWord(game, round, extras, number);
-  if (round.dailyPractice) drawTopBannerRow(kPracticeRow, "Practice: today's result is kept already");
-  redrawInput(game, round);
+  Round round(rules::Round(game, extras.code, number, extras.shown));
+  round.gameCode = extras.code;
+  round.dailyPractice = extras.dailyPlay != nullptr && extras.dailyPlay->practice();
+  if (round.dailyPractice) drawTopBannerRow(rows::kPracticeRow, "Practice: today's result is kept already");
+  redrawInput(round);
   drawFoundWords(game);
   round.extrasShown = extras.shown;
   round.meanings = extras.meanings;
-  if (round.extrasShown) {
-    round.words = findRoundWords(*game.dictionary, game.mangledWord);
-    drawWordCounts(game, round.words);
-  }
+  if (round.extrasShown) drawWordCounts(round.rules);
   return round;
 }
 
@@ -68,9 +47,9 @@ Round startRound(WordGame& game, PointValues& points, const Extras& extras, uint
 // stay right when the clock wraps.
 uint32_t msSince(uint32_t startMs) { return console::elapsedMs() - startMs; }
 
-void drawTimeLeft(const WordGame& game, uint32_t startMs) {
+void drawTimeLeft(const Round& round, uint32_t startMs) {
   std::string text = "Time Left:";
-  appendNumber(text, static_cast<uint32_t>(game.timeToPlay) - msSince(startMs) / kMsPerSecond);
+  appendNumber(text, round.rules.secondsLeft(msSince(startMs)));
   drawTopBanner(text);
 }
 
@@ -84,59 +63,57 @@ void waitOutPass() {
 // Outside the classic game an arrow or function key is one press that
 // types nothing; the classic game takes its two codes as two keys, so an
 // arrow's second code may type a capital there.
-void takeKey(WordGame& game, Round& round, const PointValues& points) {
+void takeKey(Round& round) {
   const int key = round.extrasShown ? console::readKeyPress() : console::readKey();
   if (round.extrasShown && key == console::kExtendedKey) return;
   // A character key is whole; of any other code the low byte counts.
-  handleRoundKey(game, round, points, console::isCharacterKey(key) ? key : key & 0xFF);
+  handleRoundKey(round, console::isCharacterKey(key) ? key : key & 0xFF);
 }
 
-void makePass(WordGame& game, Round& round, const PointValues& points, uint32_t startMs) {
-  drawTimeLeft(game, startMs);
-  if (console::keyWaiting()) takeKey(game, round, points);
+void makePass(Round& round, uint32_t startMs) {
+  drawTimeLeft(round, startMs);
+  if (console::keyWaiting()) takeKey(round);
   waitOutPass();
 }
 
-// A six-letter word does not end the round early: it always lasts the
-// whole time to play.
-void playOutTime(WordGame& game, Round& round, const PointValues& points) {
-  uint32_t startMs = console::elapsedMs();
-  uint32_t roundMs = static_cast<uint32_t>(game.timeToPlay) * kMsPerSecond;
-  while (msSince(startMs) < roundMs) makePass(game, round, points, startMs);
+void playOutTime(Round& round) {
+  const uint32_t startMs = console::elapsedMs();
+  while (!round.rules.ended(msSince(startMs))) makePass(round, startMs);
 }
 
-// The last screen of a game with a code says how to play its words again.
-void drawGameCodeRows(const Round& round) {
-  if (round.passed || round.gameCode.empty()) return;
-  const std::string& code = round.gameCode;
-  drawTopBannerRow(kGameCodeRow, "Game code " + code + ": quillop -s " + code + " plays these words again");
-  if (round.dailyPractice)
-    drawTopBannerRow(kPracticeRow, "Today's result was already kept: this game was practice");
+void drawGameCodeRows(const rules::RoundEnd& end) {
+  if (!end.tellsGameCode()) return;
+  const std::string& code = end.gameCode;
+  drawTopBannerRow(rows::kGameCodeRow,
+                   "Game code " + code + ": quillop -s " + code + " plays these words again");
+  if (end.practice)
+    drawTopBannerRow(rows::kPracticeRow, "Today's result was already kept: this game was practice");
 }
 
-void drawEndBanners(const WordGame& game, const Round& round) {
-  drawTopBanner(round.passed ? "You go to the next round!" : "GAME OVER! The word was: " + round.word);
-  drawGameCodeRows(round);
+void drawEndBanners(const Round& round) {
+  const rules::RoundEnd end = round.end();
+  drawTopBanner(end.passed ? "You go to the next round!" : "GAME OVER! The word was: " + end.word);
+  drawGameCodeRows(end);
   drawBottomBanner("Press SPACE to continue.");
-  if (round.extrasShown) drawRoundEndRows(game, round);
+  if (round.extrasShown) drawRoundEndRows(round);
 }
 
 // The review took the whole screen: everything of the end screen comes back.
-void redrawEndScreen(const WordGame& game, const Round& round) {
+void redrawEndScreen(const Round& round) {
   console::clearScreen();
-  redrawInput(game, round);
-  drawFoundWords(game);
-  drawEndBanners(game, round);
+  redrawInput(round);
+  drawFoundWords(round.rules.game());
+  drawEndBanners(round);
 }
 
 // Keys typed as the time ran out were meant for the round: they must not
 // leave the end screen before it is seen.
-void waitForSpace(const WordGame& game, const Round& round) {
+void waitForSpace(const Round& round) {
   console::dropKeysFor(console::kUnheededKeysMs);
   for (int key = console::readKey(); key != console::kSpace; key = console::readKey()) {
     if (round.extrasShown && opensReview(key)) {
-      showRoundReview(game, round.words, round.meanings);
-      redrawEndScreen(game, round);
+      showRoundReview(round.rules.game(), round.rules.words(), round.meanings);
+      redrawEndScreen(round);
     }
   }
 }
@@ -145,35 +122,37 @@ void waitForSpace(const WordGame& game, const Round& round) {
 // before its last screen waits for a key.
 void countDailyRound(const WordGame& game, Round& round, daily::Play* play) {
   if (play == nullptr) return;
-  play->countRound({static_cast<uint32_t>(foundWordCount(game)), static_cast<uint32_t>(round.words.total())});
-  if (!round.passed) play->finish(game.score);
+  play->countRound({static_cast<uint32_t>(rules::foundWordCount(game)),
+                    static_cast<uint32_t>(round.rules.words().total())});
+  if (!round.rules.passed()) play->finish(game.score);
   round.dailyPractice = play->practice();
 }
 
 // A lost round ends the game, whose score then meets the best scores.
 void endRound(WordGame& game, Round& round, const Extras& extras) {
-  if (!round.passed && extras.records != nullptr) {
+  if (!round.rules.passed() && extras.records != nullptr) {
     round.recordNote = recordNote(extras.records->add(game.timeToPlay, game.score), game.timeToPlay);
   }
   countDailyRound(game, round, extras.dailyPlay);
-  drawEndBanners(game, round);
-  waitForSpace(game, round);
-  for (size_t i = 0; i < kFoundWordTrees; ++i) game.foundWords[i].clear();
+  drawEndBanners(round);
+  waitForSpace(round);
+  round.rules.finish();
 }
 
-bool playRound(WordGame& game, PointValues& points, const Extras& extras, uint32_t number) {
-  Round round = startRound(game, points, extras, number);
-  playOutTime(game, round, points);
+bool playRound(WordGame& game, const Extras& extras, uint32_t number) {
+  Round round = startRound(game, extras, number);
+  playOutTime(round);
   endRound(game, round, extras);
-  return round.passed;
+  return round.rules.passed();
 }
 
 }  // namespace
 
 uint32_t playGame(WordGame& game, const Extras& extras) {
   game.score = 0;
-  PointValues points{};
-  for (uint32_t number = 1; playRound(game, points, extras, number); ++number) {
+  for (uint32_t number = 1; playRound(game, extras, number); ++number) {
   }
   return game.score;
 }
+
+}  // namespace game

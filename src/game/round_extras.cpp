@@ -1,70 +1,70 @@
 #include "game/round_extras.h"
 
+#include "game/round_layout.h"
 #include "game/screen.h"
 #include "game/word_meaning.h"
 
+namespace game {
 namespace {
 
-constexpr uint16_t kNoteRow = 5;
-constexpr uint16_t kFeedbackRow = 9;
-constexpr uint16_t kCountsRow = 20;
+namespace rows = layout::round;
+
 constexpr size_t kMeaningWidth = 79;
 constexpr const char* kCountsGap = "   ";
 constexpr const char* kPlaceNames[] = {"", "", "Second", "Third", "Fourth", "Fifth"};
 constexpr int kLastPlace = 5;
 
-std::string countsText(const WordGame& game, const RoundWords& words) {
+std::string countsText(const rules::Round& round) {
   std::string text;
-  for (size_t i = 0; i < kFoundWordTrees; ++i) {
+  size_t length = kShortestWord;
+  for (const rules::WordCount& count : round.counts()) {
     if (!text.empty()) text += kCountsGap;
     // Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict)
     // about a literal "+" a string.
-    text += std::to_string(i + kShortestWord);
+    text += std::to_string(length++);
     text += ": ";
-    text += std::to_string(game.foundWords[i].count);
+    text += std::to_string(count.found);
     text += '/';
-    text += std::to_string(words.byLength[i].size());
+    text += std::to_string(count.there);
   }
   return text;
 }
 
-std::string verdictText(Verdict verdict, uint32_t points) {
-  switch (verdict) {
-    case Verdict::kAccepted: return std::string(1, '+') += std::to_string(points);
-    case Verdict::kTooShort: return "too short";
-    case Verdict::kNotInDictionary: return "not in the dictionary";
-    case Verdict::kFoundBefore: return "already found this round";
+std::string verdictText(const rules::Submission& submission) {
+  switch (submission.verdict) {
+    case rules::Verdict::kAccepted: return std::string(1, '+') += std::to_string(submission.points);
+    case rules::Verdict::kTooShort: return "too short";
+    case rules::Verdict::kNotInDictionary: return "not in the dictionary";
+    case rules::Verdict::kFoundBefore: return "already found this round";
   }
   return {};
 }
 
-std::string summaryText(const WordGame& game, const RoundWords& words) {
-  return "You found " + std::to_string(foundWordCount(game)) + " of the " + std::to_string(words.total()) +
-         " words. Press W to see them all.";
+std::string summaryText(const rules::Round& round) {
+  return "You found " + std::to_string(rules::foundWordCount(round.game())) + " of the " +
+         std::to_string(round.words().total()) + " words. Press W to see them all.";
 }
 
 // The round's word, revealed when the round ends the game, and what it
 // means, in the one row there is.
 std::string lostWordMeaning(const Round& round) {
-  if (round.passed || round.meanings == nullptr) return {};
-  return wrapRows(meaningText(round.word, *round.meanings), kMeaningWidth, 1).front();
+  if (!round.end().gameOver() || round.meanings == nullptr) return {};
+  return wrapRows(meaningText(round.rules.word(), *round.meanings), kMeaningWidth, 1).front();
 }
 
 }  // namespace
 
-void drawWordCounts(const WordGame& game, const RoundWords& words) {
-  drawCentredRow(kCountsRow, countsText(game, words));
+void drawWordCounts(const rules::Round& round) { drawCentredRow(rows::kCountsRow, countsText(round)); }
+
+void drawFeedback(const rules::Submission& submission) {
+  const std::string said = submission.word.empty() ? std::string() : submission.word + ": ";
+  drawBlankedRow(rows::kFeedbackRow, 0, said + verdictText(submission));
 }
 
-void drawFeedback(Verdict verdict, const std::string& word, uint32_t points) {
-  const std::string said = word.empty() ? std::string() : word + ": ";
-  drawBlankedRow(kFeedbackRow, 0, said + verdictText(verdict, points));
-}
-
-void drawRoundEndRows(const WordGame& game, const Round& round) {
-  drawCentredRow(kNoteRow, round.recordNote);
-  drawCentredRow(kFeedbackRow, lostWordMeaning(round));
-  drawCentredRow(kCountsRow, summaryText(game, round.words));
+void drawRoundEndRows(const Round& round) {
+  drawCentredRow(rows::kRecordNoteRow, round.recordNote);
+  drawCentredRow(rows::kLostWordMeaningRow, lostWordMeaning(round));
+  drawCentredRow(rows::kSummaryRow, summaryText(round.rules));
 }
 
 std::string recordNote(int place, uint16_t seconds) {
@@ -75,3 +75,5 @@ std::string recordNote(int place, uint16_t seconds) {
 }
 
 bool opensReview(int key) { return key == 'w' || key == 'W'; }
+
+}  // namespace game

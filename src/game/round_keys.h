@@ -1,16 +1,19 @@
 #pragma once
 // The keys of a round: Enter submits the typed input, Space reshuffles the
-// letters, Backspace takes back the last letter, and any other key is typed
-// if it matches a free letter on show. Letters are those of the letter rule
-// (dictionary/letters.h): bytes in the classic game, else characters.
+// letters, Backspace takes back the last letter, and any other key types
+// the letter it stands for (game/letter_keys.h) if that letter is free on
+// show. The rules decide; this draws what they changed.
 
 #include "game/round_state.h"
-#include "game_record/word_game.h"
+
+namespace game {
 
 /// Handles one key code (0 to 255, or a console::characterKey code) and
 /// redraws what it changed.
-void handleRoundKey(WordGame& game, Round& round, const PointValues& points, int key);
+void handleRoundKey(Round& round, int key);
 
 /// The input panel with the typed input, padded so a longer earlier input
 /// leaves nothing behind.
-void redrawInput(const WordGame& game, const Round& round);
+void redrawInput(const Round& round);
+
+}  // namespace game

@@ -11,6 +11,7 @@
 #include "game/screen.h"
 #include "game/word_meaning.h"
 
+namespace game {
 namespace {
 
 using review::Cursor;
@@ -19,14 +20,11 @@ using review::Page;
 using review::Review;
 using review::ReviewWord;
 
-constexpr uint16_t kFirstRow = 5;
-constexpr uint16_t kMeaningRow = 19;
-constexpr size_t kMeaningRows = 2;  // rows 19 and 20, above the bottom banner
 constexpr size_t kMeaningWidth = 79;
 constexpr int kNoCode = -1;
 
-std::string titleText(const WordGame& game, const RoundWords& words) {
-  return "Every word of the round: you found " + std::to_string(foundWordCount(game)) + " of " +
+std::string titleText(const WordGame& game, const rules::RoundWords& words) {
+  return "Every word of the round: you found " + std::to_string(rules::foundWordCount(game)) + " of " +
          std::to_string(words.total());
 }
 
@@ -58,8 +56,9 @@ void drawCursorWord(const ReviewWord& word, uint16_t row, size_t place) {
 void drawMeaning(const Review& review, Cursor cursor, dictionary::MeaningsOnDemand* meanings) {
   if (meanings == nullptr || review.words.empty()) return;
   const std::vector<std::string> rows =
-      wrapRows(meaningText(review.words[cursor.word].text, *meanings), kMeaningWidth, kMeaningRows);
-  for (size_t i = 0; i < rows.size(); ++i) drawBlankedRow(static_cast<uint16_t>(kMeaningRow + i), 0, rows[i]);
+      wrapRows(meaningText(review.words[cursor.word].text, *meanings), kMeaningWidth, review::kMeaningRows);
+  for (size_t i = 0; i < rows.size(); ++i)
+    drawBlankedRow(static_cast<uint16_t>(review::kMeaningRow + i), 0, rows[i]);
 }
 
 void drawPage(const std::string& title, const Review& review, Cursor cursor,
@@ -68,7 +67,7 @@ void drawPage(const std::string& title, const Review& review, Cursor cursor,
   drawTopBanner(title);
   const Page& page = review.pages[cursor.page];
   for (size_t row = 0; row < page.size(); ++row) {
-    const auto y = static_cast<uint16_t>(kFirstRow + row);
+    const auto y = static_cast<uint16_t>(review::kFirstRow + row);
     console::moveCursor(0, y);
     std::cout << page[row].text;
     const Line& line = page[row];
@@ -82,7 +81,8 @@ void drawPage(const std::string& title, const Review& review, Cursor cursor,
 
 }  // namespace
 
-void showRoundReview(const WordGame& game, const RoundWords& words, dictionary::MeaningsOnDemand* meanings) {
+void showRoundReview(const WordGame& game, const rules::RoundWords& words,
+                     dictionary::MeaningsOnDemand* meanings) {
   const Review review = review::makeReview(game, words);
   const std::string title = titleText(game, words);
   for (Cursor cursor = review::startingCursor(review);;) {
@@ -94,3 +94,5 @@ void showRoundReview(const WordGame& game, const RoundWords& words, dictionary::
     cursor = *moved;
   }
 }
+
+}  // namespace game

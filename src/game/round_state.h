@@ -1,31 +1,28 @@
 #pragma once
-// What one game and one of its rounds keep beside the game record: the
-// points a word earns by its length, and the round's word, typed input,
-// outcome, the words it would accept and where its reshuffles come from.
+// What the full-screen face keeps for one round beside its rules: whether
+// the extras are shown, and the texts and facts of the round's end.
 
-#include <array>
-#include <cstdint>
 #include <string>
+#include <utility>
 
 #include "dictionary/meanings.h"
-#include "game/random_draws.h"
-#include "game/round_words.h"
-#include "game_record/word_game.h"
+#include "rules/round.h"
+#include "rules/round_end.h"
 
-/// Points for a word of length n at index n - kShortestWord; every round
-/// adds kPointSteps, so round r pays r times the first round's values.
-using PointValues = std::array<uint32_t, kFoundWordTrees>;
-constexpr PointValues kPointSteps = {1, 3, 6, 10};
+namespace game {
 
 struct Round {
-  std::string word;            ///< as chosen, revealed when the round is lost
-  std::string typedInput;      ///< never longer than game.mangledWord
-  bool passed = false;         ///< a six-letter word was found
+  explicit Round(rules::Round dealt) : rules(std::move(dealt)) {}
+
+  rules::Round rules;
   bool extrasShown = false;    ///< counts, feedback and the review are on
-  RoundWords words;            ///< with extrasShown: every word the round would accept
-  std::string recordNote;      ///< with extrasShown: the place a game's score took, at its end
-  RandomDraws reshuffles;      ///< what Space's reshuffles draw from
   std::string gameCode;        ///< the game's code, shown at its end; empty in the classic game
   bool dailyPractice = false;  ///< a daily game whose date had its result kept already
+  std::string recordNote;      ///< with extrasShown: the place a game's score took, at its end
   dictionary::MeaningsOnDemand* meanings = nullptr;  ///< with extrasShown: what words mean, if known
+
+  /// The facts of the round's end, as they stand.
+  rules::RoundEnd end() const { return {rules.passed(), rules.word(), gameCode, dailyPractice}; }
 };
+
+}  // namespace game

@@ -6,23 +6,21 @@
 
 #include "console/console.h"
 #include "dictionary/letters.h"
+#include "game/round_layout.h"
+#include "game/title_layout.h"
+
+namespace game {
 
 namespace {
 
-constexpr uint16_t kLastColumn = 79;
-constexpr size_t kInnerWidth = 78;  // columns 1 to 78, between the frame's sides
+using layout::kInnerWidth;
+using layout::kLastColumn;
+namespace round = layout::round;
 
 constexpr const char* kScoreLabel = "Your Score: ";
 constexpr const char* kHighScoreLabel = "High Score: ";
 constexpr const char* kTitle = "Quillop!";
-constexpr uint16_t kHighScoreRow = 5;
-constexpr uint16_t kScoreRow = 6;
-constexpr uint16_t kPanelLabelRow = 6;
-constexpr uint16_t kInputRow = 7;
-constexpr uint16_t kSpaceHintRow = 8;
-constexpr uint16_t kMangledLabelColumn = 67;
-constexpr uint16_t kMangledWordColumn = 73;
-constexpr uint16_t kSpaceHintColumn = 51;
+static_assert(round::kScoreRow == layout::title::kScoreRow, "one score line for both screens");
 
 // Made once: the countdown draws them on every pass of a round.
 const std::string& upperBorder() {
@@ -83,42 +81,42 @@ uint16_t centringColumn(size_t length) {
 }
 
 void drawTopBanner(const std::string& text) {
-  writeAt(0, 0, upperBorder());
+  writeAt(0, layout::kTopBannerFirstRow, upperBorder());
   console::lineEnd();
-  drawSideRow(1);
-  drawTextRow(2, text);
-  drawSideRow(3);
-  writeAt(0, 4, lowerBorder());
+  drawSideRow(layout::kTopBannerUpperRow);
+  drawTextRow(layout::kTopBannerTextRow, text);
+  drawSideRow(layout::kTopBannerLowerRow);
+  writeAt(0, layout::kTopBannerLastRow, lowerBorder());
   console::lineEnd();
 }
 
 void drawTopBannerRow(uint16_t y, const std::string& text) { drawTextRow(y, text); }
 
 void drawBottomBanner(const std::string& text) {
-  writeAt(0, 21, upperBorder());
+  writeAt(0, layout::kBottomBannerFirstRow, upperBorder());
   console::lineEnd();
-  drawTextRow(22, text);
+  drawTextRow(layout::kBottomBannerTextRow, text);
   // A line end on the last row would scroll a 24-row screen.
-  writeAt(0, 23, lowerBorder());
+  writeAt(0, layout::kBottomBannerLastRow, lowerBorder());
 }
 
-void drawScoreLine(const WordGame& game) { drawLabelledNumber(kScoreRow, kScoreLabel, game.score); }
+void drawScoreLine(const WordGame& game) { drawLabelledNumber(round::kScoreRow, kScoreLabel, game.score); }
 
 void drawTitleScreen(const WordGame& game, uint32_t highScore) {
   drawTopBanner(kTitle);
   drawScoreLine(game);
-  drawLabelledNumber(kHighScoreRow, kHighScoreLabel, highScore);
+  drawLabelledNumber(layout::title::kHighScoreRow, kHighScoreLabel, highScore);
 }
 
 void drawInputPanel(const WordGame& game, const std::string& input) {
-  writeAt(0, kPanelLabelRow, "Your Input");
-  writeAt(kMangledLabelColumn, kPanelLabelRow, "Mangled Text");
+  writeAt(0, round::kPanelLabelRow, "Your Input");
+  writeAt(round::kMangledLabelColumn, round::kPanelLabelRow, "Mangled Text");
   console::lineEnd();
   // The line end left the cursor at column 0 of the input row.
   std::cout << dictionary::shownText(input);
-  writeAt(kMangledWordColumn, kInputRow, game.mangledWord);
+  writeAt(round::kMangledWordColumn, round::kInputRow, game.mangledWord);
   console::lineEnd();
-  writeAt(kSpaceHintColumn, kSpaceHintRow, "Press Space to mangle again!");
+  writeAt(round::kSpaceHintColumn, round::kSpaceHintRow, "Press Space to mangle again!");
 }
 
 void drawBlankedRow(uint16_t y, uint16_t x, const std::string& text) {
@@ -137,3 +135,5 @@ void drawCentredRow(uint16_t y, const std::string& text) {
 void appendNumber(std::string& text, int32_t n) { text += ' ' + std::to_string(n); }
 
 void appendNumber(std::string& text, uint32_t n) { text += ' ' + std::to_string(n); }
+
+}  // namespace game

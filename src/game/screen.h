@@ -1,13 +1,16 @@
 #pragma once
 // The fixed layout of the title and round screens: the framed banners at the
 // top (rows 0 to 4) and bottom (rows 21 to 23), the score lines, the input
-// panel and the found-words panel. Each routine writes at fixed positions,
+// panel and the found-words panel, at the rows that game/screen_layout.h,
+// round_layout.h and title_layout.h name. Each routine writes at fixed positions,
 // leaves the cursor where its last write ended, and only reads the game.
 
 #include <cstdint>
 #include <string>
 
 #include "game_record/word_game.h"
+
+namespace game {
 
 /// The column at which a text of length bytes starts when centred on an
 /// 80-column row: (79 - length) / 2, and 0 for texts too long to centre.
@@ -38,3 +41,5 @@ void drawCentredRow(uint16_t y, const std::string& text);
 /// Appends one blank and n in decimal to text.
 void appendNumber(std::string& text, int32_t n);
 void appendNumber(std::string& text, uint32_t n);
+
+}  // namespace game

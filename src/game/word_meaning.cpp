@@ -2,6 +2,8 @@
 
 #include <optional>
 
+namespace game {
+
 namespace {
 
 constexpr const char* kCutMark = "...";
@@ -29,7 +31,14 @@ std::string withCutMark(std::string row, size_t width) {
 std::string meaningText(const std::string& word, dictionary::MeaningsOnDemand& meanings) {
   std::optional<dictionary::Meaning> meaning = meanings.find(word);
   if (!meaning) {
-    if (!meanings.onFile()) return word + ": no meaning on file (the file of meanings could not be read)";
+    switch (meanings.file()) {
+      case dictionary::MeaningsFile::kUnreadable:
+        return word + ": no meaning on file (the file of meanings could not be read)";
+      case dictionary::MeaningsFile::kHoldsNone:
+        return word + ": no meaning on file (the file of meanings holds none)";
+      case dictionary::MeaningsFile::kUsed:
+      case dictionary::MeaningsFile::kForOtherWords: break;
+    }
     return word + ": no meaning on file";
   }
   std::string text = word + " (";
@@ -51,3 +60,5 @@ std::vector<std::string> wrapRows(const std::string& text, size_t width, size_t 
   if (from < text.size() && !wrapped.empty()) wrapped.back() = withCutMark(wrapped.back(), width);
   return wrapped;
 }
+
+}  // namespace game

@@ -9,6 +9,8 @@
 
 #include "dictionary/meanings.h"
 
+namespace game {
+
 /// The word, the base it takes its meaning from and the part of speech,
 /// then the gloss, or both glosses numbered; "ought: no meaning on file"
 /// where the file has none, saying so where the file itself is missing.
@@ -17,3 +19,5 @@ std::string meaningText(const std::string& word, dictionary::MeaningsOnDemand& m
 /// text in at most rows rows of width columns, broken at blanks; what does
 /// not fit is cut at a word boundary and the last row ends in "...".
 std::vector<std::string> wrapRows(const std::string& text, size_t width, size_t rows);
+
+}  // namespace game

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <set>
 
-#include "game/game_code.h"
+#include "rules/game_code.h"
 
 namespace daily {
 namespace {
@@ -52,10 +52,10 @@ std::optional<RoundTally> tallyOf(std::string_view field) {
 std::optional<Result> resultOfLine(std::string_view line) {
   Result result;
   result.date = std::string(takeField(line));
-  const std::optional<std::string> code = parseGameCode(takeField(line));
+  const std::optional<std::string> code = rules::parseGameCode(takeField(line));
   const std::optional<uint32_t> score = numberOf(takeField(line));
   const std::optional<uint32_t> rounds = numberOf(takeField(line));
-  if (!dayNumber(result.date) || !code || *code != dailyGameCode(result.date) || !score || !rounds) {
+  if (!dayNumber(result.date) || !code || *code != rules::dailyGameCode(result.date) || !score || !rounds) {
     return std::nullopt;
   }
   while (!line.empty()) {

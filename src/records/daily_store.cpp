@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "game/game_code.h"
 #include "platform/file_names.h"
 #include "platform/records_file.h"
 #include "records/state_file.h"
+#include "rules/game_code.h"
 
 namespace daily {
 namespace {
@@ -90,7 +90,7 @@ std::string Store::takeNotice() {
 
 Play::Play(Store& store, std::string date) : store_(store) {
   practice_ = resultOf(store.results(), date) != nullptr;
-  result_.code = dailyGameCode(date);
+  result_.code = rules::dailyGameCode(date);
   result_.date = std::move(date);
 }
 

@@ -7,8 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "console/console.h"
-
 namespace {
 
 using dictionary::LetterRule;
@@ -45,9 +43,6 @@ TEST_F(CharacterLetters, BytesThatAreNoUtf8AreLatin1Letters) {
   EXPECT_EQ(dictionary::lettersOf("\xC0\xAF"), (Letters{"\xC0", "\xAF"}));
   EXPECT_EQ(dictionary::shownText("\xE9t\xE9"), "été");
   EXPECT_EQ(dictionary::shownText("été"), "été");
-  EXPECT_EQ(dictionary::letterKey("\xE9"), console::characterKey(0xE9));
-  EXPECT_EQ(dictionary::letterKey("é"), console::characterKey(0xE9));
-  EXPECT_EQ(dictionary::letterKey("e\u0301"), 'e');
 }
 
 // Shuffled, a lone Latin-1 © (A9) after a lone Ã (C3) would read as é:
@@ -87,7 +82,6 @@ TEST(LettersClassic, EveryByteIsALetter) {
   const ScopedLetterRule bytes(LetterRule::kBytes);
   EXPECT_EQ(dictionary::letterCount("éclat"), 6U);
   EXPECT_EQ(dictionary::lettersOf("\xC3\xA9"), (Letters{"\xC3", "\xA9"}));
-  EXPECT_EQ(dictionary::letterKey("\xC3"), 0xC3);
   EXPECT_EQ(dictionary::shownText("\xE9t\xE9"), "\xE9t\xE9");
   EXPECT_EQ(dictionary::leadingLetters("éclat", 2), "\xC3\xA9");
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "support/temp_folder.h"
 
@@ -86,6 +88,75 @@ TEST(MeaningsOnDemand, TheFileIsLookedForAndReadOnlyAtTheFirstLookup) {
   dictionary::MeaningsOnDemand missing([&] { return folder.path() + "/none"; });
   EXPECT_FALSE(missing.find("mice"));
   EXPECT_FALSE(missing.onFile());
+}
+
+// Reading a folder as a file once asked for a string of an absurd size.
+TEST(Meanings, AFolderOrAFileTooLargeIsNotRead) {
+  support::TempFolder folder;
+  Meanings meanings;
+  EXPECT_FALSE(meanings.read(folder.path()));
+  EXPECT_EQ(meanings.size(), 0u);
+  const std::string large = folder.write("engldict.meanings", kSample);
+  std::filesystem::resize_file(large, Meanings::kLargestFile + 1);  // sparse: no time nor disk taken
+  EXPECT_FALSE(meanings.read(large));
+  EXPECT_EQ(meanings.size(), 0u);
+}
+
+using dictionary::MeaningsFile;
+using dictionary::MeaningsOnDemand;
+
+MeaningsFile fileOf(const std::string& path, MeaningsOnDemand::WordSample sample = {}) {
+  MeaningsOnDemand meanings([&] { return path; }, std::move(sample));
+  return meanings.file();
+}
+
+TEST(MeaningsOnDemand, WhatBecameOfTheFileTellsUnreadableFromEmpty) {
+  support::TempFolder folder;
+  EXPECT_EQ(fileOf(folder.write("engldict.meanings", kSample)), MeaningsFile::kUsed);
+  EXPECT_EQ(fileOf(folder.path() + "/none"), MeaningsFile::kUnreadable);
+  EXPECT_EQ(fileOf(folder.path()), MeaningsFile::kUnreadable);
+  EXPECT_EQ(fileOf(folder.write("empty.meanings", "")), MeaningsFile::kHoldsNone);
+  EXPECT_EQ(fileOf(folder.write("garbage.meanings", std::string("\x7f"
+                                                                "ELF\x02\x01\0\0 no tabs\n",
+                                                                17))),
+            MeaningsFile::kHoldsNone);
+  EXPECT_EQ(fileOf(folder.write("comments.meanings", "# word meanings\n")), MeaningsFile::kHoldsNone);
+}
+
+// kSample explains plane, planes, walked and mice.
+TEST(MeaningsOnDemand, AWordListMostlyExplainedHasItsMeanings) {
+  support::TempFolder folder;
+  std::string path = folder.write("engldict.meanings", kSample);
+  size_t asked = 0;
+  MeaningsOnDemand meanings([&] { return path; },
+                            [&](size_t most) {
+                              asked = most;
+                              return std::vector<std::string>{"plane", "planes", "walked", "ought", "thee"};
+                            });
+  EXPECT_EQ(asked, 0u);
+  EXPECT_EQ(meanings.find("mice")->base, "mouse");
+  EXPECT_EQ(asked, MeaningsOnDemand::kWordsSampled);
+  EXPECT_TRUE(meanings.onFile());
+  // One word in three is enough; a sample of nothing judges nothing.
+  auto sampleOf = [](const std::vector<std::string>& words) { return [words](size_t) { return words; }; };
+  EXPECT_EQ(fileOf(path, sampleOf({"plane", "ought", "thee"})), MeaningsFile::kUsed);
+  EXPECT_EQ(fileOf(path, sampleOf({})), MeaningsFile::kUsed);
+}
+
+TEST(MeaningsOnDemand, AListInAnotherLanguageHasNone) {
+  support::TempFolder folder;
+  std::string path =
+      folder.write("engldict.meanings", "air\t\tn\ta mixture of gases\npar\t\tn\tthe standard score\n");
+  // Two words in seven: French words that are English words too.
+  MeaningsOnDemand meanings([&] { return path; },
+                            [](size_t) {
+                              return std::vector<std::string>{"air",     "par",    "avion", "maison",
+                                                              "voiture", "chaise", "bateau"};
+                            });
+  EXPECT_FALSE(meanings.find("air"));
+  EXPECT_FALSE(meanings.find("par"));
+  EXPECT_FALSE(meanings.onFile());
+  EXPECT_EQ(meanings.file(), MeaningsFile::kForOtherWords);
 }
 
 }  // namespace

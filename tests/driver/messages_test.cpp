@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game/game_code.h"
+#include "rules/game_code.h"
 #include "stats/locale_scope.h"
 #include "support/fake_terminal.h"
 
@@ -13,9 +13,9 @@ namespace {
 // The cells follow the locale as the statistics view's do, where nothing
 // else says what the screen shows.
 TEST(MessagesTest, TheDailyShareLinesAreInUtf8OrInTheCLocalesCharacters) {
-  const daily::Result result{"2026-12-07", dailyGameCode("2026-12-07"), 12, {{4, 8}}};
+  const daily::Result result{"2026-12-07", rules::dailyGameCode("2026-12-07"), 12, {{4, 8}}};
   const std::string head =
-      "Quillop daily 2026-12-07, game code " + dailyGameCode("2026-12-07") + "\nScore 12 in 1 round\n";
+      "Quillop daily 2026-12-07, game code " + rules::dailyGameCode("2026-12-07") + "\nScore 12 in 1 round\n";
   for (const auto& [locale, round] :
        {std::pair{"en_GB.UTF-8",
                   "Round 1  \u25a0\u25a0\u25a0\u25a0\u25a0\u25a1\u25a1\u25a1\u25a1\u25a1  4/8\n"},

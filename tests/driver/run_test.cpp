@@ -7,13 +7,16 @@
 #include <vector>
 
 #include "console/console.h"
-#include "game/game_code.h"
 #include "platform/records_file.h"
 #include "records/daily_store.h"
 #include "records/store.h"
+#include "rules/game_code.h"
 #include "support/fake_terminal.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
+
+using game::Extras;
+using game::MenuChoice;
 
 namespace {
 
@@ -291,7 +294,7 @@ TEST_F(RunTest, EveryGameHasACodeTheOneOfSOrANewOne) {
   terminal.type("xx");
   EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, fresh.parts()), driver::kExitSuccess);
   ASSERT_EQ(fresh.gameExtras.size(), 2U);
-  EXPECT_EQ(parseGameCode(fresh.gameExtras[0].code), fresh.gameExtras[0].code);
+  EXPECT_EQ(rules::parseGameCode(fresh.gameExtras[0].code), fresh.gameExtras[0].code);
   EXPECT_NE(fresh.gameExtras[0].code, fresh.gameExtras[1].code);
 
   RecordingParts classic;
@@ -323,18 +326,18 @@ TEST_F(RunTest, TheDailyGameIsKeptOnceAndSharedAfterTheRun) {
             driver::kExitSuccess);
   const std::string today = records::localDate();
   ASSERT_EQ(recorder.gameExtras.size(), 3U);
-  EXPECT_EQ(recorder.gameExtras[0].code, dailyGameCode(today));
-  EXPECT_EQ(recorder.gameExtras[1].code, dailyGameCode(today));
+  EXPECT_EQ(recorder.gameExtras[0].code, rules::dailyGameCode(today));
+  EXPECT_EQ(recorder.gameExtras[1].code, rules::dailyGameCode(today));
   EXPECT_EQ(recorder.gameExtras[2].dailyPlay, nullptr);
   EXPECT_EQ(recorder.dailyPractice, (std::vector<bool>{false, true}));
   EXPECT_EQ(recorder.gameSeconds, (std::vector<uint16_t>{60, 60, 60}));
   EXPECT_EQ(recorder.menuHighScores, (std::vector<uint32_t>{7, 30, 30}));
   ASSERT_TRUE(shared);
-  EXPECT_EQ(*shared, (daily::Result{today, dailyGameCode(today), 7, {{7, 50}}}));
+  EXPECT_EQ(*shared, (daily::Result{today, rules::dailyGameCode(today), 7, {{7, 50}}}));
   // Handed to the terminal when the daily game was left, so that Ctrl-C at
   // the menu after it still writes them.
   EXPECT_TRUE(terminal.closingText.starts_with("Quillop daily " + today + ", game code " +
-                                               dailyGameCode(today) + "\nScore 7 in 1 round\n"))
+                                               rules::dailyGameCode(today) + "\nScore 7 in 1 round\n"))
       << terminal.closingText;
   EXPECT_TRUE(std::filesystem::exists(records::stateFolder() + "/daily.txt"));
   EXPECT_TRUE(std::filesystem::exists(folder.path() + "/state/quillop/daily.txt"));

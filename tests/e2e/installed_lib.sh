@@ -19,8 +19,9 @@ make_package() {
     { cat "$3/cpack.log"; echo "FAIL: cpack -G $2"; exit 1; }
 }
 
-# expect_usual_layout PREFIX: the program, the dictionary, its notice and the
-# manual page lie where `cmake --install` and the tarball put them.
+# expect_usual_layout PREFIX: the program, the dictionary, its notice, the
+# manual page, the README and the guides of docs/ lie where `cmake --install`
+# and the tarball put them.
 expect_usual_layout() {
   local prefix=$1
   check "program in bin/" '[ -x "$prefix/bin/quillop" ]'
@@ -30,6 +31,12 @@ expect_usual_layout() {
     'cmp -s "$root/engldict.meanings" "$prefix/share/quillop/engldict.meanings" &&
      cmp -s "$root/engldict.meanings.COPYING" "$prefix/share/quillop/engldict.meanings.COPYING"'
   check "manual page in share/man/man6/" 'grep -q "^.TH QUILLOP 6" "$prefix/share/man/man6/quillop.6"'
+  check "README in share/doc/quillop/" 'cmp -s "$root/README.md" "$prefix/share/doc/quillop/README.md"'
+  local guide
+  for guide in "$root"/docs/*.md; do
+    check "$(basename "$guide") in share/doc/quillop/docs/" \
+      'cmp -s "$guide" "$prefix/share/doc/quillop/docs/$(basename "$guide")"'
+  done
 }
 
 # expect_installed_run PROGRAM DICTIONARY: runs PROGRAM -n -v from a folder

@@ -25,6 +25,12 @@ check "copyright file holds the word lists' notice" \
   'grep -qF "Copyright 2000-2011 by Kevin Atkinson" "$usr/share/doc/quillop/copyright"'
 check "copyright file holds the word meanings' notice" \
   'grep -qF "WordNet 3.0 Copyright 2006 by Princeton University" "$usr/share/doc/quillop/copyright"'
+check "README in /usr/share/doc/quillop, compressed" \
+  'zcat "$usr/share/doc/quillop/README.md.gz" | cmp -s "$root/README.md" -'
+for guide in "$root"/docs/*.md; do
+  check "$(basename "$guide") in /usr/share/doc/quillop/docs, compressed" \
+    'zcat "$usr/share/doc/quillop/docs/$(basename "$guide").gz" | cmp -s "$guide" -'
+done
 check "changelog's last entry is this version" \
   'zcat "$usr/share/doc/quillop/changelog.gz" | head -1 | grep -qF "quillop ($(field Version)) "'
 check "package name, section and priority" \

@@ -29,9 +29,17 @@ for file in quillop.exe engldict.txt engldict.meanings; do
   check "$file in the zip" '[ -s "$folder/$file" ]'
 done
 # The text files open in Notepad with a double-click: .txt, marked as UTF-8,
-# CR LF throughout.
-for file in README.txt engldict.COPYING.txt engldict.meanings.COPYING.txt; do
+# CR LF throughout, each reading as its source does; the guides of docs/ lie
+# in a docs folder, as the README's links name them.
+texts=(README.txt:README.md engldict.COPYING.txt:engldict.COPYING engldict.meanings.COPYING.txt:engldict.meanings.COPYING)
+for guide in "$root"/docs/*.md; do
+  texts+=("docs/$(basename "$guide" .md).txt:docs/$(basename "$guide")")
+done
+for text in "${texts[@]}"; do
+  file=${text%%:*}
+  source=$root/${text#*:}
   check "$file in the zip" '[ -s "$folder/$file" ]'
+  check "$file reads as its source" '[ "$(tail -c +4 "$folder/$file" | tr -d "\r")" = "$(cat "$source")" ]'
   check "$file begins with the UTF-8 mark" '[ "$(head -c 3 "$folder/$file" | od -An -tx1 | tr -d " ")" = efbbbf ]'
   check "$file ends every line with CR LF" '! grep -q $'"'"'[^\r]$\|^$'"'"' "$folder/$file"'
 done

@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "console/console.h"
-#include "game/game_code.h"
 #include "records/daily_store.h"
 #include "records/store.h"
+#include "rules/game_code.h"
 #include "support/fake_terminal.h"
 #include "support/temp_folder.h"
+
+namespace game {
 
 namespace {
 
@@ -245,7 +247,7 @@ class MenuDailyTest : public MenuTest {
   void keep(const std::vector<std::string>& dates) {
     std::string text = "Quillop daily 1\n";
     for (const std::string& date : dates)
-      text += date + ' ' + dailyGameCode(date) + " 57 3 12/40 8/31 2/25\n";
+      text += date + ' ' + rules::dailyGameCode(date) + " 57 3 12/40 8/31 2/25\n";
     folder.write("daily.txt", text);
     results.load();
   }
@@ -288,3 +290,5 @@ TEST_F(MenuDailyTest, TodaysResultAndTheStreaksStandUnderTheBestScores) {
 }
 
 }  // namespace
+
+}  // namespace game

@@ -6,6 +6,8 @@
 
 #include "console/console.h"
 
+namespace game {
+
 namespace {
 
 using review::Cursor;
@@ -27,7 +29,7 @@ class ReviewLayoutTest : public ::testing::Test {
   review::Review layout() { return review::makeReview(game, words); }
 
   WordGame game;
-  RoundWords words;
+  rules::RoundWords words;
 };
 
 TEST_F(ReviewLayoutTest, PagesHoldTheirRowsAndRepeatTheHeadingTheyGoOnWith) {
@@ -63,3 +65,5 @@ TEST_F(ReviewLayoutTest, MovesStopAtTheEndsAndCrossPages) {
 }
 
 }  // namespace
+
+}  // namespace game

@@ -4,10 +4,12 @@
 #include <utility>
 #include <vector>
 
-#include "game/game_code.h"
 #include "game/round_fixture.h"
 #include "records/daily_store.h"
+#include "rules/game_code.h"
 #include "support/temp_folder.h"
+
+namespace game {
 
 // Games with a code: their words depend on the code and the round alone,
 // and their last screen gives the code; the daily game's rounds are counted
@@ -96,11 +98,11 @@ TEST_F(RoundDailyTest, TheDailyGameCountsItsRoundsAndKeepsItsResult) {
   playRoundsThenStop({"planet\r", "ant\r"});
   EXPECT_EQ(terminal.row(1), kFrameSides);
   EXPECT_EQ(daily::historyText(results.results()),
-            "Quillop daily 1\n2026-12-07 " + dailyGameCode("2026-12-07") + " 12 2 1/7 1/7\n");
+            "Quillop daily 1\n2026-12-07 " + rules::dailyGameCode("2026-12-07") + " 12 2 1/7 1/7\n");
 }
 
 TEST_F(RoundDailyTest, APracticeGameSaysSoAsItStartsAndAtItsEnd) {
-  results.keep(daily::Result{"2026-12-07", dailyGameCode("2026-12-07"), 3, {{2, 5}}});
+  results.keep(daily::Result{"2026-12-07", rules::dailyGameCode("2026-12-07"), 3, {{2, 5}}});
   daily::Play play(results, "2026-12-07");
   extras.code = play.code();
   extras.dailyPlay = &play;
@@ -117,3 +119,5 @@ TEST_F(RoundDailyTest, APracticeGameSaysSoAsItStartsAndAtItsEnd) {
 
 }  // namespace
 }  // namespace game_test
+
+}  // namespace game

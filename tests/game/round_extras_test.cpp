@@ -13,6 +13,8 @@
 #include "records/store.h"
 #include "support/temp_folder.h"
 
+namespace game {
+
 namespace game_test {
 namespace {
 
@@ -155,7 +157,7 @@ std::vector<std::string> everyArrangementOfAbcdef() {
 TEST_F(RoundExtrasTest, ARootWithManyWordsIsPagedAndEveryWordIsOnOnePage) {
   const std::vector<std::string> all = everyArrangementOfAbcdef();
   useWords(all);
-  const RoundWords words = findRoundWords(*game.dictionary, "fedcba");
+  const rules::RoundWords words = rules::findRoundWords(*game.dictionary, "fedcba");
   ASSERT_EQ(words.total(), 1920u);
   std::multiset<std::string> seen;
   for (size_t turns = 0; seen.size() < 1920 && turns < 300; ++turns) {
@@ -177,7 +179,7 @@ TEST_F(RoundExtrasTest, ARootWithManyWordsIsPagedAndEveryWordIsOnOnePage) {
 
 TEST_F(RoundExtrasTest, TheReviewFooterKeepsItsPlaceFromPageToPage) {
   useWords(everyArrangementOfAbcdef());
-  const RoundWords words = findRoundWords(*game.dictionary, "fedcba");
+  const rules::RoundWords words = rules::findRoundWords(*game.dictionary, "fedcba");
   std::set<std::string> footers;
   for (size_t turns : {0U, 8U, 9U, 13U}) {
     support::FakeTerminal pageTerminal;
@@ -242,7 +244,7 @@ TEST_F(RoundExtrasTest, TheReviewCursorMovesOverTheWordsAndTheMeaningFollows) {
   // The six-letter row's one word: its meaning wraps over both rows.
   support::FakeTerminal last;
   last.type(repeatKey(kDown, 3));
-  EXPECT_THROW(showRoundReview(game, findRoundWords(*game.dictionary, game.mangledWord), &meanings),
+  EXPECT_THROW(showRoundReview(game, rules::findRoundWords(*game.dictionary, game.mangledWord), &meanings),
                console::InputEnded);
   EXPECT_EQ(last.row(19), "planet (noun): any of the nine large celestial bodies in the solar system that");
   EXPECT_EQ(last.row(20), "revolve around the sun and shine by reflected light");
@@ -265,7 +267,7 @@ TEST_F(RoundExtrasTest, TheCursorCrossesPagesAndPageKeysTakeItAlong) {
     for (size_t length = 3; length <= 6; ++length) arrangements.insert(letters.substr(0, length));
   } while (std::next_permutation(letters.begin(), letters.end()));
   useWords(std::vector<std::string>(arrangements.begin(), arrangements.end()));
-  const RoundWords words = findRoundWords(*game.dictionary, "fedcba");
+  const rules::RoundWords words = rules::findRoundWords(*game.dictionary, "fedcba");
   // Page 1: the heading and 13 rows of nine three-letter words; page 2 goes
   // on with the fourteenth row, words 117 to 119.
   struct Case {
@@ -310,3 +312,5 @@ TEST_F(RoundTest, ClassicScreensShowNoMeaning) {
 
 }  // namespace
 }  // namespace game_test
+
+}  // namespace game

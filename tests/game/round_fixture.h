@@ -16,7 +16,7 @@
 #include "game_record/word_game.h"
 #include "support/fake_terminal.h"
 
-namespace game_test {
+namespace game::game_test {
 
 constexpr uint32_t kRoundMs = 30000;
 constexpr uint32_t kSpaceAfterRoundMs = 1000;
@@ -108,4 +108,4 @@ class RoundTest : public ::testing::Test {
   Extras extras;  ///< off: the classic screens
 };
 
-}  // namespace game_test
+}  // namespace game::game_test

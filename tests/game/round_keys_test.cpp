@@ -6,6 +6,8 @@
 
 #include "game/round_fixture.h"
 
+namespace game {
+
 namespace game_test {
 namespace {
 
@@ -88,3 +90,5 @@ TEST_F(RoundTest, KeysTypedAtOnceAreHandledOnePerPass) {
 
 }  // namespace
 }  // namespace game_test
+
+}  // namespace game

@@ -8,6 +8,8 @@
 #include "dictionary/letters.h"
 #include "game/round_fixture.h"
 
+namespace game {
+
 namespace game_test {
 namespace {
 
@@ -66,3 +68,5 @@ TEST_F(AccentedRoundTest, Latin1LettersShowAndTypeAsTheirCharacters) {
 
 }  // namespace
 }  // namespace game_test
+
+}  // namespace game

@@ -7,6 +7,8 @@
 
 #include "game/round_fixture.h"
 
+namespace game {
+
 namespace game_test {
 namespace {
 
@@ -172,3 +174,5 @@ TEST_F(RoundTest, AWindowTooSmallMidRoundHoldsTheKeysButNotTheClock) {
 
 }  // namespace
 }  // namespace game_test
+
+}  // namespace game

@@ -7,6 +7,8 @@
 
 #include "support/fake_terminal.h"
 
+namespace game {
+
 namespace {
 
 const std::string kUpperBorder = "/" + std::string(78, '-') + "\\";
@@ -225,3 +227,5 @@ TEST_F(ScreenTest, FoundWordsRowThatShrinksLeavesNothingBehind) {
 }
 
 }  // namespace
+
+}  // namespace game

@@ -7,6 +7,8 @@
 
 #include "support/temp_folder.h"
 
+namespace game {
+
 namespace {
 
 using Rows = std::vector<std::string>;
@@ -26,6 +28,26 @@ TEST(WordMeaning, TextNamesTheBaseAndNumbersTwoSenses) {
             "ought: no meaning on file (the file of meanings could not be read)");
 }
 
+TEST(WordMeaning, AFileThatHoldsNoMeaningIsNotCalledUnreadable) {
+  support::TempFolder folder;
+  dictionary::MeaningsOnDemand inFolder([&] { return folder.path(); });
+  EXPECT_EQ(meaningText("ought", inFolder),
+            "ought: no meaning on file (the file of meanings could not be read)");
+  std::string empty = folder.write("empty.meanings", "");
+  dictionary::MeaningsOnDemand holdsNone([&] { return empty; });
+  EXPECT_EQ(meaningText("ought", holdsNone), "ought: no meaning on file (the file of meanings holds none)");
+}
+
+TEST(WordMeaning, AWordOfAListInAnotherLanguageHasNoMeaningOnFile) {
+  support::TempFolder folder;
+  std::string path = folder.write("engldict.meanings", "air\t\tn\ta mixture of gases\n");
+  dictionary::MeaningsOnDemand meanings([&] { return path; },
+                                        [](size_t) {
+                                          return std::vector<std::string>{"air", "avion", "maison", "bateau"};
+                                        });
+  EXPECT_EQ(meaningText("air", meanings), "air: no meaning on file");
+}
+
 TEST(WordMeaning, RowsBreakAtBlanksAndACutEndsInDots) {
   EXPECT_EQ(wrapRows("one two three", 9, 2), (Rows{"one two", "three"}));
   EXPECT_EQ(wrapRows("one two", 7, 2), (Rows{"one two"}));
@@ -36,3 +58,5 @@ TEST(WordMeaning, RowsBreakAtBlanksAndACutEndsInDots) {
 }
 
 }  // namespace
+
+}  // namespace game

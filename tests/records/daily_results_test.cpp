@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game/game_code.h"
+#include "rules/game_code.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ using daily::Result;
 using daily::RoundTally;
 
 Result resultOn(const std::string& date, uint32_t score = 7, std::vector<RoundTally> rounds = {{2, 9}}) {
-  return Result{date, dailyGameCode(date), score, std::move(rounds)};
+  return Result{date, rules::dailyGameCode(date), score, std::move(rounds)};
 }
 
 std::vector<Result> resultsOn(const std::vector<std::string>& dates) {
@@ -32,10 +32,10 @@ TEST(DailyResultsTest, TheFileHoldsOneLinePerDateOldestFirst) {
   EXPECT_EQ(text,
             "Quillop daily 1\n"
             "2026-12-06 " +
-                dailyGameCode("2026-12-06") +
+                rules::dailyGameCode("2026-12-06") +
                 " 3 1 1/5\n"
                 "2026-12-07 " +
-                dailyGameCode("2026-12-07") + " 57 3 12/40 8/31 2/25\n");
+                rules::dailyGameCode("2026-12-07") + " 57 3 12/40 8/31 2/25\n");
   const std::optional<daily::History> read = daily::parseHistory(text);
   ASSERT_TRUE(read);
   EXPECT_EQ(read->results, results);
@@ -47,26 +47,26 @@ TEST(DailyResultsTest, TheFileHoldsOneLinePerDateOldestFirst) {
 // Hand edits that change nothing are fine; a line that makes no sense is
 // skipped and counted, and the good lines are kept.
 TEST(DailyResultsTest, ReadingIsLenient) {
-  const std::string good = "2026-12-07 " + dailyGameCode("2026-12-07") + " 57 2 12/40 8/31";
+  const std::string good = "2026-12-07 " + rules::dailyGameCode("2026-12-07") + " 57 2 12/40 8/31";
   const std::optional<daily::History> read =
       daily::parseHistory("Quillop daily 1\r\n\r\n" + good +
                           "\r\n   \n"
                           "2026-12-08 " +
-                          dailyGameCode("2026-12-08") +
+                          rules::dailyGameCode("2026-12-08") +
                           " 5 2 1/4\n"                   // two rounds named, one given
                           "2026-12-09 K7QX2M 5 1 1/4\n"  // not that date's code
                           "2026-02-30 " +
-                          dailyGameCode("2026-02-30") +
+                          rules::dailyGameCode("2026-02-30") +
                           " 5 1 1/4\n"  // no such date
                           "2026-12-10 " +
-                          dailyGameCode("2026-12-10") +
+                          rules::dailyGameCode("2026-12-10") +
                           " 5 1 5/4\n"  // more found than there were
                           "2026-12-11 " +
-                          dailyGameCode("2026-12-11") + " -5 1 1/4\n" +  // a sign
+                          rules::dailyGameCode("2026-12-11") + " -5 1 1/4\n" +  // a sign
                           good +
                           "\n"  // the date again
                           "2026-12-12 " +
-                          dailyGameCode("2026-12-12") + " 5 1 0/4");
+                          rules::dailyGameCode("2026-12-12") + " 5 1 0/4");
   ASSERT_TRUE(read);
   EXPECT_EQ(read->skippedLines, 6U);
   ASSERT_EQ(read->results.size(), 2U);
@@ -113,8 +113,8 @@ TEST(DailyResultsTest, StreaksRunAcrossMonthAndYearEndsAndStopAtAMissedDay) {
 // The lines to paste give away no word and no letter of a round.
 TEST(DailyResultsTest, ShareLinesInSquaresOrInPlainCharacters) {
   const Result result = resultOn("2026-12-07", 57, {{12, 40}, {8, 8}, {0, 25}, {1, 30}});
-  const std::string head =
-      "Quillop daily 2026-12-07, game code " + dailyGameCode("2026-12-07") + "\n" + "Score 57 in 4 rounds\n";
+  const std::string head = "Quillop daily 2026-12-07, game code " + rules::dailyGameCode("2026-12-07") +
+                           "\n" + "Score 57 in 4 rounds\n";
   EXPECT_EQ(daily::shareLines(result, true),
             head +
                 "Round 1  \u25a0\u25a0\u25a0\u25a1\u25a1\u25a1\u25a1\u25a1\u25a1\u25a1  12/40\n"
@@ -127,7 +127,7 @@ TEST(DailyResultsTest, ShareLinesInSquaresOrInPlainCharacters) {
                                                   "Round 3  ..........  0/25\n"
                                                   "Round 4  #.........  1/30\n");
   EXPECT_EQ(daily::shareLines(resultOn("2026-12-07", 1, {{1, 3}}), false),
-            "Quillop daily 2026-12-07, game code " + dailyGameCode("2026-12-07") +
+            "Quillop daily 2026-12-07, game code " + rules::dailyGameCode("2026-12-07") +
                 "\nScore 1 in 1 round\nRound 1  ###.......  1/3\n");
 }
 

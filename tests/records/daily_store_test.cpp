@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "game/game_code.h"
 #include "platform/file_names.h"
+#include "rules/game_code.h"
 #include "support/temp_folder.h"
 
 // Through temporary folders, as the best scores' tests; without forked
@@ -29,7 +29,7 @@ std::string contentsOf(const std::string& path) {
 }
 
 std::string lineOn(const std::string& date, const std::string& rest) {
-  return date + ' ' + dailyGameCode(date) + ' ' + rest + '\n';
+  return date + ' ' + rules::dailyGameCode(date) + ' ' + rest + '\n';
 }
 
 class DailyStoreTest : public ::testing::Test {
@@ -53,7 +53,7 @@ TEST_F(DailyStoreTest, TheFirstGameOfADateCountsAndLaterOnesArePractice) {
   daily::Store first = store();
   daily::Play counted(first, kToday);
   EXPECT_FALSE(counted.practice());
-  EXPECT_EQ(counted.code(), dailyGameCode(kToday));
+  EXPECT_EQ(counted.code(), rules::dailyGameCode(kToday));
   counted.countRound({3, 9});
   counted.countRound({1, 7});
   counted.finish(25);
@@ -77,7 +77,7 @@ TEST_F(DailyStoreTest, AResultKeptMeanwhileByAnotherCopyWins) {
   daily::Store mine = store();
   daily::Play play(mine, kToday);
   daily::Store other = store();
-  EXPECT_TRUE(other.keep(Result{kToday, dailyGameCode(kToday), 40, {{4, 8}}}));
+  EXPECT_TRUE(other.keep(Result{kToday, rules::dailyGameCode(kToday), 40, {{4, 8}}}));
   play.countRound({1, 8});
   play.finish(3);
   EXPECT_TRUE(play.practice());
@@ -109,7 +109,7 @@ TEST_F(DailyStoreTest, AFileThatCannotBeReadOrIsNotOursIsSetAsideWhole) {
   EXPECT_EQ(loaded.takeNotice(),
             "Daily results file is a folder: kept as daily.txt.bad.2; daily results start anew.");
   EXPECT_TRUE(fs::is_directory(file() + ".bad.2"));
-  EXPECT_TRUE(loaded.keep(Result{kToday, dailyGameCode(kToday), 1, {{1, 3}}}));
+  EXPECT_TRUE(loaded.keep(Result{kToday, rules::dailyGameCode(kToday), 1, {{1, 3}}}));
   EXPECT_EQ(store().results().size(), 1U);
 }
 
@@ -118,7 +118,7 @@ TEST_F(DailyStoreTest, AFileThatCannotBeReadOrIsNotOursIsSetAsideWhole) {
 TEST_F(DailyStoreTest, AFolderNamedBeyondAsciiKeepsTheResults) {
   const std::string place = folder.path() + "/\xe6\x97\xa5\xe6\x9c\xac Jos\xc3\xa9/quillop";
   daily::Store first = store(place);
-  EXPECT_TRUE(first.keep(Result{kToday, dailyGameCode(kToday), 25, {{3, 9}}}));
+  EXPECT_TRUE(first.keep(Result{kToday, rules::dailyGameCode(kToday), 25, {{3, 9}}}));
   EXPECT_TRUE(fs::is_regular_file(platform::pathOfName(place + "/daily.txt")));
   EXPECT_EQ(store(place).results().size(), 1U);
 }

@@ -1,4 +1,4 @@
-#include "game/random_draws.h"
+#include "rules/random_draws.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "game/word_choice.h"
 #include "game_record/word_game.h"
+#include "rules/word_choice.h"
+
+namespace rules {
 
 // The numbers a game code gives must be the same wherever the program is
 // built: these values are pinned, and the Windows build runs this test too.
@@ -70,3 +72,5 @@ TEST(RandomDrawsTest, WithoutACodeTheDrawsAreStdRands) {
 }
 
 }  // namespace
+
+}  // namespace rules

@@ -1,6 +1,8 @@
-#include "game/random_draws.h"
+#include "rules/random_draws.h"
 
 #include <cstdlib>
+
+namespace rules {
 
 namespace {
 
@@ -33,3 +35,5 @@ RandomDraws roundDraws(const std::string& code, uint32_t round, DrawStream strea
   if (code.empty()) return RandomDraws();
   return RandomDraws(roundSeed(code, round, stream));
 }
+
+}  // namespace rules

@@ -11,6 +11,8 @@
 #include <random>
 #include <string>
 
+namespace rules {
+
 class RandomDraws {
  public:
   /// Draws from std::rand, which the driver seeds.
@@ -37,3 +39,5 @@ uint32_t roundSeed(const std::string& code, uint32_t round, DrawStream stream);
 /// The draws of one stream of round (counted from 1) of the game with code;
 /// with an empty code, std::rand's.
 RandomDraws roundDraws(const std::string& code, uint32_t round, DrawStream stream);
+
+}  // namespace rules

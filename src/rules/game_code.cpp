@@ -1,11 +1,13 @@
-#include "game/game_code.h"
+#include "rules/game_code.h"
 
 #include <cctype>
 #include <chrono>
 #include <exception>
 #include <random>
 
-#include "game/random_draws.h"
+#include "rules/random_draws.h"
+
+namespace rules {
 
 namespace {
 
@@ -63,3 +65,5 @@ std::string newGameCode() {
 }
 
 std::string dailyGameCode(const std::string& date) { return gameCodeOf(hashOf(date, kDailySalt)); }
+
+}  // namespace rules

@@ -1,4 +1,4 @@
-#include "game/word_choice.h"
+#include "rules/word_choice.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+namespace rules {
 
 namespace {
 
@@ -86,3 +88,5 @@ TEST_F(WordChoiceTest, ShuffleTakesPositionsInTheOrderFirstDrawn) {
 }
 
 }  // namespace
+
+}  // namespace rules

@@ -1,4 +1,4 @@
-#include "game/game_code.h"
+#include "rules/game_code.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+namespace rules {
 
 namespace {
 
@@ -52,3 +54,5 @@ TEST(GameCodeTest, TheDailyCodeComesFromTheDateAlone) {
 }
 
 }  // namespace
+
+}  // namespace rules

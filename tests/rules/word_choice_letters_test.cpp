@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "dictionary/letters.h"
-#include "game/word_choice.h"
+#include "rules/word_choice.h"
+
+namespace rules {
 
 namespace {
 
@@ -59,3 +61,5 @@ TEST_F(WordChoiceLettersTest, TheShuffleKeepsEachLetterWhole) {
 }
 
 }  // namespace
+
+}  // namespace rules

@@ -1,4 +1,4 @@
-#include "game/word_choice.h"
+#include "rules/word_choice.h"
 
 #include <cassert>
 #include <cstdint>
@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "dictionary/letters.h"
+
+namespace rules {
 
 namespace {
 
@@ -65,3 +67,5 @@ void mangleWord(WordGame& game, std::string source) {
   RandomDraws classic;
   mangleWord(game, std::move(source), classic);
 }
+
+}  // namespace rules

@@ -1,4 +1,4 @@
-#include "game/round_words.h"
+#include "rules/round_words.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+namespace rules {
 
 namespace {
 
@@ -77,3 +79,5 @@ TEST_F(RoundWordsTest, AgreesWithCountingTheLettersOfEveryWord) {
 }
 
 }  // namespace
+
+}  // namespace rules

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace rules {
+
 constexpr size_t kGameCodeLength = 6;
 /// 32 characters: five bits each, 30 bits a code.
 constexpr std::string_view kGameCodeAlphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
@@ -26,3 +28,5 @@ std::string newGameCode();
 
 /// The code of the daily game of date (YYYY-MM-DD): the same for everyone.
 std::string dailyGameCode(const std::string& date);
+
+}  // namespace rules

@@ -1,13 +1,13 @@
-#include "game/round_words.h"
+#include "rules/round_words.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
 
-#include "console/console.h"
 #include "dictionary/letters.h"
 
+namespace rules {
 namespace {
 
 using BucketedArrangement = std::pair<int32_t, containers::ShortWord>;
@@ -26,12 +26,6 @@ struct Arranging {
   size_t letterCount = 0;  ///< letters in the arrangement
   Arrangements found;
 };
-
-bool typeable(std::string_view letter) {
-  const auto byte = static_cast<unsigned char>(letter[0]);
-  return letter.size() > 1 ||
-         (byte != console::kSpace && byte != console::kEnter && byte != console::kBackspace);
-}
 
 // A long arrangement that no stored word has is not kept anywhere: most
 // arrangements are no word.
@@ -100,6 +94,11 @@ void collectFoundInBucket(const containers::WordTable& dictionary, Arrangements:
 
 }  // namespace
 
+bool typeable(std::string_view letter) {
+  return letter.size() > 1 ||
+         (letter[0] != kReshuffleLetter && letter[0] != kSubmitLetter && letter[0] != kTakeBackLetter);
+}
+
 size_t RoundWords::total() const {
   size_t words = 0;
   for (const std::vector<std::string>& ofLength : byLength) words += ofLength.size();
@@ -134,3 +133,5 @@ RoundWords findRoundWords(const containers::WordTable& dictionary, const std::st
   for (std::vector<std::string>& ofLength : words.byLength) std::sort(ofLength.begin(), ofLength.end());
   return words;
 }
+
+}  // namespace rules

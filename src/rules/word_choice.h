@@ -7,8 +7,10 @@
 #include <string>
 
 #include "containers/hash_table.h"
-#include "game/random_draws.h"
 #include "game_record/word_game.h"
+#include "rules/random_draws.h"
+
+namespace rules {
 
 /// A copy of a six-letter word of the dictionary, which must hold one;
 /// letters are counted by the letter rule (dictionary/letters.h).
@@ -22,3 +24,5 @@ std::string chooseWord(const containers::WordTable& dictionary);
 void mangleWord(WordGame& game, std::string source, RandomDraws& draws);
 /// As above, drawing from std::rand.
 void mangleWord(WordGame& game, std::string source);
+
+}  // namespace rules

@@ -1,0 +1,135 @@
+#include "rules/round.h"
+
+#include "dictionary/letters.h"
+#include "rules/word_choice.h"
+
+namespace rules {
+namespace {
+
+constexpr uint32_t kMsPerSecond = 1000;
+
+std::vector<std::string> splitLetters(const std::string& word) {
+  std::vector<std::string> letters;
+  for (std::string_view letter : dictionary::lettersOf(word)) letters.emplace_back(letter);
+  return letters;
+}
+
+}  // namespace
+
+PointValues pointsOfRound(uint32_t number) {
+  PointValues points{};
+  for (size_t i = 0; i < points.size(); ++i) points[i] = number * kPointSteps[i];
+  return points;
+}
+
+// Compared as shown, so a Latin-1 byte and its character's UTF-8 are the
+// same letter, and a letter with combining marks is typed by the character
+// they sit on.
+bool types(std::string_view typed, std::string_view shown) {
+  if (typed.empty() || !typeable(shown)) return false;
+  if (dictionary::letterRule() == dictionary::LetterRule::kBytes) return typed == shown;
+  return dictionary::shownText(shown).starts_with(dictionary::shownText(typed));
+}
+
+// The word and its first shuffle come from draws of their own, so they
+// depend only on the game's code and the round's number; the reshuffles
+// draw from another stream, so the words never depend on how often the
+// player reshuffled.
+Round::Round(WordGame& game, const std::string& code, uint32_t number, bool listWords)
+    : game_(game), points_(pointsOfRound(number)) {
+  RandomDraws wordDraws = roundDraws(code, number, DrawStream::kWord);
+  word_ = chooseWord(*game_.dictionary, wordDraws);
+  mangleWord(game_, word_, wordDraws);
+  reshuffles_ = roundDraws(code, number, DrawStream::kReshuffle);
+  showLetters();
+  if (listWords) words_ = findRoundWords(*game_.dictionary, game_.mangledWord);
+}
+
+void Round::showLetters() { shown_ = splitLetters(game_.mangledWord); }
+
+// The typed input takes the shown letter's own bytes, marks included, so
+// that it is the dictionary's word whatever bytes the letter came as.
+bool Round::type(std::string_view letter) {
+  for (size_t position = 0; position < shown_.size(); ++position) {
+    if (!game_.letterUsed[position] && types(letter, shown_[position])) {
+      typed_ += shown_[position];
+      game_.letterUsed[position] = true;
+      return true;
+    }
+  }
+  return false;
+}
+
+// With a letter on show twice, the place freed may be another than the one
+// it was typed into, which makes no difference to what can be typed next.
+void Round::takeBack() {
+  if (typed_.empty()) return;
+  const std::string_view last = dictionary::lettersOf(typed_).back();
+  for (size_t position = 0; position < shown_.size(); ++position) {
+    if (shown_[position] == last && game_.letterUsed[position]) {
+      game_.letterUsed[position] = false;
+      break;
+    }
+  }
+  typed_.resize(typed_.size() - last.size());
+}
+
+void Round::reshuffle() {
+  mangleWord(game_, game_.mangledWord, reshuffles_);
+  showLetters();
+  typed_.clear();
+}
+
+Verdict Round::judge(const std::string& word) const {
+  const size_t letters = dictionary::letterCount(word);
+  if (letters < kShortestWord) return Verdict::kTooShort;
+  if (letters > kLongestWord || game_.dictionary->find(word) == -1) return Verdict::kNotInDictionary;
+  if (wasFound(game_, word)) return Verdict::kFoundBefore;
+  return Verdict::kAccepted;
+}
+
+void Round::score(Submission& submission) {
+  const size_t letters = dictionary::letterCount(submission.word);
+  const size_t tree = letters - kShortestWord;
+  submission.points = points_[tree];
+  submission.sixLetters = letters == kLongestWord;
+  game_.score += submission.points;
+  if (submission.sixLetters) passed_ = true;
+  game_.foundWords[tree].insert(game_.foundWords[tree].root, submission.word);
+  game_.foundWords[tree].count += 1;
+}
+
+// A rejected word costs nothing.
+Submission Round::submit() {
+  Submission submission;
+  submission.word = typed_;
+  submission.verdict = judge(typed_);
+  if (submission.verdict == Verdict::kAccepted) score(submission);
+  typed_.clear();
+  game_.letterUsed.fill(false);
+  return submission;
+}
+
+// Elapsed times are differences of unsigned 32-bit values, so a caller's
+// clock may wrap.
+uint32_t Round::secondsLeft(uint32_t msPassed) const {
+  return static_cast<uint32_t>(game_.timeToPlay) - msPassed / kMsPerSecond;
+}
+
+bool Round::ended(uint32_t msPassed) const { return msPassed >= lengthMs(); }
+
+uint32_t Round::lengthMs() const { return static_cast<uint32_t>(game_.timeToPlay) * kMsPerSecond; }
+
+std::array<WordCount, kFoundWordTrees> Round::counts() const {
+  std::array<WordCount, kFoundWordTrees> counts{};
+  for (size_t i = 0; i < kFoundWordTrees; ++i) {
+    counts[i] = {static_cast<size_t>(game_.foundWords[i].count), words_.byLength[i].size()};
+  }
+  return counts;
+}
+
+void Round::finish() {
+  for (size_t i = 0; i < kFoundWordTrees; ++i) game_.foundWords[i].clear();
+}
+
+}  // namespace rules

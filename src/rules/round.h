@@ -1,0 +1,108 @@
+#pragma once
+// One round's rules as a value: the letters on show, the typed input, which
+// shown letters it uses, the words found, the score and the time. A face
+// hands it letters and commands and draws what it answers; it reads no key,
+// draws nothing and keeps no clock (the milliseconds passed come in).
+//
+// The score, the letters on show, their used marks and the words found
+// stay in the game record, which the round works on: they outlast a round
+// (the score) or are what the record is for.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game_record/word_game.h"
+#include "rules/random_draws.h"
+#include "rules/round_words.h"
+
+namespace rules {
+
+/// Points for a word of length n at index n - kShortestWord. Round r pays
+/// r times kPointSteps.
+using PointValues = std::array<uint32_t, kFoundWordTrees>;
+constexpr PointValues kPointSteps = {1, 3, 6, 10};
+PointValues pointsOfRound(uint32_t number);
+
+/// What became of a submitted word, in the order the round checks.
+enum class Verdict { kAccepted, kTooShort, kNotInDictionary, kFoundBefore };
+
+struct Submission {
+  Verdict verdict = Verdict::kTooShort;
+  std::string word;         ///< the input as submitted
+  uint32_t points = 0;      ///< earned: 0 unless accepted
+  bool sixLetters = false;  ///< accepted with kLongestWord letters, which passes the round
+};
+
+/// Words found and words there are, of one length.
+struct WordCount {
+  size_t found = 0;
+  size_t there = 0;
+};
+
+class Round {
+ public:
+  /// Deals round number (from 1) of the game with code (empty: the classic
+  /// game's std::rand): chooses its word from game.dictionary and shows its
+  /// letters shuffled. With listWords, finds every word the round would
+  /// accept, for the counts and the review. Leaves the score as it is.
+  Round(WordGame& game, const std::string& code, uint32_t number, bool listWords);
+
+  /// Types the first free letter on show that letter types: with bytes (the
+  /// classic game) the byte itself, with characters the letter's first
+  /// character (so "e" types "e" with a combining accent, and a Latin-1
+  /// byte's letter is typed by its character's UTF-8). A letter with no
+  /// free place, a capital for a small letter, or a command's letter types
+  /// nothing. Returns whether it typed.
+  bool type(std::string_view letter);
+  /// Takes back the last letter typed, freeing the first used place that
+  /// holds it (which may not be the one it was typed into).
+  void takeBack();
+  /// Shows the letters in a new order, from the round's own draws, and
+  /// clears the input.
+  void reshuffle();
+  /// Judges the input (its length in letters, the dictionary, the words
+  /// found), scores an accepted word and clears the input either way.
+  Submission submit();
+
+  /// Whole seconds left to show after msPassed of play.
+  uint32_t secondsLeft(uint32_t msPassed) const;
+  /// A six-letter word does not end the round early: it lasts the whole time.
+  bool ended(uint32_t msPassed) const;
+  uint32_t lengthMs() const;
+
+  /// Per length: the words found and, with listWords, the words there are.
+  std::array<WordCount, kFoundWordTrees> counts() const;
+  /// Forgets the words found, as the round's end screen is left.
+  void finish();
+
+  const std::string& typedInput() const { return typed_; }
+  const std::string& word() const { return word_; }
+  /// The letters on show, each letter whole, in the order shown.
+  const std::vector<std::string>& shownLetters() const { return shown_; }
+  bool passed() const { return passed_; }
+  const RoundWords& words() const { return words_; }
+  const PointValues& points() const { return points_; }
+  const WordGame& game() const { return game_; }
+
+ private:
+  void showLetters();
+  Verdict judge(const std::string& word) const;
+  void score(Submission& submission);
+
+  WordGame& game_;
+  std::string word_;  ///< as chosen, revealed when the round ends the game
+  std::vector<std::string> shown_;
+  std::string typed_;    ///< never longer than game_.mangledWord
+  bool passed_ = false;  ///< a six-letter word was found
+  PointValues points_{};
+  RandomDraws reshuffles_;  ///< what reshuffles draw from
+  RoundWords words_;        ///< empty unless listWords
+};
+
+/// True when a typed letter is the shown letter, as Round::type compares.
+bool types(std::string_view typed, std::string_view shown);
+
+}  // namespace rules

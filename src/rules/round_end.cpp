@@ -1,0 +1,14 @@
+#include "rules/round_end.h"
+
+namespace rules {
+
+std::array<std::vector<ReviewWord>, kFoundWordTrees> reviewWords(const WordGame& game,
+                                                                 const RoundWords& words) {
+  std::array<std::vector<ReviewWord>, kFoundWordTrees> review;
+  for (size_t tree = 0; tree < kFoundWordTrees; ++tree) {
+    for (const std::string& word : words.byLength[tree]) review[tree].push_back({word, wasFound(game, word)});
+  }
+  return review;
+}
+
+}  // namespace rules
