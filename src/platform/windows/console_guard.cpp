@@ -60,8 +60,10 @@ void closeOwnBuffer() {
   state.ownBuffer = nullptr;
 }
 
-// Called with the lock held. The text is taken before it is written, so a
-// second way out finds none left.
+// Called with the lock held, by the main thread only: under Wine, console
+// output from the thread that handles Ctrl-C was seen to hang the program
+// after a daily game. The text is taken before it is written, so a second
+// way out finds none left.
 void writeClosingText() {
   std::string text = std::move(state.closingText);
   state.closingText.clear();
@@ -76,13 +78,12 @@ void writeClosingText() {
 }
 
 // Ctrl-C, Ctrl-Break, the window closing, logging off or shutting down: the
-// console is put back, the closing text written, and the program ends with the status Windows gives a
+// console is put back, and the program ends with the status Windows gives a
 // program that Ctrl-C ends. The lock is kept, so the program cannot take
 // the console again before it is gone.
 BOOL WINAPI onControlEvent(DWORD) {
   state.lock.lock();
   putConsoleBack();
-  writeClosingText();
   TerminateProcess(GetCurrentProcess(), STATUS_CONTROL_C_EXIT);
   return TRUE;
 }

@@ -34,8 +34,9 @@ class WindowsConsoleGuard {
   /// Puts the console back as it was found; does nothing if it already is.
   /// Then writes the closing text, if any, once.
   void restore();
-  /// Text for the output once the console is put back for good: by
-  /// restore(), or by Ctrl-C, Ctrl-Break or the window closing. A console
+  /// Text for the output once the console is put back for good by
+  /// restore() (Ctrl-C and the window closing end the program without it:
+  /// see console_guard.cpp). A console
   /// gets it as its screens are written, in whole characters; a pipe or a
   /// file gets its bytes, starting on a line of their own. Replaces any
   /// earlier one.
