@@ -51,13 +51,14 @@ bool holdsHighByte(std::string_view line) {
   return false;
 }
 
+// With characters for letters a blank is no letter; the classic game keeps it.
 bool isUsable(std::string_view line) {
-  if (dictionary::letterRule() == dictionary::LetterRule::kCharacters && holdsHighByte(line))
-    return dictionary::isUsableLetterWord(line);
+  const bool characters = dictionary::letterRule() == dictionary::LetterRule::kCharacters;
+  if (characters && holdsHighByte(line)) return dictionary::isUsableLetterWord(line);
   if (line.size() < 3 || line.size() > 6) return false;
   for (char c : line) {
     const auto byte = static_cast<unsigned char>(c);
-    if (c == '\'' || byte < ' ' || byte == 127) return false;
+    if (c == '\'' || byte < ' ' || byte == 127 || (characters && c == ' ')) return false;
   }
   return true;
 }

@@ -33,6 +33,10 @@ struct ConsoleState {
   bool showingRequest = false;
   // What the window shows is unknown: the next present draws every cell.
   bool wholeWanted = false;
+  bool colourShown = false;
+  // What the characters written next look like, as far as the console's own
+  // calls set it.
+  CellAttributes pen;
 };
 
 ConsoleState& state() {
@@ -174,6 +178,8 @@ Terminal* install(Terminal* newTerminal) {
   s.fullScreen = false;
   s.showingRequest = false;
   s.wholeWanted = false;
+  s.colourShown = false;
+  s.pen = CellAttributes{};
   return previous;
 }
 
@@ -187,10 +193,35 @@ void moveCursor(uint16_t x, uint16_t y) {
 
 void clearScreen() {
   if (!state().fullScreen) beginFullScreen();
+  state().pen = CellAttributes{};
   std::cout << renditionSequence(CellAttributes{}) << kCursorHome << kEraseScreen;
 }
 
-void setAttributes(CellAttributes attributes) { std::cout << renditionSequence(attributes); }
+void setAttributes(CellAttributes attributes) {
+  ConsoleState& s = state();
+  if (!s.colourShown) attributes.colour = Palette::kDefault, attributes.bold = false;
+  s.pen = attributes;
+  std::cout << renditionSequence(attributes);
+}
+
+void setColourShown(bool on) { state().colourShown = on; }
+
+bool colourShown() { return state().colourShown; }
+
+// Written only where the colour changes, so a screen drawn in one colour
+// costs no more than it did.
+void setColour(Colour colour) {
+  ConsoleState& s = state();
+  if (!s.colourShown || !s.fullScreen) return;
+  if (s.pen.colour == colour.foreground && s.pen.bold == colour.bold) return;
+  s.pen.colour = colour.foreground;
+  s.pen.bold = colour.bold;
+  std::cout << renditionSequence(s.pen);
+}
+
+ColourScope::ColourScope(Colour colour) : before_{state().pen.colour, state().pen.bold} { setColour(colour); }
+
+ColourScope::~ColourScope() { setColour(before_); }
 
 bool attributesShown() { return state().terminal != nullptr && terminal().showsAttributes(); }
 

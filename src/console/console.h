@@ -85,11 +85,46 @@ UnicodeCells screenUnicodeCells();
 
 /// The characters written next look so (reverse video, bold, a colour) on
 /// the full screen; CellAttributes{} ends that. A screen clear also does.
+/// While colour is off, the attributes' colour and bold are left out.
 void setAttributes(CellAttributes attributes);
 
 /// False where the terminal shows no attributes (TERM=dumb) and where none
 /// is installed: what would be in reverse video needs another mark there.
 bool attributesShown();
+
+/// How text is coloured: a colour of the terminal's palette, and bold or
+/// not. Colour{} is the terminal's own foreground, not bold.
+struct Colour {
+  Palette foreground = Palette::kDefault;
+  bool bold = false;
+  bool operator==(const Colour&) const = default;
+};
+
+/// Turns colour on or off for the run: off at first and after every
+/// install. While off, setColour and ColourScope write nothing at all, so
+/// the screens are byte for byte what they are without colour.
+void setColourShown(bool on);
+bool colourShown();
+
+/// The characters written next on the full screen are in colour, until the
+/// next setColour, setAttributes or screen clear; reverse video stays as it
+/// is. Does nothing while colour is off or before the first screen clear
+/// (line output is never coloured). Colour must never be the only sign of
+/// anything: what it marks is also said in words, places or characters.
+void setColour(Colour colour);
+
+/// Colours what is written during its life, then gives back the colour set
+/// before it.
+class ColourScope {
+ public:
+  explicit ColourScope(Colour colour);
+  ~ColourScope();
+  ColourScope(const ColourScope&) = delete;
+  ColourScope& operator=(const ColourScope&) = delete;
+
+ private:
+  Colour before_;
+};
 
 /// Ends a message line: a carriage return, then a newline, then a flush.
 void lineEnd();

@@ -1,8 +1,10 @@
 #include "console/key_decoder.h"
 
 #include <algorithm>
+#include <string>
 
 #include "console/console.h"
+#include "text/utf8.h"
 
 namespace console {
 namespace {
@@ -71,21 +73,6 @@ int plainKeyCode(int byte) {
   if (byte == kDeleteByte) return kBackspace;
   if (byte == kLineFeed) return kEnter;
   return byte;
-}
-
-// A UTF-8 sequence's length from its lead byte (0: it leads none), and the
-// smallest code point of that length, below which the form is overlong.
-int sequenceLength(int lead, char32_t& smallest) {
-  if (lead >= 0xC2 && lead <= 0xDF) return smallest = 0x80, 2;
-  if (lead >= 0xE0 && lead <= 0xEF) return smallest = 0x800, 3;
-  if (lead >= 0xF0 && lead <= 0xF4) return smallest = 0x10000, 4;
-  return 0;
-}
-
-bool isContinuation(int byte) { return byte >= 0x80 && byte <= 0xBF; }
-
-bool isCharacter(char32_t codePoint, char32_t smallest) {
-  return codePoint >= smallest && codePoint <= 0x10FFFF && (codePoint < 0xD800 || codePoint > 0xDFFF);
 }
 
 // The bytes of a sequence that came to nothing: each the key of its
@@ -192,21 +179,20 @@ std::vector<int> KeyDecoder::decodePlain(Terminal& terminal, int firstByte) {
 // it is waited for as the rest of an escape sequence is. A byte that does
 // not continue it is the next key.
 std::vector<int> KeyDecoder::decodeCharacter(Terminal& terminal, int leadByte) {
-  char32_t smallest = 0;
-  const int length = sequenceLength(leadByte, smallest);
+  const size_t length = text::sequenceLength(static_cast<unsigned char>(leadByte));
   std::vector<int> bytes{leadByte};
-  char32_t codePoint = static_cast<char32_t>(leadByte & (0x7F >> length));
-  while (static_cast<int>(bytes.size()) < length) {
+  while (bytes.size() < length) {
     const int byte = terminal.readByteWithin(kSequenceGapMs);
-    if (!isContinuation(byte)) {
+    if (byte < 0 || !text::isContinuation(static_cast<unsigned char>(byte))) {
       if (byte != kNoByte) pushedBack_ = byte;
       return latin1Keys(bytes);
     }
     bytes.push_back(byte);
-    codePoint = codePoint << 6 | static_cast<char32_t>(byte & 0x3F);
   }
-  if (length == 0 || !isCharacter(codePoint, smallest)) return latin1Keys(bytes);
-  return {characterKey(codePoint)};
+  const std::string sequence(bytes.begin(), bytes.end());
+  const text::Character character = text::decode(sequence);
+  if (!character.valid) return latin1Keys(bytes);
+  return {characterKey(character.codePoint)};
 }
 
 std::vector<int> KeyDecoder::decodeLinuxFunctionKey(Terminal& terminal) {

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <charconv>
 
+#include "text/character_classes.h"
+#include "text/utf8.h"
+
 namespace console {
 namespace {
 
@@ -24,31 +27,6 @@ ControlNumbers parameterNumbers(std::string_view parameters) {
   }
 }
 
-// How many bytes the UTF-8 sequence led by this byte has; a stray
-// continuation byte or an invalid lead counts as a character of its own.
-size_t utf8Length(unsigned char lead) {
-  if (lead >= 0xC0 && lead < 0xE0) return 2;
-  if (lead >= 0xE0 && lead < 0xF0) return 3;
-  if (lead >= 0xF0 && lead < 0xF8) return 4;
-  return 1;
-}
-
-// The blocks of combining marks that Latin, Greek and Cyrillic words use;
-// such a mark takes no column of its own. Its code point is read from the
-// UTF-8 sequence, of two or three bytes.
-bool isCombiningMark(std::string_view sequence) {
-  char32_t codePoint = 0;
-  if (sequence.size() == 2) {
-    codePoint = static_cast<char32_t>((sequence[0] & 0x1F) << 6 | (sequence[1] & 0x3F));
-  } else if (sequence.size() == 3) {
-    codePoint =
-        static_cast<char32_t>((sequence[0] & 0x0F) << 12 | (sequence[1] & 0x3F) << 6 | (sequence[2] & 0x3F));
-  }
-  return (codePoint >= 0x0300 && codePoint <= 0x036F) || (codePoint >= 0x0483 && codePoint <= 0x0489) ||
-         (codePoint >= 0x1AB0 && codePoint <= 0x1AFF) || (codePoint >= 0x1DC0 && codePoint <= 0x1DFF) ||
-         (codePoint >= 0x20D0 && codePoint <= 0x20FF) || (codePoint >= 0xFE20 && codePoint <= 0xFE2F);
-}
-
 bool isFinalByte(char byte) { return byte >= 0x40 && byte <= 0x7e; }
 
 constexpr int kResetRendition = 0;
@@ -59,6 +37,20 @@ constexpr int kNotReverse = 27;
 constexpr int kFirstColour = 30;
 constexpr int kLastColour = 37;
 constexpr int kDefaultColour = 39;
+constexpr int kFirstBrightColour = 90;
+constexpr int kLastBrightColour = 97;
+// The palette's first eight colours, then its bright ones.
+constexpr int kPlainColours = 8;
+
+// The SGR number of a palette colour other than kDefault.
+int colourNumber(Palette colour) {
+  const int index = static_cast<int>(colour) - 1;
+  return index < kPlainColours ? kFirstColour + index : kFirstBrightColour + index - kPlainColours;
+}
+
+Palette paletteColour(int firstNumber, int number, int offset) {
+  return static_cast<Palette>(number - firstNumber + offset + 1);
+}
 
 }  // namespace
 
@@ -66,7 +58,8 @@ std::string renditionSequence(CellAttributes attributes) {
   std::string sequence = "\x1b[0";
   if (attributes.bold) sequence += ";1";
   if (attributes.reverse) sequence += ";7";
-  if (attributes.colour != 0) sequence += ';' + std::to_string(kFirstColour - 1 + attributes.colour);
+  if (attributes.colour != Palette::kDefault)
+    sequence += ';' + std::to_string(colourNumber(attributes.colour));
   return sequence + 'm';
 }
 
@@ -100,19 +93,21 @@ void ScreenGrid::write(std::string_view bytes) {
   }
 }
 
+// A byte that begins no valid sequence takes a cell of its own.
 size_t ScreenGrid::takeCharacter(std::string_view bytes, size_t at) {
-  size_t length = utf8Length(static_cast<unsigned char>(bytes[at]));
-  if (at + length > bytes.size()) {
-    carry_.assign(bytes.substr(at));
+  const std::string_view rest = bytes.substr(at);
+  if (text::isUnfinished(rest)) {
+    carry_.assign(rest);
     return bytes.size();
   }
-  const std::string_view character = bytes.substr(at, length);
-  if (isCombiningMark(character)) {
-    addMark(character);
+  const text::Character character = text::decode(rest);
+  const std::string_view shown = rest.substr(0, character.length);
+  if (character.valid && text::isCombiningMark(character.codePoint)) {
+    addMark(shown);
   } else {
-    put(character);
+    put(shown);
   }
-  return at + length;
+  return at + character.length;
 }
 
 // The mark goes over the character last written; with none before it on
@@ -165,9 +160,10 @@ void ScreenGrid::applyRendition(const ControlNumbers& numbers) {
     if (number == kResetRendition) pen_ = CellAttributes{};
     if (number == kBold || number == kNotBold) pen_.bold = number == kBold;
     if (number == kReverse || number == kNotReverse) pen_.reverse = number == kReverse;
-    if (number >= kFirstColour && number <= kLastColour)
-      pen_.colour = static_cast<uint8_t>(number - kFirstColour + 1);
-    if (number == kDefaultColour) pen_.colour = 0;
+    if (number >= kFirstColour && number <= kLastColour) pen_.colour = paletteColour(kFirstColour, number, 0);
+    if (number >= kFirstBrightColour && number <= kLastBrightColour)
+      pen_.colour = paletteColour(kFirstBrightColour, number, kPlainColours);
+    if (number == kDefaultColour) pen_.colour = Palette::kDefault;
   }
 }
 

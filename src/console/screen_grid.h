@@ -24,11 +24,36 @@
 
 namespace console {
 
+/// The foreground colours of the terminal's own sixteen-colour palette, so
+/// whatever scheme the player chose for the terminal is kept: kBlack to
+/// kWhite are SGR 30 to 37, kBrightBlack to kBrightWhite SGR 90 to 97, and
+/// kDefault is the terminal's own foreground (SGR 39).
+enum class Palette : uint8_t {
+  kDefault,
+  kBlack,
+  kRed,
+  kGreen,
+  kYellow,
+  kBlue,
+  kMagenta,
+  kCyan,
+  kWhite,
+  kBrightBlack,
+  kBrightRed,
+  kBrightGreen,
+  kBrightYellow,
+  kBrightBlue,
+  kBrightMagenta,
+  kBrightCyan,
+  kBrightWhite,
+};
+
 /// How a cell looks besides its character. A blank or erased cell is plain.
+/// No background colour: cells keep the terminal's own background.
 struct CellAttributes {
   bool reverse = false;
   bool bold = false;
-  uint8_t colour = 0;  ///< 0: the terminal's own; 1 to 8: SGR colours 30 to 37
+  Palette colour = Palette::kDefault;
   bool operator==(const CellAttributes&) const = default;
   bool plain() const { return *this == CellAttributes{}; }
 };

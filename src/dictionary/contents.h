@@ -9,7 +9,8 @@
 
 namespace dictionary {
 
-/// True when some word of the table has exactly length letters.
+/// True when some word of the table has exactly length letters and no blank
+/// (dictionary::holdsBlank): a word a round can be played on.
 bool holdsWordOfLength(const containers::WordTable& table, size_t length);
 
 /// Up to most words of the table, spread over all of it: every word when

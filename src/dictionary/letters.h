@@ -47,8 +47,9 @@ std::vector<std::string_view> lettersOf(std::string_view word);
 size_t letterCount(std::string_view word);
 
 /// How many letters the line has when every one of them shows as one
-/// column on a terminal and none is a control; 0 when some letter is wide
-/// (CJK), unprintable, a combining mark with nothing to sit on, or a lone
+/// column on a terminal and can be typed; 0 when some letter is wide (CJK),
+/// unprintable, a blank (Space reshuffles a round's letters, so no key types
+/// one), a combining mark with nothing to sit on, or a lone
 /// byte from 0x80 to 0xBF (Latin-1's symbols and ª µ º), which in another
 /// order of the letters could join the letter before it. So the letters of
 /// a usable word, put in any order, split again into the same letters. Counting
@@ -62,5 +63,18 @@ std::string_view leadingLetters(std::string_view text, size_t count);
 /// valid UTF-8 becomes the UTF-8 of its Latin-1 character, so that every
 /// letter shows whole; with bytes, the word itself.
 std::string shownText(std::string_view word);
+
+/// True when some letter of word is a blank: a space, or with characters
+/// any space separator (a byte that is no part of UTF-8 taken as its Latin-1
+/// character). A round cannot use such a word: a blank shows as nothing, and
+/// Space reshuffles the letters instead of typing one.
+bool holdsBlank(std::string_view word);
+
+/// True when both are the same letter: with characters, when they are
+/// canonically equivalent (é as one character or as e and U+0301), a byte that is
+/// no part of UTF-8 being its Latin-1 character, so a word list and a
+/// keyboard may each use either form; with bytes, when they are the same
+/// bytes.
+bool sameLetter(std::string_view first, std::string_view second);
 
 }  // namespace dictionary

@@ -90,7 +90,8 @@ class WordLoader {
 
   Table& table_;
   bool verbose_;
-  bool letters_;  ///< letters are characters: lines with bytes of 128 or more are counted so
+  bool letters_;  ///< letters are characters: lines with bytes of 128 or more are counted so, and a blank is
+                  ///< none
   Totals totals_;
 };
 
@@ -153,7 +154,7 @@ inline void WordLoader::take(const char* line, size_t length) {
       return;
     }
   }
-  const dictionary::LineWord candidate = dictionary::readLineWord(line, length);
+  const dictionary::LineWord candidate = dictionary::readLineWord(line, length, letters_);
   if (candidate.usable) {
     char padded[dictionary::kLanes];
     dictionary::storeEightBytes(padded, candidate.lanes);

@@ -15,12 +15,13 @@ bool isUsableLetterWord(std::string_view word) {
 }
 
 bool isUsableWord(std::string_view word) {
+  const bool characters = letterRule() == LetterRule::kCharacters;
   const bool highByte = std::any_of(word.begin(), word.end(), [](char byte) { return byte & 0x80; });
-  if (highByte && letterRule() == LetterRule::kCharacters) return isUsableLetterWord(word);
+  if (highByte && characters) return isUsableLetterWord(word);
   if (word.size() > kLongestUsable) return false;
   char padded[kLanes] = {};
   std::memcpy(padded, word.data(), word.size());
-  return detail::isUsableCandidate(loadEightBytes(padded), word.size());
+  return detail::isUsableCandidate(loadEightBytes(padded), word.size(), characters);
 }
 
 }  // namespace dictionary

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "console/console.h"
+#include "rules/daily_paste.h"
 #include "stats/statistics_viewer.h"
 
 namespace driver {
@@ -35,8 +36,22 @@ std::string commandLineProblem(CommandOutcome outcome) {
     case CommandOutcome::kMissingGameCode: return "MISSING GAME CODE AFTER OPTION: ";
     case CommandOutcome::kBadGameCode: return "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): ";
     case CommandOutcome::kClassicGameCode: return "THE CLASSIC GAME (-c) HAS NO GAME CODES: ";
+    case CommandOutcome::kBadColourWhen: return "COLOR MUST BE --color=auto, always OR never: ";
     default: return "UNRECOGNISED OPTION: ";
   }
+}
+
+// Without its last line end, which -h and --help write each after their own.
+void writeOptionList(const std::string& programName) {
+  std::cout << "Usage:\n"
+            << "   " << printable(programName) << " [arguments]\n\n"
+            << "Options:\n"
+            << "   -h             Prints argument list\n"
+            << "   -m             Shows hash bucket status after loading\n"
+            << "   -f filename    Use a user-specified dictionary file\n"
+            << "   -n             Does not start the game\n"
+            << "                  (useful with --memory-statistics flag)\n"
+            << "   -v             Output loading statistics";
 }
 
 }  // namespace
@@ -59,15 +74,20 @@ void writeBanner() {
 void writeVersion() { writeLine(std::string("quillop ") + QUILLOP_VERSION); }
 
 void writeUsage(const std::string& programName) {
-  std::cout << "Usage:\n"
-            << "   " << printable(programName) << " [arguments]\n\n"
-            << "Options:\n"
-            << "   -h             Prints argument list\n"
-            << "   -m             Shows hash bucket status after loading\n"
-            << "   -f filename    Use a user-specified dictionary file\n"
-            << "   -n             Does not start the game\n"
-            << "                  (useful with --memory-statistics flag)\n"
-            << "   -v             Output loading statistics";
+  writeOptionList(programName);
+  console::lineEnd();
+}
+
+// -h prints the usage text as it always was; the colour option and the
+// variable that turns colour off follow it only here.
+void writeHelp(const std::string& programName) {
+  writeOptionList(programName);
+  std::cout << "\n"
+            << "   --color=WHEN   Colours the screens: auto (on a terminal, the default),\n"
+            << "                  always or never; -c has no colour\n"
+            << "\n"
+            << "Environment:\n"
+            << "   NO_COLOR       Set and not empty: no colour unless --color=always";
   console::lineEnd();
 }
 
@@ -104,8 +124,8 @@ void writeGoodbye() {
   std::cout << "Press any key to continue...";
 }
 
-void writeDailyShareAtTheEnd(const daily::Result& result) {
-  const std::string lines = daily::shareLines(result, filledBarCell() != "#");
+void writeDailyShareAtTheEnd(const rules::DailyResult& result) {
+  const std::string lines = rules::shareLines(result, filledBarCell() != "#");
   if (console::Terminal* terminal = console::installed()) {
     terminal->setClosingText(lines);
   } else {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "driver/options.h"
-#include "records/daily_results.h"
+#include "rules/daily_result.h"
 
 namespace driver {
 
@@ -23,6 +23,9 @@ void writeBanner();
 void writeVersion();
 /// The options, introduced by the name the program was invoked by.
 void writeUsage(const std::string& programName);
+/// The usage text, then the options and the environment it never named:
+/// what --help shows.
+void writeHelp(const std::string& programName);
 /// What ended parsing early, an empty line and the usage text.
 void writeCommandLineError(const Command& command, const std::string& programName);
 void writeLoadingLine(const Settings& settings);
@@ -36,6 +39,6 @@ void writeGoodbye();
 /// back, at the end of the run or when a signal ends it, with bars of
 /// squares where the statistics view's bars are of squares, else of '#' and
 /// '.'. Where no terminal is installed they are written at once.
-void writeDailyShareAtTheEnd(const daily::Result& result);
+void writeDailyShareAtTheEnd(const rules::DailyResult& result);
 
 }  // namespace driver

@@ -1,5 +1,8 @@
 #include "driver/options.h"
 
+#include <optional>
+#include <string_view>
+
 #include "rules/game_code.h"
 
 namespace driver {
@@ -29,6 +32,22 @@ bool takeGameCode(const std::vector<std::string>& arguments, size_t& i, Command&
   return true;
 }
 
+constexpr std::string_view kColourOption = "--color";
+
+bool isColourOption(const std::string& argument) {
+  return argument.starts_with(kColourOption) &&
+         (argument.size() == kColourOption.size() || argument[kColourOption.size()] == '=');
+}
+
+// --color=WHEN, WHEN spelt in small letters as GNU programs take it.
+std::optional<ColourWhen> colourWhen(const std::string& argument) {
+  const std::string_view when = std::string_view(argument).substr(kColourOption.size());
+  if (when == "=auto") return ColourWhen::kAuto;
+  if (when == "=always") return ColourWhen::kAlways;
+  if (when == "=never") return ColourWhen::kNever;
+  return std::nullopt;
+}
+
 }  // namespace
 
 Command parseCommandLine(const std::vector<std::string>& arguments) {
@@ -38,8 +57,14 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
   for (size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument.empty() || argument[0] != '-') continue;
-    if (argument == "--help") return endedBy(CommandOutcome::kShowUsage, argument);
+    if (argument == "--help") return endedBy(CommandOutcome::kShowHelp, argument);
     if (argument == "--version") return endedBy(CommandOutcome::kShowVersion, argument);
+    if (isColourOption(argument)) {
+      const std::optional<ColourWhen> when = colourWhen(argument);
+      if (!when) return endedBy(CommandOutcome::kBadColourWhen, argument);
+      settings.colourWhen = *when;
+      continue;
+    }
     switch (argument.size() > 1 ? argument[1] : '\0') {
       case 'f':
         if (i + 1 == arguments.size()) return endedBy(CommandOutcome::kMissingFileName, argument);

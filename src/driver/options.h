@@ -9,6 +9,13 @@ namespace driver {
 
 constexpr const char* kDefaultDictionary = "engldict.txt";
 
+/// --color=WHEN: when the full screen is in colour.
+enum class ColourWhen {
+  kAuto,    ///< on a terminal that shows colour, unless NO_COLOR is set
+  kAlways,  ///< also into a pipe or a file, and whatever NO_COLOR says
+  kNever,
+};
+
 struct Settings {
   std::string dictionaryFile = kDefaultDictionary;  ///< a path used exactly as typed
   bool alternateDictionary = false;                 ///< -f gave the file
@@ -23,17 +30,21 @@ struct Settings {
   /// capitals); empty: each game gets a new code.
   std::string gameCode;
   bool dailyGame = false;  ///< -d: the daily game at once, before the menu
+  /// The classic screens (-c) have no colour, whatever this says.
+  ColourWhen colourWhen = ColourWhen::kAuto;
 };
 
 enum class CommandOutcome {
   kRun,
-  kShowUsage,    ///< -h, or --help
+  kShowUsage,    ///< -h: the list of options as it always was
+  kShowHelp,     ///< --help: that list, and the options it never named
   kShowVersion,  ///< --version
   kUnrecognisedOption,
   kMissingFileName,  ///< -f was the last argument
   kMissingGameCode,  ///< -s was the last argument
   kBadGameCode,      ///< -s was given something that is not a game code
   kClassicGameCode,  ///< -s or -d with -c, whose classic game has neither
+  kBadColourWhen,    ///< --color without auto, always or never after '='
 };
 
 struct Command {
@@ -46,9 +57,9 @@ struct Command {
 
 /// Reads arguments 1 onwards, left to right. An argument that does not
 /// begin with '-' is ignored; of one that does, only the second character
-/// counts, so -verbose acts as -v, except for --help and --version, which
-/// count only spelt out whole. The first option that ends the run ends
-/// parsing, and the arguments after it are never looked at.
+/// counts, so -verbose acts as -v, except for --help, --version and
+/// --color=WHEN, which count only spelt out whole. The first option that
+/// ends the run ends parsing, and the arguments after it are never looked at.
 Command parseCommandLine(const std::vector<std::string>& arguments);
 
 }  // namespace driver

@@ -10,13 +10,14 @@
 #include "dictionary/letters.h"
 #include "dictionary/loader.h"
 #include "dictionary/meanings.h"
+#include "driver/colour_choice.h"
 #include "driver/dictionary_location.h"
 #include "driver/messages.h"
 #include "driver/options.h"
 #include "game/menu.h"
 #include "game/round.h"
+#include "platform/durable_files.h"
 #include "platform/own_executable.h"
-#include "platform/records_file.h"
 #include "records/daily_store.h"
 #include "records/store.h"
 #include "rules/game_code.h"
@@ -31,7 +32,7 @@ bool opensStatistics(int key) { return key == 's' || key == 'S'; }
 // Everyone plays the daily game with the same time per round.
 constexpr uint16_t kDailySeconds = 60;
 
-using SharedResult = std::optional<daily::Result>;
+using SharedResult = std::optional<rules::DailyResult>;
 
 int endAtCommandLine(const Command& command, const std::string& programName) {
   if (command.outcome == CommandOutcome::kShowVersion) {
@@ -41,6 +42,10 @@ int endAtCommandLine(const Command& command, const std::string& programName) {
   writeBanner();
   if (command.outcome == CommandOutcome::kShowUsage) {
     writeUsage(programName);
+    return kExitSuccess;
+  }
+  if (command.outcome == CommandOutcome::kShowHelp) {
+    writeHelp(programName);
     return kExitSuccess;
   }
   writeCommandLineError(command, programName);
@@ -74,10 +79,10 @@ uint32_t playCodedGame(WordGame& game, const GameParts& parts, Extras extras, co
 // written on the way out of the program, however it ends.
 class SharesDailyResult {
  public:
-  SharesDailyResult(const daily::Store& store, std::string date, SharedResult* shared)
+  SharesDailyResult(const records::DailyStore& store, std::string date, SharedResult* shared)
       : store_(store), date_(std::move(date)), shared_(shared) {}
   ~SharesDailyResult() {
-    const daily::Result* kept = daily::resultOf(store_.results(), date_);
+    const rules::DailyResult* kept = rules::resultOf(store_.results(), date_);
     if (kept == nullptr) return;
     if (shared_ != nullptr) *shared_ = *kept;
     writeDailyShareAtTheEnd(*kept);
@@ -86,7 +91,7 @@ class SharesDailyResult {
   SharesDailyResult& operator=(const SharesDailyResult&) = delete;
 
  private:
-  const daily::Store& store_;
+  const records::DailyStore& store_;
   std::string date_;
   SharedResult* shared_;
 };
@@ -94,10 +99,10 @@ class SharesDailyResult {
 // The daily game's rounds last kDailySeconds whatever the menu says; the
 // menu's choice comes back after it.
 uint32_t playDailyGame(WordGame& game, const GameParts& parts, Extras extras, SharedResult* shared) {
-  daily::Store& results = *extras.dailyResults;
+  records::DailyStore& results = *extras.dailyResults;
   const std::string today = results.today();
   const SharesDailyResult sharing(results, today, shared);
-  daily::Play play(results, today);
+  records::DailyPlay play(results, today);
   extras.code = play.code();
   extras.dailyPlay = &play;
   const uint16_t chosenTime = game.timeToPlay;
@@ -139,9 +144,9 @@ std::string meaningsPath() {
 void playGames(const Settings& settings, WordGame& game, const GameParts& parts, SharedResult* shared) {
   Extras extras;
   if (settings.classicScreens) return playUntilExit(game, parts, extras, settings, shared);
-  records::Store records(records::stateFolder());
+  records::Store records(platform::stateFolder());
   records.load();
-  daily::Store dailyResults(records::stateFolder(), records::localDate);
+  records::DailyStore dailyResults(platform::stateFolder(), records::localDate);
   dailyResults.load();
   dictionary::MeaningsOnDemand meanings(
       meaningsPath, [&game](size_t most) { return dictionary::sampleWords(*game.dictionary, most); });
@@ -163,6 +168,7 @@ void chooseLetters(const Settings& settings) {
 
 int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, SharedResult* shared) {
   chooseLetters(settings);
+  chooseColour(settings);
   if (!settings.alternateDictionary) {
     settings.dictionaryFile = chooseDefaultDictionary(
         settings.dictionaryFile, installedDictionaryPaths(platform::ownExecutablePath()));

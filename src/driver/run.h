@@ -11,7 +11,7 @@
 #include "game/extras.h"
 #include "game/menu.h"
 #include "game_record/word_game.h"
-#include "records/daily_results.h"
+#include "rules/daily_result.h"
 
 namespace driver {
 
@@ -40,6 +40,6 @@ struct GameParts {
 /// for its date, and the installed terminal its lines to paste, to be
 /// written once the terminal is put back (see Terminal::setClosingText).
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts = GameParts(),
-               std::optional<daily::Result>* dailyShared = nullptr);
+               std::optional<rules::DailyResult>* dailyShared = nullptr);
 
 }  // namespace driver

@@ -4,6 +4,7 @@
 
 #include "game/screen.h"
 #include "game/title_layout.h"
+#include "rules/daily_streaks.h"
 
 namespace game {
 
@@ -15,12 +16,12 @@ std::string counted(uint32_t count, const char* noun) {
   return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
 }
 
-std::string resultText(const daily::Result& result) {
+std::string resultText(const rules::DailyResult& result) {
   return "Today: " + counted(result.score, "point") + " in " +
          counted(static_cast<uint32_t>(result.rounds.size()), "round");
 }
 
-std::string streakText(const daily::Streaks& streaks) {
+std::string streakText(const rules::Streaks& streaks) {
   return "Streak: " + counted(streaks.current, "day") + kGap + "Best streak: " + counted(streaks.best, "day");
 }
 
@@ -28,11 +29,11 @@ std::string streakText(const daily::Streaks& streaks) {
 
 bool startsDailyGame(int key) { return key == 'd' || key == 'D'; }
 
-void drawDailyRows(const daily::Store& store) {
+void drawDailyRows(const records::DailyStore& store) {
   const std::string today = store.today();
   drawCentredRow(layout::title::kDailyKeyRow, "D: today's game, " + today);
-  const daily::Result* kept = daily::resultOf(store.results(), today);
-  const std::string streaks = streakText(daily::streaksOf(store.results(), today));
+  const rules::DailyResult* kept = rules::resultOf(store.results(), today);
+  const std::string streaks = streakText(rules::streaksOf(store.results(), today));
   drawCentredRow(layout::title::kDailyResultRow,
                  kept == nullptr ? streaks : resultText(*kept) + kGap + streaks);
 }

@@ -11,6 +11,6 @@ namespace game {
 /// The key that starts the daily game from the title screen.
 bool startsDailyGame(int key);
 /// The daily key and result rows, for the store's today.
-void drawDailyRows(const daily::Store& store);
+void drawDailyRows(const records::DailyStore& store);
 
 }  // namespace game

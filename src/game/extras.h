@@ -10,14 +10,12 @@
 
 namespace records {
 class Store;
-}
+class DailyStore;
+class DailyPlay;
+}  // namespace records
 namespace dictionary {
 class MeaningsOnDemand;
 }
-namespace daily {
-class Store;
-class Play;
-}  // namespace daily
 
 namespace game {
 
@@ -27,8 +25,9 @@ struct Extras {
   /// The game's code, from which its rounds draw their words; empty: the
   /// classic game's draws from std::rand.
   std::string code = {};
-  daily::Store* dailyResults = nullptr;  ///< the daily rows and key of the title screen; none when null
-  daily::Play* dailyPlay = nullptr;      ///< while the daily game is played
+  /// The daily rows and key of the title screen; none when null.
+  records::DailyStore* dailyResults = nullptr;
+  records::DailyPlay* dailyPlay = nullptr;  ///< while the daily game is played
   /// What words mean, in the review and for the word of a lost round; none when null.
   dictionary::MeaningsOnDemand* meanings = nullptr;
 };

@@ -120,7 +120,7 @@ void waitForSpace(const Round& round) {
 
 // A daily game counts every round, and keeps its result as the game ends,
 // before its last screen waits for a key.
-void countDailyRound(const WordGame& game, Round& round, daily::Play* play) {
+void countDailyRound(const WordGame& game, Round& round, records::DailyPlay* play) {
   if (play == nullptr) return;
   play->countRound({static_cast<uint32_t>(rules::foundWordCount(game)),
                     static_cast<uint32_t>(round.rules.words().total())});

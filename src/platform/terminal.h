@@ -67,6 +67,9 @@ class Terminal {
   /// dumb one): present then sends none, and the program marks things
   /// another way.
   virtual bool showsAttributes() { return true; }
+  /// True when standard output is a terminal (a console on Windows), not a
+  /// pipe or a file: colour goes only to a terminal unless asked for.
+  virtual bool outputIsTerminal() { return false; }
 
   /// Sends line output written before the first screen clear, as it is.
   virtual void writeText(std::string_view bytes) = 0;

@@ -8,15 +8,18 @@
 #include <sstream>
 #include <system_error>
 
+#include "platform/durable_files.h"
 #include "platform/file_names.h"
-#include "platform/records_file.h"
 
 namespace records {
 namespace {
 
 namespace fs = std::filesystem;
 using platform::nameOfPath;
+using platform::NewFile;
 using platform::pathOfName;
+using platform::renameOver;
+using platform::writeNewFile;
 
 constexpr const char* kAsideSuffix = ".bad";
 constexpr int kAsideAttempts = 1000;
@@ -145,18 +148,6 @@ bool writeTemporary(const fs::path& file, const std::string& text, std::string& 
 }
 
 }  // namespace
-
-std::vector<std::string_view> textLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    if (!line.empty()) lines.push_back(line);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  }
-  return lines;
-}
 
 StateFileRead readStateFile(const std::string& path, const TextParser& parse, const FileWords& words,
                             bool mayKeepAside, std::uintmax_t largest) {

@@ -9,7 +9,7 @@
 // - a new version replaces the file whole, through a link when the file is
 //   one, from a new file that only this program could have made;
 // - copies of the program that share a file hold its lock (FileLock in
-//   records_file.h) while they read it to change it and write it.
+//   platform/durable_files.h) while they read it to change it and write it.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,11 +23,6 @@ namespace records {
 
 /// A state file is a few lines: anything larger is not one of ours.
 constexpr std::uintmax_t kLargestStateFile = 65536;
-
-/// The lines of a text, read leniently: "\n" or "\r\n" ends a line, the
-/// last line may lack its end, and blank lines (empty, or a lone "\r") are
-/// left out.
-std::vector<std::string_view> textLines(std::string_view text);
 
 /// What a parser makes of a file's text: nothing when the text is not a
 /// file of its kind at all, else how many lines made no sense and were

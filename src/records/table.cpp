@@ -1,15 +1,13 @@
 #include "records/table.h"
 
 #include <algorithm>
-#include <charconv>
-
-#include "records/state_file.h"
+#include "records/lenient_text.h"
+#include "rules/calendar_date.h"
 
 namespace records {
 namespace {
 
 constexpr uint16_t kTimes[] = {30, 60, 90, 120};
-constexpr size_t kDateLength = 10;  // YYYY-MM-DD
 
 const std::vector<Entry> kNoEntries;
 
@@ -17,33 +15,12 @@ bool isTime(uint32_t seconds) {
   return std::find(std::begin(kTimes), std::end(kTimes), seconds) != std::end(kTimes);
 }
 
-bool isDate(std::string_view date) {
-  if (date.size() != kDateLength) return false;
-  for (size_t i = 0; i < kDateLength; ++i) {
-    const bool dash = i == 4 || i == 7;
-    if (dash ? date[i] != '-' : (date[i] < '0' || date[i] > '9')) return false;
-  }
-  return true;
-}
-
-// A decimal number up to the next blank, which is consumed; nothing for
-// anything else, a sign or an overflow included.
-std::optional<uint32_t> takeNumber(std::string_view& line) {
-  uint32_t value = 0;
-  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
-  if (error != std::errc() || end == line.data() || end == line.data() + line.size() || *end != ' ') {
-    return std::nullopt;
-  }
-  line.remove_prefix(static_cast<size_t>(end - line.data()) + 1);
-  return value;
-}
-
 }  // namespace
 
 bool addLine(Table& table, std::string_view line) {
-  const std::optional<uint32_t> seconds = takeNumber(line);
-  const std::optional<uint32_t> score = takeNumber(line);
-  if (!seconds || !score || !isTime(*seconds) || !isDate(line)) return false;
+  const std::optional<uint32_t> seconds = numberOf(takeField(line));
+  const std::optional<uint32_t> score = numberOf(takeField(line));
+  if (!seconds || !score || !isTime(*seconds) || !rules::isDate(line)) return false;
   table.add(static_cast<uint16_t>(*seconds), Entry{*score, std::string(line)});
   return true;
 }

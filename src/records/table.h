@@ -44,10 +44,11 @@ class Table {
 constexpr std::string_view kHeader = "Quillop records 1";
 
 /// Adds one line "SECONDS SCORE YYYY-MM-DD" to table; false when the line
-/// makes no sense (and table is as it was).
+/// makes no sense, the date one the calendar does not have included (and
+/// table is as it was).
 bool addLine(Table& table, std::string_view line);
 
-/// The table a file's text holds, read leniently (see textLines): a line
+/// The table a file's text holds, read leniently (see lenient_text.h): a line
 /// that makes no sense is skipped and counted in skipped. Nothing when the
 /// first line is not the header.
 std::optional<Table> parseTable(std::string_view text, size_t* skipped = nullptr);

@@ -1,12 +1,24 @@
 #include "rules/round.h"
 
+#include <utility>
+
 #include "dictionary/letters.h"
 #include "rules/word_choice.h"
+#include "text/character_classes.h"
+#include "text/utf8.h"
 
 namespace rules {
 namespace {
 
 constexpr uint32_t kMsPerSecond = 1000;
+
+// A combining mark typed on its own: a keyboard with no key for an accented
+// letter sends the letter and then its mark.
+bool isLoneMark(std::string_view letter) {
+  if (dictionary::letterRule() == dictionary::LetterRule::kBytes || letter.empty()) return false;
+  const text::Character first = text::decode(letter);
+  return first.valid && text::isCombiningMark(first.codePoint);
+}
 
 std::vector<std::string> splitLetters(const std::string& word) {
   std::vector<std::string> letters;
@@ -23,11 +35,13 @@ PointValues pointsOfRound(uint32_t number) {
 }
 
 // Compared as shown, so a Latin-1 byte and its character's UTF-8 are the
-// same letter, and a letter with combining marks is typed by the character
-// they sit on.
+// same letter, a letter is itself in either canonical form (é as one
+// character or as e and its accent), and a letter with combining marks is
+// typed by the character they sit on.
 bool types(std::string_view typed, std::string_view shown) {
   if (typed.empty() || !typeable(shown)) return false;
   if (dictionary::letterRule() == dictionary::LetterRule::kBytes) return typed == shown;
+  if (dictionary::sameLetter(typed, shown)) return true;
   return dictionary::shownText(shown).starts_with(dictionary::shownText(typed));
 }
 
@@ -50,6 +64,27 @@ void Round::showLetters() { shown_ = splitLetters(game_.mangledWord); }
 // The typed input takes the shown letter's own bytes, marks included, so
 // that it is the dictionary's word whatever bytes the letter came as.
 bool Round::type(std::string_view letter) {
+  const std::string pending = std::exchange(pendingBase_, {});
+  if (isLoneMark(letter)) return joinMark(pending, letter);
+  if (typeFirst(letter)) return true;
+  if (dictionary::letterRule() == dictionary::LetterRule::kCharacters) pendingBase_ = letter;
+  return false;
+}
+
+// The mark joins the letter typed before it: one that typed nothing alone
+// (e before its accent, where only é is on show), else the last letter
+// typed, which stays as it was when the two make no letter on show.
+bool Round::joinMark(const std::string& pending, std::string_view mark) {
+  if (!pending.empty()) return typeFirst(pending + std::string(mark));
+  if (typed_.empty()) return false;
+  const std::string last(dictionary::lettersOf(typed_).back());
+  takeBack();
+  if (typeFirst(last + std::string(mark))) return true;
+  typeFirst(last);
+  return false;
+}
+
+bool Round::typeFirst(std::string_view letter) {
   for (size_t position = 0; position < shown_.size(); ++position) {
     if (!game_.letterUsed[position] && types(letter, shown_[position])) {
       typed_ += shown_[position];
@@ -63,6 +98,7 @@ bool Round::type(std::string_view letter) {
 // With a letter on show twice, the place freed may be another than the one
 // it was typed into, which makes no difference to what can be typed next.
 void Round::takeBack() {
+  pendingBase_.clear();
   if (typed_.empty()) return;
   const std::string_view last = dictionary::lettersOf(typed_).back();
   for (size_t position = 0; position < shown_.size(); ++position) {
@@ -75,6 +111,7 @@ void Round::takeBack() {
 }
 
 void Round::reshuffle() {
+  pendingBase_.clear();
   mangleWord(game_, game_.mangledWord, reshuffles_);
   showLetters();
   typed_.clear();
@@ -101,6 +138,7 @@ void Round::score(Submission& submission) {
 
 // A rejected word costs nothing.
 Submission Round::submit() {
+  pendingBase_.clear();
   Submission submission;
   submission.word = typed_;
   submission.verdict = judge(typed_);

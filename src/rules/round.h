@@ -51,11 +51,13 @@ class Round {
   Round(WordGame& game, const std::string& code, uint32_t number, bool listWords);
 
   /// Types the first free letter on show that letter types: with bytes (the
-  /// classic game) the byte itself, with characters the letter's first
-  /// character (so "e" types "e" with a combining accent, and a Latin-1
-  /// byte's letter is typed by its character's UTF-8). A letter with no
-  /// free place, a capital for a small letter, or a command's letter types
-  /// nothing. Returns whether it typed.
+  /// classic game) the byte itself, with characters the same letter in
+  /// either canonical form or the letter's first character (so "e" types
+  /// "e" with a combining accent, and a Latin-1 byte's letter is typed by
+  /// its character's UTF-8). A combining mark alone joins the letter typed
+  /// just before it (a letter that typed nothing alone, else the last letter
+  /// typed). A letter with no free place, a capital for a small letter, or a
+  /// command's letter types nothing. Returns whether it typed.
   bool type(std::string_view letter);
   /// Takes back the last letter typed, freeing the first used place that
   /// holds it (which may not be the one it was typed into).
@@ -89,14 +91,17 @@ class Round {
 
  private:
   void showLetters();
+  bool typeFirst(std::string_view letter);
+  bool joinMark(const std::string& pending, std::string_view mark);
   Verdict judge(const std::string& word) const;
   void score(Submission& submission);
 
   WordGame& game_;
   std::string word_;  ///< as chosen, revealed when the round ends the game
   std::vector<std::string> shown_;
-  std::string typed_;    ///< never longer than game_.mangledWord
-  bool passed_ = false;  ///< a six-letter word was found
+  std::string typed_;        ///< never longer than game_.mangledWord
+  std::string pendingBase_;  ///< a letter that typed nothing, which a mark typed next may join
+  bool passed_ = false;      ///< a six-letter word was found
   PointValues points_{};
   RandomDraws reshuffles_;  ///< what reshuffles draw from
   RoundWords words_;        ///< empty unless listWords

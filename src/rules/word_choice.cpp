@@ -31,7 +31,9 @@ std::string chooseWord(const containers::WordTable& dictionary, RandomDraws& dra
     const uint32_t positionDraw = draws.next();
     if (bucket.count == 0) continue;
     const containers::ShortWord& candidate = wordAt(bucket, positionDraw % bucket.count);
-    if (dictionary::letterCount(candidate.view()) == kLongestWord) return candidate;
+    if (dictionary::letterCount(candidate.view()) == kLongestWord &&
+        !dictionary::holdsBlank(candidate.view()))
+      return candidate;
   }
 }
 

@@ -12,8 +12,10 @@
 
 namespace rules {
 
-/// A copy of a six-letter word of the dictionary, which must hold one;
-/// letters are counted by the letter rule (dictionary/letters.h).
+/// A copy of a six-letter word of the dictionary with no blank, which the
+/// dictionary must hold (dictionary::holdsWordOfLength); letters are
+/// counted by the letter rule (dictionary/letters.h). A word with a blank
+/// is passed over, as no key types its blank.
 /// Each attempt draws a bucket index, then a position in that bucket.
 std::string chooseWord(const containers::WordTable& dictionary, RandomDraws& draws);
 /// As above, drawing from std::rand.

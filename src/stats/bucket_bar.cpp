@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "console/console.h"
+#include "console/theme.h"
 #include "stats/statistics_viewer.h"
 
 namespace {
@@ -12,6 +13,9 @@ constexpr int kBarCells = 40;
 constexpr int kTickEvery = 10;
 constexpr const char* kFilledSquare = "\u25a0";
 constexpr const char* kPlainFilledCell = "#";
+// Up to these shares of the fullest bucket a bar is low, then middling.
+constexpr float kLowFullness = 1.0F / 3;
+constexpr float kMiddleFullness = 2.0F / 3;
 
 // The first of the locale variables that is set and not empty, as the C
 // library picks the character set.
@@ -40,18 +44,30 @@ std::string filledBarCell() {
 
 void drawBucketBar(float ratio) { drawBucketBar(ratio, filledBarCell()); }
 
+console::Role barRole(float ratio) {
+  if (ratio <= kLowFullness) return console::Role::kBarLow;
+  return ratio <= kMiddleFullness ? console::Role::kBarMiddle : console::Role::kBarHigh;
+}
+
 // The limit is taken in double from the single-precision ratio, so a ratio
-// such as 7/10 lands just below 28 and fills 28 cells, not 29.
+// such as 7/10 lands just below 28 and fills 28 cells, not 29. The filled
+// cells come first, in the colour of how full the bucket is; the ticks and
+// blanks after them stay plain.
 void drawBucketBar(float ratio, const std::string& filledCell) {
   const double limit = static_cast<double>(ratio) * kBarCells;
-  std::string bar;
-  bar.reserve(static_cast<size_t>(kBarCells) * filledCell.size());
+  std::string filled;
+  std::string rest;
+  filled.reserve(static_cast<size_t>(kBarCells) * filledCell.size());
   for (int cell = 0; cell < kBarCells; ++cell) {
     if (cell <= limit) {
-      bar += filledCell;
+      filled += filledCell;
     } else {
-      bar += cell % kTickEvery == 0 ? '|' : ' ';
+      rest += cell % kTickEvery == 0 ? '|' : ' ';
     }
   }
-  std::cout << bar;
+  {
+    const console::RoleScope colour(barRole(ratio));
+    std::cout << filled;
+  }
+  std::cout << rest;
 }

@@ -83,7 +83,8 @@ TEST(ScreenGrid, CellsKeepTheAttributesTheyWereWrittenWith) {
   EXPECT_TRUE(grid.attributes(1, 0).reverse);
   EXPECT_TRUE(grid.attributes(2, 0).reverse);
   EXPECT_TRUE(grid.attributes(3, 0).plain());
-  EXPECT_EQ(grid.attributes(4, 0), (console::CellAttributes{.bold = true, .colour = 3}));
+  EXPECT_EQ(grid.attributes(4, 0),
+            (console::CellAttributes{.bold = true, .colour = console::Palette::kGreen}));
   EXPECT_TRUE(grid.attributes(5, 0).plain());
   grid.write("\x1b[7m\x1b[1;2H\x1b[K");
   EXPECT_TRUE(grid.attributes(1, 0).plain());
@@ -107,6 +108,38 @@ TEST(ScreenGrid, ControlSequenceNumbersAreReadUpToSixteen) {
   EXPECT_EQ(grid.row(2), "z\xc3\xa9");
   EXPECT_EQ(grid.attributes(0, 2), (console::CellAttributes{.reverse = true}));
   EXPECT_EQ(grid.attributes(1, 2), (console::CellAttributes{.reverse = true}));
+}
+
+// The palette's sixteen colours arrive as SGR 30 to 37 and 90 to 97; 39
+// gives the terminal's own colour back and 22 ends bold, each leaving the
+// other attributes as they were.
+TEST(ScreenGrid, BrightColoursDefaultColourAndNotBold) {
+  using console::CellAttributes;
+  using console::Palette;
+  ScreenGrid grid;
+  grid.write("\x1b[90ma\x1b[97mb\x1b[1;7;34mc\x1b[39md\x1b[22me");
+  EXPECT_EQ(grid.attributes(0, 0), (CellAttributes{.colour = Palette::kBrightBlack}));
+  EXPECT_EQ(grid.attributes(1, 0), (CellAttributes{.colour = Palette::kBrightWhite}));
+  EXPECT_EQ(grid.attributes(2, 0), (CellAttributes{.reverse = true, .bold = true, .colour = Palette::kBlue}));
+  EXPECT_EQ(grid.attributes(3, 0), (CellAttributes{.reverse = true, .bold = true}));
+  EXPECT_EQ(grid.attributes(4, 0), (CellAttributes{.reverse = true}));
+}
+
+// What renditionSequence says is what the grid reads back, for every
+// colour with and without bold: the presenters rely on it.
+TEST(ScreenGrid, RenditionSequencesReadBackAsTheirAttributes) {
+  using console::CellAttributes;
+  using console::Palette;
+  EXPECT_EQ(console::renditionSequence({.colour = Palette::kRed}), "\x1b[0;31m");
+  EXPECT_EQ(console::renditionSequence({.bold = true, .colour = Palette::kBrightCyan}), "\x1b[0;1;96m");
+  for (int colour = 0; colour <= static_cast<int>(Palette::kBrightWhite); ++colour) {
+    for (bool bold : {false, true}) {
+      const CellAttributes attributes{.bold = bold, .colour = static_cast<Palette>(colour)};
+      ScreenGrid grid;
+      grid.write("\x1b[7m" + console::renditionSequence(attributes) + "x");
+      EXPECT_EQ(grid.attributes(0, 0), attributes) << colour << (bold ? " bold" : "");
+    }
+  }
 }
 
 }  // namespace

@@ -88,4 +88,45 @@ TEST(VtPresenter, ADumbTerminalGetsNoAttributes) {
   EXPECT_EQ(presenter.update(grid, false), "\x1b[H\x1b[2Jab");
 }
 
+// A run of cells in one colour costs one SGR sequence; the next colour
+// goes where it begins, and the terminal is reset before the cursor jumps,
+// so no colour reaches the cells the jump passes over or an erase blanks.
+TEST(VtPresenter, ColoursAreSentOnlyWhereTheyChange) {
+  console::VtPresenter presenter;
+  ScreenGrid grid;
+  ScreenGrid terminal;
+  grid.write("\x1b[34mtaken\x1b[1;33mno\x1b[0m.\x1b[5;10H\x1b[36mx");
+  EXPECT_EQ(present(presenter, terminal, grid),
+            "\x1b[H\x1b[2J\x1b[0;34mtaken\x1b[0;1;33mno\x1b[0m.\x1b[5;10H\x1b[0;36mx\x1b[0m");
+  EXPECT_EQ(terminal.attributes(4, 0).colour, console::Palette::kBlue);
+  EXPECT_TRUE(terminal.attributes(7, 0).plain());
+  EXPECT_TRUE(terminal.attributes(8, 4).plain());
+  // Only a colour changed: that cell goes again, alone, in its new colour.
+  grid.write("\x1b[1;3H\x1b[35mk");
+  EXPECT_EQ(present(presenter, terminal, grid), "\x1b[1;3H\x1b[0;35mk\x1b[0m");
+  EXPECT_EQ(terminal.dump(), grid.dump());
+  EXPECT_EQ(terminal.attributes(2, 0).colour, console::Palette::kMagenta);
+}
+
+// A cell written in the terminal's own colour after a coloured one must
+// not inherit it, at the same place or after a jump.
+TEST(VtPresenter, AColourIsResetBeforeEveryJump) {
+  console::VtPresenter presenter;
+  ScreenGrid grid;
+  ScreenGrid terminal;
+  grid.write("\x1b[31mab\x1b[0m\x1b[1;30Hc\x1b[2;1H\x1b[32md");
+  const std::string bytes = present(presenter, terminal, grid);
+  EXPECT_EQ(bytes, "\x1b[H\x1b[2J\x1b[0;31mab\x1b[0m\x1b[1;30Hc\x1b[2;1H\x1b[0;32md\x1b[0m");
+  for (int x = 0; x < ScreenGrid::kColumns; ++x) {
+    EXPECT_EQ(terminal.attributes(x, 0), grid.attributes(x, 0)) << x;
+  }
+}
+
+TEST(VtPresenter, ADumbTerminalGetsNoColour) {
+  console::VtPresenter presenter(false);
+  ScreenGrid grid;
+  grid.write("a\x1b[1;34mb\x1b[93mc\x1b[0m");
+  EXPECT_EQ(presenter.update(grid, false), "\x1b[H\x1b[2Jabc");
+}
+
 }  // namespace

@@ -77,6 +77,40 @@ TEST_F(CharacterLetters, LeadingLettersKeepEachLetterWhole) {
   EXPECT_EQ(dictionary::leadingLetters("ab", 5), "ab");
 }
 
+// é as one character, as e and a combining acute, or as the Latin-1 byte
+// that shows as é: a word list and a keyboard may each use any of them.
+TEST_F(CharacterLetters, CanonicallyEquivalentLettersAreTheSameLetter) {
+  EXPECT_TRUE(dictionary::sameLetter("\u00E9", "e\u0301"));
+  EXPECT_TRUE(dictionary::sameLetter("e\u0301", "\u00E9"));
+  EXPECT_TRUE(dictionary::sameLetter("\xE9", "\u00E9"));
+  EXPECT_TRUE(dictionary::sameLetter("\u1EAD", "a\u0302\u0323"));
+  EXPECT_TRUE(dictionary::sameLetter("k", "k"));
+  EXPECT_FALSE(dictionary::sameLetter("e", "\u00E9"));
+  EXPECT_FALSE(dictionary::sameLetter("e", "e\u0301"));
+  EXPECT_FALSE(dictionary::sameLetter("\u00E9", "\u00E8"));
+  EXPECT_FALSE(dictionary::sameLetter("K", "k"));
+}
+
+// A blank shows as nothing and its key, Space, reshuffles a round: no word
+// holding one is usable, whether the blank is a space or another separator.
+TEST_F(CharacterLetters, BlanksAreNoLettersOfAWord) {
+  EXPECT_EQ(dictionary::printableLetterCount("plane "), 0U);
+  EXPECT_EQ(dictionary::printableLetterCount("caf\u00E9 x"), 0U);
+  EXPECT_EQ(dictionary::printableLetterCount("caf\u00A0e"), 0U);
+  EXPECT_EQ(dictionary::printableLetterCount("\u3000abc"), 0U);
+  EXPECT_TRUE(dictionary::holdsBlank("plane "));
+  EXPECT_TRUE(dictionary::holdsBlank("caf\u00A0e"));
+  EXPECT_FALSE(dictionary::holdsBlank("planet"));
+  EXPECT_FALSE(dictionary::holdsBlank("\u00E9toff\u00E9"));
+}
+
+// Marks of every script join their letter, not only those of Latin letters.
+TEST_F(CharacterLetters, MarksOfOtherScriptsJoinTheirLetter) {
+  EXPECT_EQ(dictionary::lettersOf("\u0E01\u0E34\u0E19"), (Letters{"\u0E01\u0E34", "\u0E19"}));  // Thai
+  EXPECT_EQ(dictionary::lettersOf("\u05E9\u05C1\u05B8"), (Letters{"\u05E9\u05C1\u05B8"}));      // Hebrew
+  EXPECT_EQ(dictionary::lettersOf("\u0915\u094D\u0937"), (Letters{"\u0915\u094D", "\u0937"}));  // Devanagari
+}
+
 // The classic game counts bytes and shows them as they are.
 TEST(LettersClassic, EveryByteIsALetter) {
   const ScopedLetterRule bytes(LetterRule::kBytes);
@@ -84,6 +118,16 @@ TEST(LettersClassic, EveryByteIsALetter) {
   EXPECT_EQ(dictionary::lettersOf("\xC3\xA9"), (Letters{"\xC3", "\xA9"}));
   EXPECT_EQ(dictionary::shownText("\xE9t\xE9"), "\xE9t\xE9");
   EXPECT_EQ(dictionary::leadingLetters("éclat", 2), "\xC3\xA9");
+}
+
+// Blanks load as they are in the classic game (no round is played on them),
+// and letters are the same only when their bytes are.
+TEST(LettersClassic, OnlyTheSpaceIsABlankAndLettersCompareAsBytes) {
+  const ScopedLetterRule bytes(LetterRule::kBytes);
+  EXPECT_TRUE(dictionary::holdsBlank("plane "));
+  EXPECT_FALSE(dictionary::holdsBlank("caf\u00A0e"));
+  EXPECT_TRUE(dictionary::sameLetter("\xC3", "\xC3"));
+  EXPECT_FALSE(dictionary::sameLetter("\u00E9", "e\u0301"));
 }
 
 }  // namespace

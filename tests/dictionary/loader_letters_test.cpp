@@ -65,6 +65,18 @@ TEST_F(LoaderLettersTest, UsableLinesOfAMixedList) {
   EXPECT_EQ(terminal.row(0), "Loading and hashing: DONE! (Total usable words: 6 of 12)");
 }
 
+// A line with a blank is no word, on the fast path for ASCII lines and the
+// one for lines with other characters alike; the classic game keeps them.
+TEST_F(LoaderLettersTest, LinesWithABlankAreNoWords) {
+  const std::string list = "plane \nlane\npan\npla ne\ncaf\u00E9 x\nno\u00A0ok\n";
+  ASSERT_TRUE(load(list));
+  EXPECT_EQ(sorted(tableWords(game)), sorted({"lane", "pan"}));
+  game.dictionary->clear();
+  const dictionary::ScopedLetterRule bytes(LetterRule::kBytes);
+  ASSERT_TRUE(load(list));
+  EXPECT_EQ(sorted(tableWords(game)), sorted({"plane ", "lane", "pan", "pla ne", "no\u00A0ok"}));
+}
+
 // An ASCII list gives the same table and output, word for word and byte
 // for byte, whichever rule counts its letters.
 TEST_F(LoaderLettersTest, AsciiListsLoadAsInTheClassicGame) {

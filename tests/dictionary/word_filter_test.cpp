@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "dictionary/letters.h"
+
 namespace {
 
 using dictionary::isUsableWord;
@@ -28,6 +30,18 @@ TEST(WordFilter, ApostrophesAndEveryControlByteAreRefused) {
     bool control = byte < 32 || byte == 127;
     EXPECT_EQ(isUsableWord(word), !control && byte != '\'') << "byte " << byte;
   }
+}
+
+// With characters for letters a blank is no letter; the classic game keeps it.
+TEST(WordFilter, ASpaceIsRefusedOnlyWithCharacters) {
+  EXPECT_TRUE(isUsableWord("ab c"));
+  const dictionary::ScopedLetterRule characters(dictionary::LetterRule::kCharacters);
+  EXPECT_FALSE(isUsableWord("ab c"));
+  EXPECT_FALSE(isUsableWord("plane "));
+  EXPECT_TRUE(isUsableWord("planet"));
+  std::string readable = "pla ne" + std::string(8, '\0');
+  EXPECT_FALSE(dictionary::readLineWord(readable.data(), 6, true).usable);
+  EXPECT_TRUE(dictionary::readLineWord(readable.data(), 6, false).usable);
 }
 
 TEST(WordFilter, OnlyOneTrailingCarriageReturnIsALineEnd) {

@@ -13,7 +13,7 @@ namespace {
 // The cells follow the locale as the statistics view's do, where nothing
 // else says what the screen shows.
 TEST(MessagesTest, TheDailyShareLinesAreInUtf8OrInTheCLocalesCharacters) {
-  const daily::Result result{"2026-12-07", rules::dailyGameCode("2026-12-07"), 12, {{4, 8}}};
+  const rules::DailyResult result{"2026-12-07", rules::dailyGameCode("2026-12-07"), 12, {{4, 8}}};
   const std::string head =
       "Quillop daily 2026-12-07, game code " + rules::dailyGameCode("2026-12-07") + "\nScore 12 in 1 round\n";
   for (const auto& [locale, round] :

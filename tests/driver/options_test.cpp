@@ -109,3 +109,46 @@ TEST(Options, ABadOrMissingCodeAndCodesWithTheClassicGameAreUsageErrors) {
 }
 
 }  // namespace
+
+namespace {
+
+using driver::ColourWhen;
+
+// --color=WHEN counts only spelt out whole, in small letters, and the last
+// one given wins; without it colour is left to the terminal.
+TEST(Options, ColorTakesAutoAlwaysOrNever) {
+  struct Case {
+    std::vector<std::string> options;
+    ColourWhen when;
+  };
+  for (const Case& c : {Case{{}, ColourWhen::kAuto}, Case{{"--color=always"}, ColourWhen::kAlways},
+                        Case{{"--color=never", "-v"}, ColourWhen::kNever},
+                        Case{{"--color=never", "--color=auto"}, ColourWhen::kAuto},
+                        Case{{"-c", "--color=always"}, ColourWhen::kAlways}}) {
+    driver::Command command = parse(c.options);
+    EXPECT_EQ(command.outcome, CommandOutcome::kRun);
+    EXPECT_EQ(command.settings.colourWhen, c.when) << c.options.size();
+  }
+}
+
+TEST(Options, ABadColorChoiceIsAUsageErrorAndLongHelpIsItsOwn) {
+  struct Case {
+    std::vector<std::string> options;
+    CommandOutcome outcome;
+    const char* offending;
+  };
+  for (const Case& c : {Case{{"--color=yes"}, CommandOutcome::kBadColourWhen, "--color=yes"},
+                        Case{{"--color=ALWAYS"}, CommandOutcome::kBadColourWhen, "--color=ALWAYS"},
+                        Case{{"--color="}, CommandOutcome::kBadColourWhen, "--color="},
+                        Case{{"-v", "--color", "-x"}, CommandOutcome::kBadColourWhen, "--color"},
+                        Case{{"--colour=always"}, CommandOutcome::kUnrecognisedOption, "--colour=always"},
+                        Case{{"--colors"}, CommandOutcome::kUnrecognisedOption, "--colors"},
+                        Case{{"--help", "--color=yes"}, CommandOutcome::kShowHelp, "--help"},
+                        Case{{"-h", "--help"}, CommandOutcome::kShowUsage, "-h"}}) {
+    driver::Command command = parse(c.options);
+    EXPECT_EQ(command.outcome, c.outcome) << c.offending;
+    EXPECT_EQ(command.offendingArgument, c.offending);
+  }
+}
+
+}  // namespace

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "console/console.h"
-#include "platform/records_file.h"
+#include "platform/durable_files.h"
 #include "records/daily_store.h"
 #include "records/store.h"
 #include "rules/game_code.h"
@@ -103,12 +103,21 @@ TEST_F(RunTest, UsageAloneAfterTheBanner) {
   EXPECT_EQ(recorder.viewerOpened, 0);
 }
 
+// --help is the usage text of -h, then the colour option and NO_COLOR,
+// which -h, as it always was, does not name.
 TEST_F(RunTest, LongHelpIsTheUsageAndLongVersionALineAlone) {
   EXPECT_EQ(run({"--help"}), driver::kExitSuccess);
   const std::string usage = output();
   support::FakeTerminal shortHelp;
   EXPECT_EQ(run({"-h"}), driver::kExitSuccess);
-  EXPECT_EQ(shortHelp.output(), usage);
+  std::string shortUsage = shortHelp.output();
+  ASSERT_TRUE(shortUsage.ends_with("\r\n"));
+  shortUsage.resize(shortUsage.size() - 2);
+  EXPECT_EQ(usage, shortUsage +
+                       "\n   --color=WHEN   Colours the screens: auto (on a terminal, the default),\n"
+                       "                  always or never; -c has no colour\n\n"
+                       "Environment:\n"
+                       "   NO_COLOR       Set and not empty: no colour unless --color=always\r\n");
 
   support::FakeTerminal version;
   EXPECT_EQ(run({"--version", "-h"}), driver::kExitSuccess);
@@ -313,6 +322,36 @@ TEST_F(RunTest, ABadGameCodeIsAUsageError) {
                                    "Usage:\n"));
 }
 
+TEST_F(RunTest, ABadColorChoiceIsAUsageError) {
+  EXPECT_EQ(run({"-c", "--color=blue"}), driver::kExitUsageError);
+  EXPECT_TRUE(output().starts_with(kBanner +
+                                   "COLOR MUST BE --color=auto, always OR never: --color=blue\r\n\r\n"
+                                   "Usage:\n"));
+}
+
+// The run turns colour on for a terminal, and never for the classic screens,
+// which take --color=always without complaint and stay as they always were.
+TEST_F(RunTest, ColourIsChosenBeforeTheFirstScreen) {
+  support::ScopedEnvironment noColour("NO_COLOR");
+  terminal.outputTerminal = true;
+  struct Case {
+    std::vector<std::string> options;
+    bool shown;
+  };
+  for (const Case& c : {Case{{}, true}, Case{{"--color=never"}, false}, Case{{"-c", "--color=always"}, false},
+                        Case{{"-c"}, false}}) {
+    driver::GameParts parts;
+    bool shownInViewer = !c.shown;
+    parts.showBucketStatistics = [&shownInViewer](const WordGame&, bool) {
+      shownInViewer = console::colourShown();
+    };
+    std::vector<std::string> arguments = {"quillop", "-m", "-n", "-f", playable()};
+    arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+    EXPECT_EQ(driver::runQuillop(arguments, parts), driver::kExitSuccess);
+    EXPECT_EQ(shownInViewer, c.shown) << c.options.size();
+  }
+}
+
 // -d plays the daily game at once, with 60-second rounds whatever the menu
 // says; the first one of the date is kept in the state folder (under
 // LOCALAPPDATA on Windows), a second one is practice, and the run hands
@@ -321,7 +360,7 @@ TEST_F(RunTest, TheDailyGameIsKeptOnceAndSharedAfterTheRun) {
   recorder.scores = {7, 30, 9};
   recorder.dailyChoices = 1;
   terminal.type("xx");
-  std::optional<daily::Result> shared;
+  std::optional<rules::DailyResult> shared;
   EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable(), "-d"}, recorder.parts(), &shared),
             driver::kExitSuccess);
   const std::string today = records::localDate();
@@ -333,13 +372,13 @@ TEST_F(RunTest, TheDailyGameIsKeptOnceAndSharedAfterTheRun) {
   EXPECT_EQ(recorder.gameSeconds, (std::vector<uint16_t>{60, 60, 60}));
   EXPECT_EQ(recorder.menuHighScores, (std::vector<uint32_t>{7, 30, 30}));
   ASSERT_TRUE(shared);
-  EXPECT_EQ(*shared, (daily::Result{today, rules::dailyGameCode(today), 7, {{7, 50}}}));
+  EXPECT_EQ(*shared, (rules::DailyResult{today, rules::dailyGameCode(today), 7, {{7, 50}}}));
   // Handed to the terminal when the daily game was left, so that Ctrl-C at
   // the menu after it still writes them.
   EXPECT_TRUE(terminal.closingText.starts_with("Quillop daily " + today + ", game code " +
                                                rules::dailyGameCode(today) + "\nScore 7 in 1 round\n"))
       << terminal.closingText;
-  EXPECT_TRUE(std::filesystem::exists(records::stateFolder() + "/daily.txt"));
+  EXPECT_TRUE(std::filesystem::exists(platform::stateFolder() + "/daily.txt"));
   EXPECT_TRUE(std::filesystem::exists(folder.path() + "/state/quillop/daily.txt"));
 }
 

@@ -253,7 +253,7 @@ class MenuDailyTest : public MenuTest {
   }
 
   support::TempFolder folder;
-  daily::Store results{folder.path(), [] { return std::string("2027-01-02"); }};
+  records::DailyStore results{folder.path(), [] { return std::string("2027-01-02"); }};
   Extras extras{true, nullptr, {}, &results};
 };
 

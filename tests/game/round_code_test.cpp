@@ -87,23 +87,23 @@ class RoundDailyTest : public RoundTest {
   }
 
   support::TempFolder folder;
-  daily::Store results{folder.path(), [] { return std::string("2026-12-07"); }};
+  records::DailyStore results{folder.path(), [] { return std::string("2026-12-07"); }};
 };
 
 // The result is kept as the game ends, before its last screen waits.
 TEST_F(RoundDailyTest, TheDailyGameCountsItsRoundsAndKeepsItsResult) {
-  daily::Play play(results, "2026-12-07");
+  records::DailyPlay play(results, "2026-12-07");
   extras.code = play.code();
   extras.dailyPlay = &play;
   playRoundsThenStop({"planet\r", "ant\r"});
   EXPECT_EQ(terminal.row(1), kFrameSides);
-  EXPECT_EQ(daily::historyText(results.results()),
+  EXPECT_EQ(records::historyText(results.results()),
             "Quillop daily 1\n2026-12-07 " + rules::dailyGameCode("2026-12-07") + " 12 2 1/7 1/7\n");
 }
 
 TEST_F(RoundDailyTest, APracticeGameSaysSoAsItStartsAndAtItsEnd) {
-  results.keep(daily::Result{"2026-12-07", rules::dailyGameCode("2026-12-07"), 3, {{2, 5}}});
-  daily::Play play(results, "2026-12-07");
+  results.keep(rules::DailyResult{"2026-12-07", rules::dailyGameCode("2026-12-07"), 3, {{2, 5}}});
+  records::DailyPlay play(results, "2026-12-07");
   extras.code = play.code();
   extras.dailyPlay = &play;
   {

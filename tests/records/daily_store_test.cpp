@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/file_names.h"
+#include "rules/daily_streaks.h"
 #include "rules/game_code.h"
 #include "support/temp_folder.h"
 
@@ -17,7 +18,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using daily::Result;
+using Result = rules::DailyResult;
 
 constexpr const char* kToday = "2026-12-07";
 
@@ -34,12 +35,12 @@ std::string lineOn(const std::string& date, const std::string& rest) {
 
 class DailyStoreTest : public ::testing::Test {
  protected:
-  daily::Store store(const std::string& place) const {
-    daily::Store opened(place, [] { return std::string(kToday); });
+  records::DailyStore store(const std::string& place) const {
+    records::DailyStore opened(place, [] { return std::string(kToday); });
     opened.load();
     return opened;
   }
-  daily::Store store() const { return store(folder.path() + "/quillop"); }
+  records::DailyStore store() const { return store(folder.path() + "/quillop"); }
   std::string file() const { return folder.path() + "/quillop/daily.txt"; }
   void writeFile(const std::string& text) const {
     fs::create_directories(folder.path() + "/quillop");
@@ -50,8 +51,8 @@ class DailyStoreTest : public ::testing::Test {
 };
 
 TEST_F(DailyStoreTest, TheFirstGameOfADateCountsAndLaterOnesArePractice) {
-  daily::Store first = store();
-  daily::Play counted(first, kToday);
+  records::DailyStore first = store();
+  records::DailyPlay counted(first, kToday);
   EXPECT_FALSE(counted.practice());
   EXPECT_EQ(counted.code(), rules::dailyGameCode(kToday));
   counted.countRound({3, 9});
@@ -61,22 +62,22 @@ TEST_F(DailyStoreTest, TheFirstGameOfADateCountsAndLaterOnesArePractice) {
   EXPECT_EQ(contentsOf(file()), "Quillop daily 1\n" + lineOn(kToday, "25 2 3/9 1/7"));
   EXPECT_EQ(first.takeNotice(), "");
 
-  daily::Play again(first, kToday);
+  records::DailyPlay again(first, kToday);
   EXPECT_TRUE(again.practice());
   again.countRound({9, 9});
   again.finish(99);
-  daily::Store next = store();
+  records::DailyStore next = store();
   ASSERT_EQ(next.results().size(), 1U);
   EXPECT_EQ(next.results()[0].score, 25U);
-  EXPECT_TRUE(daily::Play(next, kToday).practice());
+  EXPECT_TRUE(records::DailyPlay(next, kToday).practice());
 }
 
 // Another copy of the program that kept the date's result while this game
 // was played wins: this game turns out to be practice.
 TEST_F(DailyStoreTest, AResultKeptMeanwhileByAnotherCopyWins) {
-  daily::Store mine = store();
-  daily::Play play(mine, kToday);
-  daily::Store other = store();
+  records::DailyStore mine = store();
+  records::DailyPlay play(mine, kToday);
+  records::DailyStore other = store();
   EXPECT_TRUE(other.keep(Result{kToday, rules::dailyGameCode(kToday), 40, {{4, 8}}}));
   play.countRound({1, 8});
   play.finish(3);
@@ -88,7 +89,7 @@ TEST_F(DailyStoreTest, LinesThatMakeNoSenseAreSkippedAndTheFileAsItWasKeptAside)
   const std::string asItWas = "Quillop daily 1\r\n" + lineOn("2026-12-05", "8 1 2/9") + "garbage\n" +
                               lineOn("2026-12-06", "9 1 3/9") + "\n";
   writeFile(asItWas);
-  daily::Store loaded = store();
+  records::DailyStore loaded = store();
   EXPECT_EQ(loaded.results().size(), 2U);
   EXPECT_EQ(
       loaded.takeNotice(),
@@ -105,7 +106,7 @@ TEST_F(DailyStoreTest, AFileThatCannotBeReadOrIsNotOursIsSetAsideWhole) {
             "Daily results file is not in our format: kept as daily.txt.bad; daily results start anew.");
   EXPECT_EQ(contentsOf(file() + ".bad"), "Quillop records 1\n60 5 2026-12-01\n");
   fs::create_directory(file());
-  daily::Store loaded = store();
+  records::DailyStore loaded = store();
   EXPECT_EQ(loaded.takeNotice(),
             "Daily results file is a folder: kept as daily.txt.bad.2; daily results start anew.");
   EXPECT_TRUE(fs::is_directory(file() + ".bad.2"));
@@ -117,7 +118,7 @@ TEST_F(DailyStoreTest, AFileThatCannotBeReadOrIsNotOursIsSetAsideWhole) {
 // script.
 TEST_F(DailyStoreTest, AFolderNamedBeyondAsciiKeepsTheResults) {
   const std::string place = folder.path() + "/\xe6\x97\xa5\xe6\x9c\xac Jos\xc3\xa9/quillop";
-  daily::Store first = store(place);
+  records::DailyStore first = store(place);
   EXPECT_TRUE(first.keep(Result{kToday, rules::dailyGameCode(kToday), 25, {{3, 9}}}));
   EXPECT_TRUE(fs::is_regular_file(platform::pathOfName(place + "/daily.txt")));
   EXPECT_EQ(store(place).results().size(), 1U);
@@ -126,14 +127,14 @@ TEST_F(DailyStoreTest, AFolderNamedBeyondAsciiKeepsTheResults) {
 TEST_F(DailyStoreTest, AFolderThatCannotBeWrittenKeepsTheResultForThisRun) {
   folder.write("blocked", "a file where the folder should be");
   for (const std::string& place : {folder.path() + "/blocked/quillop", std::string()}) {
-    daily::Store unsaved = store(place);
-    daily::Play play(unsaved, kToday);
+    records::DailyStore unsaved = store(place);
+    records::DailyPlay play(unsaved, kToday);
     play.countRound({2, 5});
     play.finish(6);
     EXPECT_FALSE(play.practice());
     EXPECT_EQ(unsaved.takeNotice().substr(0, 31), "Daily results cannot be saved (") << place;
-    EXPECT_TRUE(daily::Play(unsaved, kToday).practice());
-    EXPECT_EQ(daily::streaksOf(unsaved.results(), kToday).current, 1U);
+    EXPECT_TRUE(records::DailyPlay(unsaved, kToday).practice());
+    EXPECT_EQ(rules::streaksOf(unsaved.results(), kToday).current, 1U);
   }
 }
 

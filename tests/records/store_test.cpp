@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/records_file.h"
+#include "platform/durable_files.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -54,7 +54,7 @@ int exitStatus(pid_t child) {
 
 class RecordsStoreTest : public ::testing::Test {
  protected:
-  records::Store store(uint32_t lockWaitMs = records::kLockWaitMs) const {
+  records::Store store(uint32_t lockWaitMs = platform::kLockWaitMs) const {
     records::Store opened(
         folder.path() + "/quillop", [] { return std::string("2026-03-04"); }, lockWaitMs);
     opened.load();
@@ -208,7 +208,7 @@ TEST_F(RecordsStoreTest, ALinkedRecordsFileIsWrittenThroughAndStaysALink) {
 // file is still read, and the score is saved once the lock is free.
 TEST_F(RecordsStoreTest, AHeldLockIsGivenUpOnAndTheNextSaveTriesAgain) {
   writeFile("Quillop records 1\n60 5 2026-01-01\n");
-  auto held = std::make_unique<records::FileLock>(folder.path() + "/quillop/records.lock");
+  auto held = std::make_unique<platform::FileLock>(folder.path() + "/quillop/records.lock");
   ASSERT_TRUE(held->held());
   records::Store waiting = store(100);
   EXPECT_EQ(waiting.best(60), (std::vector<Entry>{{5, "2026-01-01"}}));

@@ -71,4 +71,15 @@ TEST(RecordsTable, ReadLenientlyLineByLine) {
   }
 }
 
+// The dates are read by the calendar's rule (calendar_date.h), not by
+// their digits alone.
+TEST(RecordsTable, ADateTheCalendarLacksMakesNoSense) {
+  size_t skipped = 0;
+  const std::optional<Table> table =
+      records::parseTable(kHeader + "60 5 2024-13-45\n60 6 2023-02-29\n60 7 2024-02-29\n", &skipped);
+  ASSERT_TRUE(table);
+  EXPECT_EQ(table->best(60), (std::vector<Entry>{{7, "2024-02-29"}}));
+  EXPECT_EQ(skipped, 2U);
+}
+
 }  // namespace

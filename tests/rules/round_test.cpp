@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -160,6 +161,42 @@ TEST_F(RoundRulesTest, TheEndSaysTheWordTheCodeAndWhichWordsWereFound) {
   EXPECT_TRUE((RoundEnd{false, "planet", "ABC123", false}.tellsGameCode()));
   EXPECT_FALSE((RoundEnd{true, "planet", "ABC123", false}.tellsGameCode()));
   EXPECT_FALSE((RoundEnd{false, "planet", "", false}.tellsGameCode()));
+}
+
+// A letter and a typed key match whichever canonical form each uses: a
+// list in decomposed form takes é typed as one character, and a list in
+// composed form takes e and its accent typed one after the other.
+TEST_F(RoundRulesTest, ALetterMatchesInEitherCanonicalForm) {
+  Round decomposedList = deal({"e\u0301tudes"});
+  EXPECT_TRUE(decomposedList.type("\u00E9"));
+  EXPECT_EQ(decomposedList.typedInput(), "e\u0301");
+  game.dictionary = std::make_unique<containers::WordTable>();
+  Round composedList = deal({"\u00E9tal\u00E9s"});
+  EXPECT_TRUE(composedList.type("s"));
+  EXPECT_FALSE(composedList.type("e"));  // no plain e on show
+  EXPECT_TRUE(composedList.type("\u0301"));
+  EXPECT_EQ(composedList.typedInput(), "s\u00E9");
+  EXPECT_FALSE(composedList.type("\u0301"));  // a second accent joins nothing
+  EXPECT_EQ(composedList.typedInput(), "s\u00E9");
+}
+
+// An accent typed after a plain letter turns it into the accented letter
+// on show, or leaves it as it was; Backspace forgets a letter that typed
+// nothing, so a later accent does not join it.
+TEST_F(RoundRulesTest, AnAccentJoinsTheLetterBeforeIt) {
+  Round round = deal({"\u00E9t\u00E9ens"});  // é, t, é, e, n and s
+  EXPECT_TRUE(round.type("t"));
+  EXPECT_FALSE(round.type("\u0301"));  // t with an accent is not on show
+  EXPECT_EQ(round.typedInput(), "t");
+  EXPECT_TRUE(round.type("e"));
+  EXPECT_TRUE(round.type("\u0301"));
+  EXPECT_EQ(round.typedInput(), "t\u00E9");
+  round.takeBack();
+  round.takeBack();
+  EXPECT_FALSE(round.type("x"));
+  round.takeBack();
+  EXPECT_FALSE(round.type("\u0301"));
+  EXPECT_EQ(round.typedInput(), "");
 }
 
 // A letter is typed by its first character, compared as shown; a

@@ -41,6 +41,16 @@ TEST_F(WordChoiceTest, OnlySixLetterWordsAreReturned) {
   EXPECT_EQ(chosen, (std::set<std::string>{"planet", "bottle"}));
 }
 
+// A word holding a blank loads in the classic game, but a round on it could
+// not be won: Space reshuffles, so its blank cannot be typed.
+TEST_F(WordChoiceTest, AWordWithABlankIsNeverChosen) {
+  add({"plane ", "lane", "pan", "planet", " plane"});
+  std::set<std::string> chosen;
+  std::srand(5);
+  for (int i = 0; i < 300; ++i) chosen.insert(chooseWord(*game.dictionary));
+  EXPECT_EQ(chosen, (std::set<std::string>{"planet"}));
+}
+
 TEST_F(WordChoiceTest, EmptyBucketsAreDrawnAgainWithoutFailing) {
   add({"planet"});
   for (unsigned seed : {1u, 2u, 3u, 99u, 12345u}) {

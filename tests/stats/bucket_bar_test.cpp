@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "console/console.h"
+#include "console/theme.h"
 #include "stats/locale_scope.h"
 #include "stats/statistics_viewer.h"
 #include "support/fake_terminal.h"
@@ -90,6 +92,51 @@ TEST(BucketBar, OneArgumentFormUsesTheLocaleCell) {
   support::FakeTerminal terminal;
   drawBucketBar(0.5f);
   EXPECT_EQ(terminal.output(), std::string(21, '#') + "         |         ");
+}
+
+}  // namespace
+
+namespace {
+
+// The bar drawn on the full screen at the top left, with colour on or off.
+const support::ScreenModel& barOnScreen(support::FakeTerminal& terminal, float ratio, bool colour) {
+  console::clearScreen();
+  console::setColourShown(colour);
+  drawBucketBar(ratio, "#");
+  console::flushOutput();
+  return terminal.screen();
+}
+
+// The filled cells take the colour of how full the bucket is; the ticks
+// and blanks after them stay plain.
+TEST(BucketBar, FilledCellsAreInTheColourOfTheirFullness) {
+  support::FakeTerminal terminal;
+  const support::ScreenModel& screen = barOnScreen(terminal, 0.5F, true);
+  const console::Palette middle = console::colourOf(console::Role::kBarMiddle).foreground;
+  EXPECT_EQ(screen.row(0), std::string(21, '#') + std::string(9, ' ') + "|");
+  for (int x = 0; x < 21; ++x) EXPECT_EQ(screen.attributes(x, 0).colour, middle) << x;
+  for (int x = 21; x < 40; ++x) EXPECT_TRUE(screen.attributes(x, 0).plain()) << x;
+}
+
+TEST(BucketBar, WithColourOffTheSameCharactersAndNoSequence) {
+  support::FakeTerminal coloured;
+  const std::string colouredRow = barOnScreen(coloured, 0.9F, true).row(0);
+  support::FakeTerminal plain;
+  const size_t before = plain.drawn().size();
+  const std::string plainRow = barOnScreen(plain, 0.9F, false).row(0);
+  EXPECT_EQ(plainRow, colouredRow);
+  const std::string drawn = plain.drawn().substr(before);
+  EXPECT_EQ(drawn.find("\x1b[0;3"), std::string::npos) << drawn;
+  EXPECT_TRUE(plain.screen().attributes(0, 0).plain());
+}
+
+TEST(BucketBar, RolesByThirdsOfTheFullest) {
+  EXPECT_EQ(barRole(0.0F), console::Role::kBarLow);
+  EXPECT_EQ(barRole(1.0F / 3), console::Role::kBarLow);
+  EXPECT_EQ(barRole(0.34F), console::Role::kBarMiddle);
+  EXPECT_EQ(barRole(2.0F / 3), console::Role::kBarMiddle);
+  EXPECT_EQ(barRole(0.67F), console::Role::kBarHigh);
+  EXPECT_EQ(barRole(1.0F), console::Role::kBarHigh);
 }
 
 }  // namespace

@@ -75,6 +75,8 @@ class FakeTerminal : public console::Terminal {
   console::UnicodeCells windowCells = console::UnicodeCells::kAsLocaleSays;
   /// Makes the terminal one that shows no attributes, as TERM=dumb does.
   bool dumbTerminal = false;
+  /// Makes standard output a terminal rather than a pipe.
+  bool outputTerminal = false;
 
   int sleeps() const { return sleeps_; }
   /// How many times the screen was presented, and how many of those whole.
@@ -94,6 +96,7 @@ class FakeTerminal : public console::Terminal {
   bool takeContinue() override { return std::exchange(continued_, false); }
   console::UnicodeCells unicodeCells() override { return windowCells; }
   bool showsAttributes() override { return !dumbTerminal; }
+  bool outputIsTerminal() override { return outputTerminal; }
   void writeText(std::string_view bytes) override { captured_ += bytes; }
   void beginFullScreen() override { fullScreen_ = true; }
   void present(const console::ScreenGrid& grid, bool whole) override;

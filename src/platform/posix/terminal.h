@@ -37,6 +37,7 @@ class PosixTerminal : public Terminal {
   bool takeWindowChange() override { return guard_.takeWindowChange(); }
   bool takeContinue() override { return guard_.takeContinue(); }
   bool showsAttributes() override { return presenter_.sendsAttributes(); }
+  bool outputIsTerminal() override { return guard_.outputIsTerminal(); }
   void writeText(std::string_view bytes) override;
   void beginFullScreen() override;
   void present(const ScreenGrid& grid, bool whole) override;

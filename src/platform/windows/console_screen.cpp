@@ -4,20 +4,13 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 #include <vector>
 
+#include "platform/windows/console_attributes.h"
 #include "platform/windows/utf16_text.h"
 
 namespace console {
 namespace {
-
-constexpr uint16_t kForegroundBits = 0x000F;
-constexpr uint16_t kBackgroundBits = 0x00F0;
-constexpr int kBackgroundShift = 4;
-// The console's colour for SGR colours 30 to 37 (black, red, green, yellow,
-// blue, magenta, cyan, white): its bits are blue 1, green 2, red 4.
-constexpr uint16_t kConsoleColours[] = {0, 4, 2, 6, 1, 5, 3, 7};
 
 // The character the console's output code page shows for a byte, as it
 // would show that byte written on its own.
@@ -63,16 +56,6 @@ void blank(HANDLE buffer, const CONSOLE_SCREEN_BUFFER_INFO& info) {
 }
 
 }  // namespace
-
-uint16_t consoleAttributeWord(uint16_t plain, CellAttributes attributes) {
-  uint16_t foreground = plain & kForegroundBits;
-  uint16_t background = static_cast<uint16_t>((plain & kBackgroundBits) >> kBackgroundShift);
-  if (attributes.colour != 0) foreground = kConsoleColours[(attributes.colour - 1) & 7];
-  if (attributes.bold) foreground |= FOREGROUND_INTENSITY;
-  if (attributes.reverse) std::swap(foreground, background);
-  return static_cast<uint16_t>((plain & ~(kForegroundBits | kBackgroundBits)) | foreground |
-                               (background << kBackgroundShift));
-}
 
 void writeConsoleText(void* console, std::string_view bytes) {
   writeUtf16(console, toUtf16(bytes, codePageCharacter));

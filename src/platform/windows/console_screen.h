@@ -16,11 +16,6 @@ namespace console {
 /// end, a carriage return or a backspace moves the cursor.
 void writeConsoleText(void* console, std::string_view bytes);
 
-/// The console's attribute word for a cell, from the buffer's own (plain):
-/// reverse video swaps its foreground and background colours, bold makes the
-/// foreground intense, and a colour replaces the foreground.
-uint16_t consoleAttributeWord(uint16_t plain, CellAttributes attributes);
-
 class ConsoleScreen {
  public:
   /// Brings the buffer from what was last shown to grid, writing the rows

@@ -2,7 +2,8 @@
 
 #include <string_view>
 
-#include "platform/windows/utf16_text.h"
+#include "text/utf16.h"
+#include "text/utf8.h"
 
 namespace console {
 namespace {
@@ -60,9 +61,6 @@ int controlKeyByte(uint16_t virtualKey) {
   }
 }
 
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
-bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit < 0xE000; }
-
 }  // namespace
 
 std::string KeyEventTranslator::bytes(const KeyEvent& event) {
@@ -79,18 +77,18 @@ std::string KeyEventTranslator::bytes(const KeyEvent& event) {
 }
 
 std::string KeyEventTranslator::characterBytes(char16_t unit) {
-  if (isHighSurrogate(unit)) {
+  if (text::isHighSurrogate(unit)) {
     highSurrogate_ = unit;
     return {};
   }
   char16_t high = highSurrogate_;
   highSurrogate_ = 0;
-  if (isLowSurrogate(unit)) {
+  if (text::isLowSurrogate(unit)) {
     if (high == 0) return {};
-    char32_t code = 0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (unit - 0xDC00u);
-    return utf8Of(code);
+    const char16_t pair[] = {high, unit};
+    return text::utf8Of(text::decodeUtf16({pair, 2}).codePoint);
   }
-  return utf8Of(unit);
+  return text::utf8Of(unit);
 }
 
 }  // namespace console

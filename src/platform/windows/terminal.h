@@ -36,6 +36,7 @@ class WindowsTerminal : public Terminal {
   bool windowSize(uint16_t& columns, uint16_t& rows) override;
   bool takeWindowChange() override;
   UnicodeCells unicodeCells() override;
+  bool outputIsTerminal() override { return guard_.outputIsConsole(); }
   void writeText(std::string_view bytes) override;
   void beginFullScreen() override;
   void present(const ScreenGrid& grid, bool whole) override;

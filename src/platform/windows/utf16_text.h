@@ -25,9 +25,6 @@ char16_t cellCharacter(std::string_view cell, ByteCharacter byteCharacter);
 /// write will finish; they are held back until then.
 size_t unfinishedUtf8Tail(std::string_view bytes);
 
-/// A character in UTF-8.
-std::string utf8Of(char32_t code);
-
 /// The UTF-8 of UTF-16 text, as the system gives names: a surrogate that
 /// is not part of a pair becomes U+FFFD.
 std::string toUtf8(std::u16string_view units);

@@ -42,13 +42,6 @@ TEST(Utf16Text, AnUnfinishedSequenceAtTheEndWaitsForTheNextWrite) {
   EXPECT_EQ(console::unfinishedUtf8Tail("caf\xe9"), 1u);
 }
 
-TEST(Utf16Text, Utf8OfEveryLength) {
-  EXPECT_EQ(console::utf8Of(U'a'), "a");
-  EXPECT_EQ(console::utf8Of(U'\u00e9'), "\xc3\xa9");
-  EXPECT_EQ(console::utf8Of(U'\u25a0'), "\xe2\x96\xa0");
-  EXPECT_EQ(console::utf8Of(U'\U0001F600'), "\xf0\x9f\x98\x80");
-}
-
 // Names travel between the program's UTF-8 and the system's UTF-16 both
 // ways unchanged; what cannot be a character becomes U+FFFD.
 TEST(Utf16Text, NamesConvertBetweenUtf8AndUtf16) {

@@ -1,4 +1,4 @@
-#include "platform/records_file.h"
+#include "platform/durable_files.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ TEST(StateFolder, FromXdgStateHomeOrElseHome) {
         Case{std::nullopt, std::nullopt, ""}}) {
     support::ScopedEnvironment stateHome("XDG_STATE_HOME", c.stateHome);
     support::ScopedEnvironment home("HOME", c.home);
-    EXPECT_EQ(records::stateFolder(), c.folder) << c.stateHome.value_or("(unset)");
+    EXPECT_EQ(platform::stateFolder(), c.folder) << c.stateHome.value_or("(unset)");
   }
 }
 

@@ -1,17 +1,17 @@
 #pragma once
-// What keeping the records and the other state files needs from the
-// operating system beyond the standard library: where the player's state
-// belongs, a lock that running copies of the program share, a new file that
-// only this program can have made, and a rename that lasts. One
-// implementation per platform (records_file_posix.cpp,
-// records_file_windows.cpp), chosen by the build.
+// Files that must outlast a crash or a power cut, as the operating system
+// keeps them beyond what the standard library can ask for: where the
+// player's state belongs, a lock that running copies of the program share, a
+// new file that only this program can have made, and a rename that lasts.
+// One implementation per platform (posix/durable_files.cpp,
+// windows/durable_files.cpp), chosen by the build.
 
 #include <cstdint>
 #include <string>
 
-namespace records {
+namespace platform {
 
-/// The folder the records belong in: on POSIX systems $XDG_STATE_HOME/quillop,
+/// The folder the player's state belongs in: on POSIX systems $XDG_STATE_HOME/quillop,
 /// else $HOME/.local/state/quillop, where an empty or relative value counts
 /// as unset; on Windows %LOCALAPPDATA%\Quillop. Empty when the environment
 /// names none of these.
@@ -56,4 +56,4 @@ class FileLock {
   std::intptr_t handle_ = -1;  ///< the platform's handle of the open lock file, or -1
 };
 
-}  // namespace records
+}  // namespace platform

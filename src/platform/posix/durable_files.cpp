@@ -8,9 +8,9 @@
 #include <cstring>
 #include <thread>
 
-#include "platform/records_file.h"
+#include "platform/durable_files.h"
 
-namespace records {
+namespace platform {
 namespace {
 
 constexpr mode_t kFileMode = 0644;
@@ -122,4 +122,4 @@ FileLock::~FileLock() {
   if (handle_ >= 0) ::close(static_cast<int>(handle_));
 }
 
-}  // namespace records
+}  // namespace platform

@@ -1,4 +1,4 @@
-// The records' file operations on Windows. Names travel in UTF-8, as the
+// Durable files on Windows. Names travel in UTF-8, as the
 // program keeps them, and reach the system as UTF-16 through its wide
 // functions, so any name works whatever the code page.
 
@@ -7,14 +7,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/records_file.h"
+#include "platform/durable_files.h"
 #include "platform/windows/wide_names.h"
 
-namespace records {
+namespace platform {
 namespace {
-
-using platform::utf8Name;
-using platform::wideName;
 
 constexpr DWORD kMessageSize = 256;
 
@@ -111,4 +108,4 @@ FileLock::~FileLock() {
   if (handle_ != -1) CloseHandle(reinterpret_cast<HANDLE>(handle_));
 }
 
-}  // namespace records
+}  // namespace platform
