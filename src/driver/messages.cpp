@@ -142,8 +142,13 @@ void writeGoodbye() {
   std::cout << "Press any key to continue...";
 }
 
-void writeDailyShare(const rules::DailyResult& result) {
-  std::cout << rules::shareLines(result, stats::filledBarCell() != "#") << std::flush;
+void writeDailyShareAtTheEnd(const rules::DailyResult& result) {
+  const std::string lines = rules::shareLines(result, stats::filledBarCell() != "#");
+  if (console::Terminal* terminal = console::installed()) {
+    terminal->setClosingText(lines);
+  } else {
+    std::cout << lines << std::flush;
+  }
 }
 
 }  // namespace driver

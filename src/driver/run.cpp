@@ -77,14 +77,17 @@ uint32_t playCodedGame(WordGame& game, const GameParts& parts, Extras extras, co
 }
 
 // Whenever the daily game is left, also by quitting at its last screen, the
-// result kept for its date is what the player gets to share.
+// result kept for its date is what the player gets to share: its lines are
+// written on the way out of the program, however it ends.
 class SharesDailyResult {
  public:
   SharesDailyResult(const records::DailyStore& store, std::string date, SharedResult* shared)
       : store_(store), date_(std::move(date)), shared_(shared) {}
   ~SharesDailyResult() {
     const rules::DailyResult* kept = rules::resultOf(store_.results(), date_);
-    if (kept != nullptr && shared_ != nullptr) *shared_ = *kept;
+    if (kept == nullptr) return;
+    if (shared_ != nullptr) *shared_ = *kept;
+    writeDailyShareAtTheEnd(*kept);
   }
   SharesDailyResult(const SharesDailyResult&) = delete;
   SharesDailyResult& operator=(const SharesDailyResult&) = delete;

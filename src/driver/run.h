@@ -41,9 +41,11 @@ struct GameParts {
 /// screens, the games have the extras and codes, the daily game is there,
 /// and the best scores and daily results are kept in the player's state
 /// folder. When a daily game was played, dailyShared gets the result kept
-/// for its date, to be shown once the program's screen is gone. With -l,
-/// ACCESSIBLE or TERM=dumb (see lineModeReason) the run is played in lines
-/// instead, without the banner, and none of the above waits for a key.
+/// for its date, and the installed terminal its lines to paste, to be
+/// written once the terminal is put back (see Terminal::setClosingText).
+/// With -l, ACCESSIBLE or TERM=dumb (see lineModeReason) the run is played
+/// in lines instead, without the banner, and none of the above waits for a
+/// key; its daily result is said in lines, and nothing is written after.
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts = GameParts(),
                std::optional<rules::DailyResult>* dailyShared = nullptr);
 

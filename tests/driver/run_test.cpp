@@ -158,6 +158,14 @@ TEST_F(RunTest, KeysTypedOnDoNotSkipTheGoodbye) {
   EXPECT_EQ(terminal.unreadBytes(), 1U);
 }
 
+TEST_F(RunTest, WithoutADailyGameNothingIsLeftToWriteAtTheEnd) {
+  recorder.scores = {7};
+  terminal.type("xx");
+  EXPECT_EQ(run({"-f", playable()}), driver::kExitSuccess);
+  EXPECT_EQ(recorder.gameExtras.size(), 1U);
+  EXPECT_EQ(terminal.closingText, "");
+}
+
 TEST_F(RunTest, UnreadableDictionaryEndsWithTheErrorBlock) {
   std::string missing = folder.path() + "/absent.txt";
   terminal.type("s");
@@ -385,6 +393,11 @@ TEST_F(RunTest, TheDailyGameIsKeptOnceAndSharedAfterTheRun) {
   EXPECT_EQ(recorder.menuHighScores, (std::vector<uint32_t>{7, 30, 30}));
   ASSERT_TRUE(shared);
   EXPECT_EQ(*shared, (rules::DailyResult{today, rules::dailyGameCode(today), 7, {{7, 50}}}));
+  // Handed to the terminal when the daily game was left, so that Ctrl-C at
+  // the menu after it still writes them.
+  EXPECT_TRUE(terminal.closingText.starts_with("Quillop daily " + today + ", game code " +
+                                               rules::dailyGameCode(today) + "\nScore 7 in 1 round\n"))
+      << terminal.closingText;
   EXPECT_TRUE(std::filesystem::exists(platform::stateFolder() + "/daily.txt"));
   EXPECT_TRUE(std::filesystem::exists(folder.path() + "/state/quillop/daily.txt"));
 }
