@@ -21,6 +21,7 @@ namespace platform {
 
 using console::ScreenGrid;
 using console::Terminal;
+using console::UnicodeCells;
 using console::VtPresenter;
 
 class WindowsTerminal : public Terminal {
