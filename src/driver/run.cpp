@@ -14,6 +14,7 @@
 #include "driver/dictionary_location.h"
 #include "driver/messages.h"
 #include "driver/options.h"
+#include "driver/run_lines.h"
 #include "game/menu.h"
 #include "game/round.h"
 #include "platform/durable_files.h"
@@ -199,6 +200,12 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, S
   return kExitSuccess;
 }
 
+int playInLines(const Settings& settings, LineModeReason reason, WordGame& game, const GameParts& parts) {
+  if (parts.lineTerminal != nullptr) return runInLines(settings, reason, game, *parts.lineTerminal);
+  const std::unique_ptr<lines::LineTerminal> terminal = lines::makePlatformLineTerminal();
+  return runInLines(settings, reason, game, *terminal);
+}
+
 }  // namespace
 
 GameParts::GameParts()
@@ -216,6 +223,9 @@ int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts
   Command command = parseCommandLine(arguments);
   // The version line stands alone, for scripts that read it.
   if (command.outcome != CommandOutcome::kRun) return endAtCommandLine(command, programName);
+  const LineModeReason lineMode =
+      lineModeReason(command.settings, std::getenv("ACCESSIBLE"), std::getenv("TERM"));
+  if (lineMode != LineModeReason::kNone) return playInLines(command.settings, lineMode, game, parts);
   writeBanner();
   try {
     return runWithSettings(command.settings, game, parts, dailyShared);

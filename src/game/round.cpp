@@ -51,7 +51,11 @@ Round startRound(WordGame& game, const Extras& extras, uint32_t number) {
 // stay right when the clock wraps.
 uint32_t msSince(uint32_t startMs) { return console::elapsedMs() - startMs; }
 
+// A round with no limit has no countdown; its banner says how it ends.
+constexpr const char* kNoLimitBanner = "No time limit: Escape ends the round";
+
 void drawTimeLeft(const Round& round, uint32_t startMs) {
+  if (round.rules.hasNoLimit()) return drawTopBanner(kNoLimitBanner);
   const uint32_t secondsLeft = round.rules.secondsLeft(msSince(startMs));
   std::string text = "Time Left:";
   appendNumber(text, secondsLeft);
@@ -71,6 +75,7 @@ void waitOutPass() {
 void takeKey(Round& round) {
   const int key = round.extrasShown ? console::readKeyPress() : console::readKey();
   if (round.extrasShown && key == console::kExtendedKey) return;
+  if (key == console::kEscape && round.rules.hasNoLimit()) return round.rules.endNow();
   // A character key is whole; of any other code the low byte counts.
   handleRoundKey(round, console::isCharacterKey(key) ? key : key & 0xFF);
 }
@@ -150,7 +155,7 @@ void keepScore(const WordGame& game, Round& round, const Extras& extras) {
     round.recordNote = kPracticeNote;
     return;
   }
-  if (extras.records == nullptr) return;
+  if (extras.records == nullptr || round.rules.hasNoLimit()) return;  // no limit, no records
   const int place = extras.dailyPlay != nullptr
                         ? extras.records->add(game.timeToPlay, game.score, extras.dailyPlay->date())
                         : extras.records->add(game.timeToPlay, game.score);

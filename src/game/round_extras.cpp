@@ -52,6 +52,7 @@ std::string verdictText(const rules::Submission& submission) {
     case rules::Verdict::kTooShort: return "too short";
     case rules::Verdict::kNotInDictionary: return "not in the dictionary";
     case rules::Verdict::kFoundBefore: return "already found this round";
+    case rules::Verdict::kNotFromLetters: break;  // keys type only letters on show
   }
   return {};
 }

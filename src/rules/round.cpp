@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "dictionary/letters.h"
+#include "rules/menu_choices.h"
 #include "rules/word_choice.h"
 #include "text/character_classes.h"
 #include "text/utf8.h"
@@ -148,13 +149,49 @@ Submission Round::submit() {
   return submission;
 }
 
+namespace {
+
+// The same letter in the other case, for the ASCII letters; any other
+// letter as it is.
+std::string otherCase(std::string_view letter) {
+  std::string other(letter);
+  if (other.size() == 1 && ((other[0] >= 'a' && other[0] <= 'z') || (other[0] >= 'A' && other[0] <= 'Z'))) {
+    other[0] = static_cast<char>(other[0] ^ 0x20);
+  }
+  return other;
+}
+
+}  // namespace
+
+Submission Round::submitWord(std::string_view word) {
+  typed_.clear();
+  game_.letterUsed.fill(false);
+  for (std::string_view letter : dictionary::lettersOf(word)) {
+    if (type(letter) || type(otherCase(letter))) continue;
+    Submission refused;
+    refused.word = std::string(word);
+    refused.verdict =
+        dictionary::letterCount(word) < kShortestWord ? Verdict::kTooShort : Verdict::kNotFromLetters;
+    typed_.clear();
+    game_.letterUsed.fill(false);
+    return refused;
+  }
+  return submit();
+}
+
 // Elapsed times are differences of unsigned 32-bit values, so a caller's
 // clock may wrap.
 uint32_t Round::secondsLeft(uint32_t msPassed) const {
+  if (hasNoLimit()) return 0;
   return static_cast<uint32_t>(game_.timeToPlay) - msPassed / kMsPerSecond;
 }
 
-bool Round::ended(uint32_t msPassed) const { return msPassed >= lengthMs(); }
+bool Round::hasNoLimit() const { return game_.timeToPlay == kNoLimit; }
+
+bool Round::ended(uint32_t msPassed) const {
+  if (hasNoLimit()) return endedByPlayer_;
+  return msPassed >= lengthMs();
+}
 
 uint32_t Round::lengthMs() const { return static_cast<uint32_t>(game_.timeToPlay) * kMsPerSecond; }
 

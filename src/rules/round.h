@@ -27,7 +27,9 @@ constexpr PointValues kPointSteps = {1, 3, 6, 10};
 PointValues pointsOfRound(uint32_t number);
 
 /// What became of a submitted word, in the order the round checks.
-enum class Verdict { kAccepted, kTooShort, kNotInDictionary, kFoundBefore };
+/// kNotFromLetters comes only from a word submitted whole (submitWord),
+/// after kTooShort: letters typed one by one are always from the letters.
+enum class Verdict { kAccepted, kTooShort, kNotInDictionary, kFoundBefore, kNotFromLetters };
 
 struct Submission {
   Verdict verdict = Verdict::kTooShort;
@@ -68,11 +70,22 @@ class Round {
   /// Judges the input (its length in letters, the dictionary, the words
   /// found), scores an accepted word and clears the input either way.
   Submission submit();
+  /// Judges a word typed whole, as a line is: clears the input, types the
+  /// word's letters one by one, each as typed or else in the other case
+  /// (so either case plays a list of small letters or of capitals), and
+  /// submits it. A word that uses a letter not on show, or more often than
+  /// it is shown, is kNotFromLetters (kTooShort when it is also too short)
+  /// and leaves the input empty.
+  Submission submitWord(std::string_view word);
 
-  /// Whole seconds left to show after msPassed of play.
+  /// Whole seconds left to show after msPassed of play; 0 with no limit.
   uint32_t secondsLeft(uint32_t msPassed) const;
   /// A six-letter word does not end the round early: it lasts the whole time.
+  /// A round with no limit (timeToPlay kNoLimit) ends only at endNow.
   bool ended(uint32_t msPassed) const;
+  bool hasNoLimit() const;
+  /// Ends a round with no limit, as the player asks.
+  void endNow() { endedByPlayer_ = true; }
   uint32_t lengthMs() const;
 
   /// Per length: the words found and, with listWords, the words there are.
@@ -102,6 +115,7 @@ class Round {
   std::string typed_;        ///< never longer than game_.mangledWord
   std::string pendingBase_;  ///< a letter that typed nothing, which a mark typed next may join
   bool passed_ = false;      ///< a six-letter word was found
+  bool endedByPlayer_ = false;
   PointValues points_{};
   RandomDraws reshuffles_;  ///< what reshuffles draw from
   RoundWords words_;        ///< empty unless listWords

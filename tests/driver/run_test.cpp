@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "console/console.h"
@@ -11,6 +12,7 @@
 #include "records/daily_store.h"
 #include "records/store.h"
 #include "rules/game_code.h"
+#include "support/fake_line_terminal.h"
 #include "support/fake_terminal.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
@@ -96,6 +98,9 @@ class RunTest : public ::testing::Test {
   // Windows keeps the records under LOCALAPPDATA, in a folder whose name
   // differs from the one above only in case, which Windows ignores.
   support::ScopedEnvironment localAppData{"LOCALAPPDATA", folder.path() + "/state"};
+  // Either would play the run in lines.
+  support::ScopedEnvironment accessible{"ACCESSIBLE"};
+  support::ScopedEnvironment terminalType{"TERM", "xterm"};
   support::FakeTerminal terminal;
   RecordingParts recorder;
 };
@@ -107,8 +112,9 @@ TEST_F(RunTest, UsageAloneAfterTheBanner) {
   EXPECT_EQ(recorder.viewerOpened, 0);
 }
 
-// --help is the usage text of -h, then the colour option and NO_COLOR,
-// which -h, as it always was, does not name.
+// --help is the usage text of -h, then the options and the environment it
+// never named (colour, codes, the daily game, line mode), which -h, as it
+// always was, does not name.
 TEST_F(RunTest, LongHelpIsTheUsageAndLongVersionALineAlone) {
   EXPECT_EQ(run({"--help"}), driver::kExitSuccess);
   const std::string usage = output();
@@ -119,9 +125,19 @@ TEST_F(RunTest, LongHelpIsTheUsageAndLongVersionALineAlone) {
   shortUsage.resize(shortUsage.size() - 2);
   EXPECT_EQ(usage, shortUsage +
                        "\n   --color=WHEN   Colours the screens: auto (on a terminal, the default),\n"
-                       "                  always or never; -c has no colour\n\n"
+                       "                  always or never; -c has no colour\n"
+                       "   -c             The classic screens: no counts, codes, colour or records\n"
+                       "   -s CODE        Plays the words of a game code\n"
+                       "   -d             Plays today's daily game at once\n"
+                       "   -l, --lines    Plays in plain lines of text, for screen readers, braille\n"
+                       "                  displays, dumb terminals and scripts (not with -c)\n"
+                       "   --help         Prints this list\n"
+                       "   --version      Prints the version\n\n"
                        "Environment:\n"
-                       "   NO_COLOR       Set and not empty: no colour unless --color=always\r\n");
+                       "   NO_COLOR       Set and not empty: no colour unless --color=always\n"
+                       "   ACCESSIBLE     Set, and not empty, 0 or false: line mode unless -c\n"
+                       "   TERM           dumb: line mode unless -c\r\n");
+  EXPECT_EQ(shortHelp.output().find("--lines"), std::string::npos);
 
   support::FakeTerminal version;
   EXPECT_EQ(run({"--version", "-h"}), driver::kExitSuccess);
@@ -405,6 +421,30 @@ TEST_F(RunTest, DPlaysTheGameOfTheDateTheMenuOffered) {
   EXPECT_EQ(recorder.gameExtras[0].code, rules::dailyGameCode("2001-02-03"));
   ASSERT_TRUE(shared);
   EXPECT_EQ(shared->date, "2001-02-03");
+}
+
+}  // namespace
+
+namespace {
+
+// Line mode through the whole run: the environment turns it on, its first
+// line says why, the banner and the key prompts of the full screen never
+// come, and the input's end ends the run with success.
+TEST_F(RunTest, AccessibleOrADumbTerminalPlaysTheRunInLines) {
+  for (const auto& [name, value, why] : {std::tuple{"ACCESSIBLE", "1", "as ACCESSIBLE is set"},
+                                         std::tuple{"TERM", "dumb", "as TERM is dumb"}}) {
+    support::ScopedEnvironment setting{name, value};
+    support::FakeLineTerminal lines;
+    lines.typeAt(0, "6");
+    driver::GameParts parts = recorder.parts();
+    parts.lineTerminal = &lines;
+    EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts), driver::kExitSuccess);
+    EXPECT_TRUE(lines.output().starts_with(std::string("Line mode: on, ") + why + ".")) << lines.output();
+    EXPECT_TRUE(lines.output().ends_with("Goodbye: thank you for playing Quillop.\n"));
+    EXPECT_EQ(output(), "");
+    EXPECT_TRUE(support::outputProblems(lines.output()).empty());
+  }
+  EXPECT_TRUE(recorder.menuHighScores.empty());
 }
 
 }  // namespace
