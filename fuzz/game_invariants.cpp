@@ -49,7 +49,7 @@ void readRow(const console::ScreenGrid& screen, int y, std::string& text) {
 
 }  // namespace
 
-void GameInvariants::enter(Stage stage, const WordGame& game) {
+void GameInvariants::enter(Stage stage, const game_record::WordGame& game) {
   stage_ = stage;
   game_ = &game;
   if (stage == Stage::kGame) lastScore_ = 0;

@@ -29,8 +29,9 @@ struct GameParts {
   GameParts();
   std::function<void(const containers::WordTable& dictionary, bool escapeLeaves)> showBucketStatistics;
   /// With kDaily, dailyDate is the date whose game the menu offered.
-  std::function<MenuChoice(WordGame&, uint32_t highScore, const Extras&, std::string& dailyDate)> runMainMenu;
-  std::function<uint32_t(WordGame&, const Extras&)> playGame;  ///< the game's score
+  std::function<MenuChoice(game_record::WordGame&, uint32_t highScore, const Extras&, std::string& dailyDate)>
+      runMainMenu;
+  std::function<uint32_t(game_record::WordGame&, const Extras&)> playGame;  ///< the game's score
   /// Where line mode reads and writes; null: standard input and output.
   lines::LineTerminal* lineTerminal = nullptr;
 };

@@ -56,7 +56,7 @@ class KeptLoadLines : public dictionary::LoadObserver {
   std::vector<std::string> lines_;
 };
 
-bool load(Settings& settings, WordGame& game, lines::Writer& writer) {
+bool load(Settings& settings, game_record::WordGame& game, lines::Writer& writer) {
   if (!settings.alternateDictionary) {
     settings.dictionaryFile = chooseDefaultDictionary(
         settings.dictionaryFile, installedDictionaryPaths(platform::ownExecutablePath()));
@@ -84,7 +84,7 @@ void play(const Settings& settings, lines::Session& session) {
   records.load();
   records::DailyStore dailyResults(platform::stateFolder(), records::localDate);
   dailyResults.load();
-  WordGame& game = session.game;
+  game_record::WordGame& game = session.game;
   dictionary::MeaningsOnDemand meanings(
       meaningsFile, [&game](size_t most) { return dictionary::sampleWords(*game.dictionary, most); });
   session.records = &records;
@@ -96,7 +96,7 @@ void play(const Settings& settings, lines::Session& session) {
 
 }  // namespace
 
-int runInLines(const Settings& settings, LineModeReason reason, WordGame& game,
+int runInLines(const Settings& settings, LineModeReason reason, game_record::WordGame& game,
                lines::LineTerminal& terminal) {
   Settings chosen = settings;
   lines::Session session(terminal, game);
@@ -105,7 +105,7 @@ int runInLines(const Settings& settings, LineModeReason reason, WordGame& game,
   if (!load(chosen, game, session.writer)) return kExitDictionaryError;
   if (settings.showStatistics) lines::saySummary(session.writer, lines::summarise(*game.dictionary));
   if (settings.noPlay) return kExitSuccess;
-  if (!dictionary::holdsWordOfLength(*game.dictionary, kLongestWord)) {
+  if (!dictionary::holdsWordOfLength(*game.dictionary, game_record::kLongestWord)) {
     session.writer.say("Error", "the word list holds no six-letter word to play with.");
     return kExitDictionaryError;
   }

@@ -11,7 +11,7 @@
 namespace driver {
 
 /// Plays the run in lines on terminal and returns the exit status.
-int runInLines(const Settings& settings, LineModeReason reason, WordGame& game,
+int runInLines(const Settings& settings, LineModeReason reason, game_record::WordGame& game,
                lines::LineTerminal& terminal);
 
 }  // namespace driver

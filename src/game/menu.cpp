@@ -91,7 +91,8 @@ int readMenuKey(const records::DailyStore* results, std::string& shownDate) {
 
 }  // namespace
 
-MenuChoice runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras, std::string* dailyDate) {
+MenuChoice runMainMenu(game_record::WordGame& game, uint32_t highScore, const Extras& extras,
+                       std::string* dailyDate) {
   console::clearScreen();
   drawTitleScreen(game, highScore);
   drawBottomBanner(kMenuHelp);

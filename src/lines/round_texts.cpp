@@ -48,14 +48,15 @@ std::string roundTimeText(uint32_t seconds) {
   return countOf(seconds, "second", "seconds");
 }
 
-std::string stillToFindText(const std::array<rules::WordCount, kFoundWordTrees>& counts) {
+std::string stillToFindText(const std::array<rules::WordCount, game_record::kFoundWordTrees>& counts) {
   std::string text;
   for (size_t i = 0; i < counts.size(); ++i) {
     const size_t left = counts[i].there - std::min(counts[i].found, counts[i].there);
     if (left == 0) continue;
     // "letters" said once, after the first length
     const bool first = text.empty();
-    text += (first ? "" : ", ") + std::to_string(left) + " of " + std::to_string(i + kShortestWord);
+    text +=
+        (first ? "" : ", ") + std::to_string(left) + " of " + std::to_string(i + game_record::kShortestWord);
     if (first) text += " letters";
   }
   return text.empty() ? "none left to find." : text + " to find.";

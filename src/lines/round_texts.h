@@ -20,7 +20,7 @@ std::string timeLeftText(uint32_t secondsLeft);
 /// "Seconds" and the like for a time per round: "90 seconds", "2 minutes", "no limit".
 std::string roundTimeText(uint32_t seconds);
 /// "4 of 3 letters, 2 of 4, 1 of 6 to find.": the words not found yet by length.
-std::string stillToFindText(const std::array<rules::WordCount, kFoundWordTrees>& counts);
+std::string stillToFindText(const std::array<rules::WordCount, game_record::kFoundWordTrees>& counts);
 /// The label and the detail of the one line a checked word gets.
 struct ResultLine {
   std::string label;  ///< "Yes" or "No"

@@ -26,12 +26,12 @@ namespace lines {
 constexpr uint32_t kNoTimeout = std::numeric_limits<uint32_t>::max();
 
 struct Session {
-  Session(LineTerminal& lineTerminal, WordGame& wordGame)
+  Session(LineTerminal& lineTerminal, game_record::WordGame& wordGame)
       : terminal(lineTerminal), writer(lineTerminal), game(wordGame) {}
 
   LineTerminal& terminal;
   Writer writer;
-  WordGame& game;
+  game_record::WordGame& game;
   records::Store* records = nullptr;
   records::DailyStore* dailyResults = nullptr;
   dictionary::MeaningsOnDemand* meanings = nullptr;

@@ -50,7 +50,7 @@ bool types(std::string_view typed, std::string_view shown) {
 // depend only on the game's code and the round's number; the reshuffles
 // draw from another stream, so the words never depend on how often the
 // player reshuffled.
-Round::Round(WordGame& game, const std::string& code, uint32_t number, bool listWords)
+Round::Round(game_record::WordGame& game, const std::string& code, uint32_t number, bool listWords)
     : game_(game), points_(pointsOfRound(number)) {
   RandomDraws wordDraws = roundDraws(code, number, DrawStream::kWord);
   word_ = chooseWord(*game_.dictionary, wordDraws);
@@ -120,17 +120,18 @@ void Round::reshuffle() {
 
 Verdict Round::judge(const std::string& word) const {
   const size_t letters = dictionary::letterCount(word);
-  if (letters < kShortestWord) return Verdict::kTooShort;
-  if (letters > kLongestWord || game_.dictionary->find(word) == -1) return Verdict::kNotInDictionary;
+  if (letters < game_record::kShortestWord) return Verdict::kTooShort;
+  if (letters > game_record::kLongestWord || game_.dictionary->find(word) == -1)
+    return Verdict::kNotInDictionary;
   if (wasFound(game_, word)) return Verdict::kFoundBefore;
   return Verdict::kAccepted;
 }
 
 void Round::score(Submission& submission) {
   const size_t letters = dictionary::letterCount(submission.word);
-  const size_t tree = letters - kShortestWord;
+  const size_t tree = letters - game_record::kShortestWord;
   submission.points = points_[tree];
-  submission.sixLetters = letters == kLongestWord;
+  submission.sixLetters = letters == game_record::kLongestWord;
   game_.score += submission.points;
   if (submission.sixLetters) passed_ = true;
   game_.foundWords[tree].insert(game_.foundWords[tree].root, submission.word);
@@ -170,8 +171,8 @@ Submission Round::submitWord(std::string_view word) {
     if (type(letter) || type(otherCase(letter))) continue;
     Submission refused;
     refused.word = std::string(word);
-    refused.verdict =
-        dictionary::letterCount(word) < kShortestWord ? Verdict::kTooShort : Verdict::kNotFromLetters;
+    refused.verdict = dictionary::letterCount(word) < game_record::kShortestWord ? Verdict::kTooShort
+                                                                                 : Verdict::kNotFromLetters;
     typed_.clear();
     game_.letterUsed.fill(false);
     return refused;
@@ -195,16 +196,16 @@ bool Round::ended(uint32_t msPassed) const {
 
 uint32_t Round::lengthMs() const { return static_cast<uint32_t>(game_.timeToPlay) * kMsPerSecond; }
 
-std::array<WordCount, kFoundWordTrees> Round::counts() const {
-  std::array<WordCount, kFoundWordTrees> counts{};
-  for (size_t i = 0; i < kFoundWordTrees; ++i) {
+std::array<WordCount, game_record::kFoundWordTrees> Round::counts() const {
+  std::array<WordCount, game_record::kFoundWordTrees> counts{};
+  for (size_t i = 0; i < game_record::kFoundWordTrees; ++i) {
     counts[i] = {static_cast<size_t>(game_.foundWords[i].count), words_.byLength[i].size()};
   }
   return counts;
 }
 
 void Round::finish() {
-  for (size_t i = 0; i < kFoundWordTrees; ++i) game_.foundWords[i].clear();
+  for (size_t i = 0; i < game_record::kFoundWordTrees; ++i) game_.foundWords[i].clear();
 }
 
 }  // namespace rules

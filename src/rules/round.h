@@ -22,7 +22,7 @@ namespace rules {
 
 /// Points for a word of length n at index n - kShortestWord. Round r pays
 /// r times kPointSteps.
-using PointValues = std::array<uint32_t, kFoundWordTrees>;
+using PointValues = std::array<uint32_t, game_record::kFoundWordTrees>;
 constexpr PointValues kPointSteps = {1, 3, 6, 10};
 PointValues pointsOfRound(uint32_t number);
 
@@ -50,7 +50,7 @@ class Round {
   /// game's std::rand): chooses its word from game.dictionary and shows its
   /// letters shuffled. With listWords, finds every word the round would
   /// accept, for the counts and the review. Leaves the score as it is.
-  Round(WordGame& game, const std::string& code, uint32_t number, bool listWords);
+  Round(game_record::WordGame& game, const std::string& code, uint32_t number, bool listWords);
 
   /// Types the first free letter on show that letter types: with bytes (the
   /// classic game) the byte itself, with characters the same letter in
@@ -89,7 +89,7 @@ class Round {
   uint32_t lengthMs() const;
 
   /// Per length: the words found and, with listWords, the words there are.
-  std::array<WordCount, kFoundWordTrees> counts() const;
+  std::array<WordCount, game_record::kFoundWordTrees> counts() const;
   /// Forgets the words found, as the round's end screen is left.
   void finish();
 
@@ -100,7 +100,7 @@ class Round {
   bool passed() const { return passed_; }
   const RoundWords& words() const { return words_; }
   const PointValues& points() const { return points_; }
-  const WordGame& game() const { return game_; }
+  const game_record::WordGame& game() const { return game_; }
 
  private:
   void showLetters();
@@ -109,7 +109,7 @@ class Round {
   Verdict judge(const std::string& word) const;
   void score(Submission& submission);
 
-  WordGame& game_;
+  game_record::WordGame& game_;
   std::string word_;  ///< as chosen, revealed when the round ends the game
   std::vector<std::string> shown_;
   std::string typed_;        ///< never longer than game_.mangledWord

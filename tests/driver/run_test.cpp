@@ -45,7 +45,7 @@ struct RecordingParts {
       ++viewerOpened;
       viewerEscapeLeaves = escapeLeaves;
     };
-    recorded.runMainMenu = [this](WordGame&, uint32_t highScore, const Extras& extras,
+    recorded.runMainMenu = [this](game_record::WordGame&, uint32_t highScore, const Extras& extras,
                                   std::string& dailyDate) {
       menuHighScores.push_back(highScore);
       menuExtras.push_back(extras);
@@ -58,7 +58,7 @@ struct RecordingParts {
       return MenuChoice::kDaily;
     };
     // A daily game counts one round, with the score as the words found.
-    recorded.playGame = [this](WordGame& game, const Extras& extras) {
+    recorded.playGame = [this](game_record::WordGame& game, const Extras& extras) {
       game.score = scores.at(gameExtras.size());
       gameExtras.push_back(extras);
       gameSeconds.push_back(game.timeToPlay);
@@ -223,7 +223,7 @@ TEST_F(RunTest, SInEitherCaseOpensTheStatisticsView) {
 TEST_F(RunTest, FunctionKeysAreWholeKeysAtThePromptAndTheGoodbye) {
   driver::GameParts parts = recorder.parts();
   std::vector<int> menuKeys;
-  parts.runMainMenu = [&menuKeys](WordGame&, uint32_t, const Extras&, std::string&) {
+  parts.runMainMenu = [&menuKeys](game_record::WordGame&, uint32_t, const Extras&, std::string&) {
     menuKeys.push_back(console::readKey());
     return MenuChoice::kExit;
   };
@@ -293,7 +293,7 @@ TEST_F(RunTest, EndOfInputEndsTheRunQuietly) {
 TEST_F(RunTest, EndOfInputInTheMenuSkipsTheGoodbye) {
   terminal.type("x");
   driver::GameParts parts = recorder.parts();
-  parts.runMainMenu = [](WordGame&, uint32_t, const Extras&, std::string&) {
+  parts.runMainMenu = [](game_record::WordGame&, uint32_t, const Extras&, std::string&) {
     return console::readKey() != 0 ? MenuChoice::kPlay : MenuChoice::kExit;
   };
   EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts), driver::kExitSuccess);
@@ -408,8 +408,8 @@ TEST_F(RunTest, DPlaysTheGameOfTheDateTheMenuOffered) {
   recorder.scores = {7};
   recorder.dailyChoices = 1;
   driver::GameParts parts = recorder.parts();
-  parts.runMainMenu = [menu = parts.runMainMenu](WordGame& game, uint32_t highScore, const Extras& extras,
-                                                 std::string& dailyDate) {
+  parts.runMainMenu = [menu = parts.runMainMenu](game_record::WordGame& game, uint32_t highScore,
+                                                 const Extras& extras, std::string& dailyDate) {
     const MenuChoice choice = menu(game, highScore, extras, dailyDate);
     dailyDate = "2001-02-03";  // never the date of the test run
     return choice;

@@ -16,7 +16,7 @@ namespace {
 // Outside the classic screens, Right after 120 seconds gives no limit.
 TEST(NoLimitMenu, RightAfterTwoMinutesGivesNoLimitOutsideTheClassicScreens) {
   support::FakeTerminal terminal;
-  WordGame game;
+  game_record::WordGame game;
   game.timeToPlay = 120;
   Extras extras;
   extras.shown = true;

@@ -45,7 +45,7 @@ class LineFaceTest : public ::testing::Test {
   }
 
   dictionary::ScopedLetterRule characters{dictionary::LetterRule::kCharacters};
-  WordGame game;
+  game_record::WordGame game;
   support::FakeLineTerminal terminal;
   Session session{terminal, game};
 };

@@ -20,7 +20,7 @@ TEST(MenuChoicesNoLimit, RightAfterTheLongestTimeGivesNoLimitWhereOffered) {
 }
 
 TEST(RoundNoLimit, EndsOnlyWhenThePlayerAsks) {
-  WordGame game;
+  game_record::WordGame game;
   for (const char* word : {"planet", "plan"}) {
     game.dictionary->buckets[static_cast<size_t>(containers::hashWord(word))].insert(word);
   }

@@ -20,7 +20,7 @@ class WholeWordTest : public ::testing::Test {
   }
 
   dictionary::ScopedLetterRule characters{dictionary::LetterRule::kCharacters};
-  WordGame game;
+  game_record::WordGame game;
 };
 
 TEST_F(WholeWordTest, EachVerdictWithNotFromTheseLettersAfterTooShort) {
