@@ -117,9 +117,9 @@ driver::GameParts observedParts(fuzz::GameInvariants& invariants) {
     invariants.leave();
   };
   parts.runMainMenu = [&invariants](game_record::WordGame& game, uint32_t highScore,
-                                    const game::Extras& extras) {
+                                    const game::Extras& extras, std::string& dailyDate) {
     invariants.enter(fuzz::Stage::kMenu, game);
-    const game::MenuChoice choice = game::runMainMenu(game, highScore, extras);
+    const game::MenuChoice choice = game::runMainMenu(game, highScore, extras, &dailyDate);
     invariants.leave();
     return choice;
   };
