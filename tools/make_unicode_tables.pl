@@ -14,7 +14,7 @@ my ($data, $output) = @ARGV;
 die "usage: $0 UNICODE_DATA_DIRECTORY OUTPUT_FILE\n" unless defined $output;
 
 my $kLast = 0x10FFFF;
-my (@category, @combiningClass, %decomposition, @wide, %excluded);
+my (@category, @combiningClass, %decomposition, %lowerCase, @wide, %excluded);
 
 # UnicodeData.txt: one character a line, or the first and last of a range
 # of characters that share their properties (<CJK Ideograph, First>).
@@ -22,12 +22,14 @@ sub readCharacters {
   open my $in, '<', "$data/UnicodeData.txt" or die "$data/UnicodeData.txt: $!\n";
   my $rangeFirst;
   while (<$in>) {
-    my ($code, $name, $category, $class, undef, $mapping) = split /;/;
+    my ($code, $name, $category, $class, undef, $mapping, @rest) = split /;/;
+    my $lower = $rest[7] // '';  # field 13: the simple lower-case mapping
     my $value = hex $code;
     if ($name =~ /, First>$/) { $rangeFirst = $value; next; }
     my $first = $name =~ /, Last>$/ ? $rangeFirst : $value;
     for my $c ($first .. $value) { $category[$c] = $category; $combiningClass[$c] = $class; }
     $decomposition{$value} = [map { hex } split / /, $mapping] if $mapping ne '' && $mapping !~ /^</;
+    $lowerCase{$value} = hex $lower if $lower ne '';
   }
   close $in;
 }
@@ -90,6 +92,11 @@ sub compositionLines {
   map { sprintf("    {0x%04X, 0x%04X, 0x%04X},", $decomposition{$_}[0], $decomposition{$_}[1], $_) } @sorted;
 }
 
+# The simple (one character to one character) lower-case mappings.
+sub lowerCaseLines {
+  map { sprintf("    {0x%04X, 0x%04X},", $_, $lowerCase{$_}) } sort { $a <=> $b } keys %lowerCase;
+}
+
 sub table {
   my ($type, $name, @lines) = @_;
   return "constexpr $type $name\[] = {\n" . join("\n", @lines) . "\n};\n\n";
@@ -119,6 +126,7 @@ $text .= table('Range', 'kBlanks', ranges(sub { $category->($_[0]) eq 'Zs' }));
 $text .= table('ClassRange', 'kCombiningClasses', classRanges());
 $text .= table('Decomposition', 'kDecompositions', decompositionLines());
 $text .= table('Composition', 'kCompositions', compositionLines());
+$text .= table('CaseMapping', 'kLowerCases', lowerCaseLines());
 $text .= <<'TAIL';
 }  // namespace
 
@@ -129,6 +137,7 @@ std::span<const Range> blanks() { return kBlanks; }
 std::span<const ClassRange> combiningClasses() { return kCombiningClasses; }
 std::span<const Decomposition> decompositions() { return kDecompositions; }
 std::span<const Composition> compositions() { return kCompositions; }
+std::span<const CaseMapping> lowerCases() { return kLowerCases; }
 
 }  // namespace text::tables
 // clang-format on

@@ -6,6 +6,7 @@
 #include "rules/menu_choices.h"
 #include "rules/word_choice.h"
 #include "text/character_classes.h"
+#include "text/letter_case.h"
 #include "text/utf8.h"
 
 namespace rules {
@@ -152,14 +153,18 @@ Submission Round::submit() {
 
 namespace {
 
-// The same letter in the other case, for the ASCII letters; any other
-// letter as it is.
+// The same letter in another case: an ASCII letter in the other one (so a
+// list of capitals plays too), any other letter in its lower case ("É" is
+// "é", in either canonical form), and a letter with none as it is. In the
+// classic game every letter is one byte, and a byte past ASCII is no
+// character to fold: it stays as it is.
 std::string otherCase(std::string_view letter) {
   std::string other(letter);
   if (other.size() == 1 && ((other[0] >= 'a' && other[0] <= 'z') || (other[0] >= 'A' && other[0] <= 'Z'))) {
     other[0] = static_cast<char>(other[0] ^ 0x20);
+    return other;
   }
-  return other;
+  return text::lowerCased(letter);
 }
 
 }  // namespace

@@ -71,11 +71,13 @@ class Round {
   /// found), scores an accepted word and clears the input either way.
   Submission submit();
   /// Judges a word typed whole, as a line is: clears the input, types the
-  /// word's letters one by one, each as typed or else in the other case
-  /// (so either case plays a list of small letters or of capitals), and
-  /// submits it. A word that uses a letter not on show, or more often than
-  /// it is shown, is kNotFromLetters (kTooShort when it is also too short)
-  /// and leaves the input empty.
+  /// word's letters one by one, each as typed or else in another case, and
+  /// submits it. An ASCII letter is tried in the other case, so either case
+  /// plays a list of small letters or of capitals; any other letter in its
+  /// lower case, so "ÉTÉ" plays "été" (in the classic game, whose letters
+  /// are bytes, only ASCII folds). A word that uses a letter not on show,
+  /// or more often than it is shown, is kNotFromLetters (kTooShort when it
+  /// is also too short) and leaves the input empty.
   Submission submitWord(std::string_view word);
 
   /// Whole seconds left to show after msPassed of play; 0 with no limit.

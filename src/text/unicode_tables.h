@@ -34,6 +34,12 @@ struct Composition {
   char32_t composite;
 };
 
+/// One character's simple case mapping: one character to one other.
+struct CaseMapping {
+  char32_t from;
+  char32_t to;
+};
+
 /// Nonspacing and enclosing marks (Mn, Me): drawn over the character before them.
 std::span<const Range> combiningMarks();
 /// East Asian Wide and Fullwidth characters: two columns on a terminal.
@@ -46,5 +52,8 @@ std::span<const ClassRange> combiningClasses();
 std::span<const Decomposition> decompositions();
 /// The canonical pairs that are not excluded from composition.
 std::span<const Composition> compositions();
+/// The simple lower-case mappings, sorted by from; a character not here is
+/// its own lower case.
+std::span<const CaseMapping> lowerCases();
 
 }  // namespace text::tables

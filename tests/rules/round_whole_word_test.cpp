@@ -55,5 +55,35 @@ TEST_F(WholeWordTest, EitherCaseTypesTheListsLettersAndSubmitsItsForm) {
   EXPECT_TRUE(round.passed());
 }
 
+// Capitals past ASCII find the list's small letters, in either canonical
+// form and mixed with small ones; the word submitted is the list's.
+TEST_F(WholeWordTest, AccentedCapitalsTypeTheListsSmallLetters) {
+  Round round = deal({"\u00E9toile", "ol\u00E9", "toile"});
+  const Submission ole = round.submitWord("OL\u00C9");
+  EXPECT_EQ(ole.verdict, Verdict::kAccepted);
+  EXPECT_EQ(ole.word, "ol\u00E9");
+  EXPECT_EQ(round.submitWord("TOILE").verdict, Verdict::kAccepted);
+  const Submission six = round.submitWord("E\u0301TOILE");  // É as E and its accent
+  EXPECT_EQ(six.verdict, Verdict::kAccepted);
+  EXPECT_TRUE(six.sixLetters);
+  EXPECT_EQ(round.submitWord("\u00C9toile").verdict, Verdict::kFoundBefore);
+  EXPECT_EQ(round.submitWord("OL\u00C8").verdict, Verdict::kNotFromLetters);  // È is not on show
+}
+
+// The classic game's letters are bytes: only ASCII bytes fold, so a
+// Latin-1 capital does not type its small letter.
+TEST(WholeWordBytesTest, ClassicGameFoldsOnlyAscii) {
+  const dictionary::ScopedLetterRule bytes(dictionary::LetterRule::kBytes);
+  game_record::WordGame game;
+  for (const std::string word : {"\xE9toile", "ol\xE9"}) {
+    game.dictionary->buckets[static_cast<size_t>(containers::hashWord(word))].insert(word);
+  }
+  Round round(game, "ABC123", 1, true);
+  EXPECT_EQ(round.submitWord("OL\xC9").verdict, Verdict::kNotFromLetters);
+  EXPECT_EQ(round.submitWord("OL\u00C9").verdict, Verdict::kNotFromLetters);
+  EXPECT_EQ(round.submitWord("OL\xE9").verdict, Verdict::kAccepted);
+  EXPECT_EQ(round.submitWord("\xE9TOILE").verdict, Verdict::kAccepted);
+}
+
 }  // namespace
 }  // namespace rules
