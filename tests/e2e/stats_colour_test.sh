@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Colour as a real terminal shows it: the statistics view's bars are in
 # colour on a terminal by default, and in none with NO_COLOR set, with
-# --color=never, on a dumb terminal or with the classic screens (-c);
+# --color=never or with the classic screens (-c); a dumb terminal gets the
+# line mode's plain lines instead;
 # --color=always colours even what goes into a pipe. A round's screen too is
 # in colour by default and in none with NO_COLOR set: a second of each.
 set -u
@@ -34,8 +35,13 @@ expect_colour yes "quillop"
 expect_colour no "NO_COLOR=1 quillop"
 expect_colour yes "NO_COLOR= quillop"
 expect_colour no "quillop --color=never"
-expect_colour no "TERM=dumb quillop"
 expect_colour no "quillop -c"
+run=$((run + 1))
+tmux_type "TERM=dumb '$binary' -m -n -f words.txt; echo \"run$run=\$?\""
+tmux_keys Enter
+tmux_wait_for "run$run=0" 5
+tmux_wait_for "Line mode: on, as TERM is dumb" 1
+! t capture-pane -e -p -t "$TMUX_SESSION" | grep -qE "$colour_sgr" || fail "colour on a dumb terminal"
 
 # Into a pipe: colour only when asked for.
 piped() { printf q | "$binary" -m -n -f "$TMUX_WORKDIR/words.txt" "$@"; }
