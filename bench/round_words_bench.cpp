@@ -28,7 +28,7 @@ class Unheard : public dictionary::LoadObserver {
   void showNow() override {}
 };
 
-bool loadQuietly(const std::string& file, WordGame& game) {
+bool loadQuietly(const std::string& file, game_record::WordGame& game) {
   Unheard unheard;
   return dictionary::loadDictionary(file, *game.dictionary, false, unheard);
 }
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: round_words_bench FILE [ROUNDS]\n");
     return 2;
   }
-  WordGame game;
+  game_record::WordGame game;
   if (!loadQuietly(argv[1], game)) return 1;
   const int rounds = argc > 2 ? std::atoi(argv[2]) : kDefaultRounds;
   std::srand(1);

@@ -51,6 +51,18 @@ int FuzzTerminal::readByteWithin(uint32_t ms) {
   return takeByte();
 }
 
+// The screen waits for a key as with readByte, but only until ms have
+// passed, so the clock moves on to the next key or by ms.
+int FuzzTerminal::readByteFor(uint32_t ms) {
+  observe(nextByteIsLater(0));
+  if (next_ == script_.size()) return console::kEndOfInput;
+  if (nextByteIsLater(ms)) {
+    now_ += ms;
+    return console::kNoByte;
+  }
+  return takeByte();
+}
+
 bool FuzzTerminal::byteWaiting() {
   observe(false);
   return !nextByteIsLater(0);

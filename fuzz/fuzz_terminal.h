@@ -50,6 +50,7 @@ class FuzzTerminal : public console::Terminal {
 
   int readByte() override;
   int readByteWithin(uint32_t ms) override;
+  int readByteFor(uint32_t ms) override;
   bool byteWaiting() override;
   uint32_t nowMs() override { return now_; }
   void sleepMs(uint32_t ms) override;

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "rules/menu_choices.h"
+
 namespace fuzz {
 namespace {
 
@@ -49,7 +51,7 @@ void readRow(const console::ScreenGrid& screen, int y, std::string& text) {
 
 }  // namespace
 
-void GameInvariants::enter(Stage stage, const WordGame& game) {
+void GameInvariants::enter(Stage stage, const game_record::WordGame& game) {
   stage_ = stage;
   game_ = &game;
   if (stage == Stage::kGame) lastScore_ = 0;
@@ -59,7 +61,8 @@ void GameInvariants::check(const console::ScreenGrid& screen, bool waitsForKey) 
   if (stage_ == Stage::kStatistics) checkStatistics(screen);
   if (game_ == nullptr) return;
   const uint16_t time = game_->timeToPlay;
-  if (time < kShortestTime || time > kLongestTime || time % kTimeStep != 0) fail("time to play", screen);
+  const bool timed = time >= kShortestTime && time <= kLongestTime && time % kTimeStep == 0;
+  if (!timed && time != rules::kNoLimit) fail("time to play", screen);
   if (stage_ == Stage::kGame) checkRound(screen, waitsForKey);
 }
 

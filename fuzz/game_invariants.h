@@ -19,7 +19,7 @@ enum class Stage { kDriver, kStatistics, kMenu, kGame };
 class GameInvariants {
  public:
   /// The stage now running on game. A game starts again from a score of 0.
-  void enter(Stage stage, const WordGame& game);
+  void enter(Stage stage, const game_record::WordGame& game);
   /// The statistics view, which sees the dictionary alone, not the game.
   void enterStatistics() { stage_ = Stage::kStatistics; }
   void leave() { stage_ = Stage::kDriver; }
@@ -34,7 +34,7 @@ class GameInvariants {
   void checkTypedInput(std::string_view typed, const console::ScreenGrid& screen) const;
 
   Stage stage_ = Stage::kDriver;
-  const WordGame* game_ = nullptr;
+  const game_record::WordGame* game_ = nullptr;
   uint32_t lastScore_ = 0;
   std::string row_;  ///< a row of the screen being checked
 };

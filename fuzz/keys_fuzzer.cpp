@@ -116,13 +116,14 @@ driver::GameParts observedParts(fuzz::GameInvariants& invariants) {
     stats::showBucketStatistics(dictionary, escapeLeaves);
     invariants.leave();
   };
-  parts.runMainMenu = [&invariants](WordGame& game, uint32_t highScore, const game::Extras& extras) {
+  parts.runMainMenu = [&invariants](game_record::WordGame& game, uint32_t highScore,
+                                    const game::Extras& extras, std::string& dailyDate) {
     invariants.enter(fuzz::Stage::kMenu, game);
-    const game::MenuChoice choice = game::runMainMenu(game, highScore, extras);
+    const game::MenuChoice choice = game::runMainMenu(game, highScore, extras, &dailyDate);
     invariants.leave();
     return choice;
   };
-  parts.playGame = [&invariants](WordGame& game, const game::Extras& extras) {
+  parts.playGame = [&invariants](game_record::WordGame& game, const game::Extras& extras) {
     std::srand(kGameSeed);
     invariants.enter(fuzz::Stage::kGame, game);
     const uint32_t score = game::playGame(game, extras);

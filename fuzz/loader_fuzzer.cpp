@@ -124,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string contents = fileContents(std::string_view(reinterpret_cast<const char*>(data), size));
   const ExpectedLoad expected = expectedLoad(contents);
   support::LoadRecorder told;
-  WordGame game;
+  game_record::WordGame game;
   const bool loaded = dictionary::loadDictionary(WordFile(contents).path(), *game.dictionary, true, told);
   if (!loaded) fail("a readable file was refused");
   compareTable(*game.dictionary, expected);

@@ -16,19 +16,21 @@ cd "$(dirname "$0")/.."
 # "platform/*" is each system's folder below it, which implements them and
 # the console's terminal contract: it sees the contract, the grid it shows
 # and the presenter that turns a grid into a terminal's escape sequences,
-# nothing else of the console. "*" is everything.
+# nothing else of the console; and the line face's terminal contract alone.
+# "*" is everything.
 floors='
 text:
 containers:
 platform:      text
 console:       text
-platform/*:    platform console/terminal.h console/screen_grid.h console/vt_presenter.h text
+platform/*:    platform console/terminal.h console/screen_grid.h console/vt_presenter.h lines/line_terminal.h text
 game_record:   containers
 dictionary:    containers text platform
 rules:         dictionary containers game_record text
 records:       rules platform text
 stats:         console containers
 game:          rules records dictionary console containers game_record text
+lines:         rules records dictionary containers game_record text
 driver:        *
 '
 

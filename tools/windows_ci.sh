@@ -78,7 +78,7 @@ tests() {
   timed "$name" bash -c 'set -o pipefail; ctest --preset windows --parallel 2 "$@" | tee "$0"' "$logs/$name" "$@"
 }
 tests "unit tests" -E '^e2e[.]'
-tests "pipe tests" -R '^e2e[.](driver|hardening)_'
+tests "pipe tests" -R '^e2e[.](driver|hardening|lines)_'
 tests "console test" -R '^e2e[.]windows_console'
 tests "zip test" -R '^e2e[.]windows_zip'
 

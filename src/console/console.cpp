@@ -225,7 +225,9 @@ ColourScope::~ColourScope() { setColour(before_); }
 
 bool attributesShown() { return state().terminal != nullptr && terminal().showsAttributes(); }
 
-bool screenTakesUnicode() { return state().terminal != nullptr && terminal().takesUnicode(); }
+UnicodeCells screenUnicodeCells() {
+  return state().terminal != nullptr ? terminal().unicodeCells() : UnicodeCells::kAsLocaleSays;
+}
 
 void lineEnd() { std::cout << '\r' << std::endl; }
 

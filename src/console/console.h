@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "console/screen_grid.h"
+#include "console/terminal.h"
 
 namespace console {
 
@@ -77,10 +78,10 @@ constexpr uint16_t kScreenRows = 24;
 /// program's own screen, never among the lines written before it.
 void clearScreen();
 
-/// True when the screen shows every character written in UTF-8 whatever the
-/// locale says (a console that takes UTF-16 does); false where only the
-/// locale can tell, and where no terminal is installed.
-bool screenTakesUnicode();
+/// Whether the screen shows characters beyond ASCII whatever the locale says
+/// (a console that takes UTF-16 does), is known not to, or only the locale
+/// can tell (also where no terminal is installed).
+UnicodeCells screenUnicodeCells();
 
 /// The characters written next look so (reverse video, bold, a colour) on
 /// the full screen; CellAttributes{} ends that. A screen clear also does.

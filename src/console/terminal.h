@@ -22,6 +22,10 @@ constexpr int kNoByte = -1;         ///< readByteWithin, readByteFor: nothing ar
 constexpr int kEndOfInput = -2;     ///< the input is over for good
 constexpr int kWindowChanged = -3;  ///< a wait cut short by a window change
 
+/// Whether the window shows characters beyond ASCII (the bars' filled
+/// square) in one cell each: known to the terminal, or as the locale says.
+enum class UnicodeCells { kAsLocaleSays, kShown, kNotShown };
+
 class Terminal {
  public:
   virtual ~Terminal() = default;
@@ -57,10 +61,11 @@ class Terminal {
   /// window change): line output shows the line it waits at again, as the
   /// shell wrote below it meanwhile.
   virtual bool takeContinue() { return false; }
-  /// True when the window shows every character written in UTF-8 whatever
-  /// the locale says, as a console that takes UTF-16 does; false where the
-  /// locale must tell.
-  virtual bool takesUnicode() { return false; }
+  /// kShown where the window shows every character written in UTF-8
+  /// whatever the locale says, as a console that takes UTF-16 does;
+  /// kNotShown where it is known not to; kAsLocaleSays where the locale
+  /// must tell.
+  virtual UnicodeCells unicodeCells() { return UnicodeCells::kAsLocaleSays; }
   /// False where the terminal shows no attributes such as reverse video (a
   /// dumb one): present then sends none, and the program marks things
   /// another way.
@@ -83,6 +88,11 @@ class Terminal {
   /// feeds, none longer than the window is wide) at the start of its row,
   /// nothing scrolled. The next present is then a whole one.
   virtual void showMessage(std::string_view text) = 0;
+  /// Text to write once the terminal is put back for good: at the end of
+  /// the run, or when a signal (Ctrl-C, a kill) ends the program. Where the
+  /// output is no terminal it starts on a line of its own. Replaces any
+  /// earlier one.
+  virtual void setClosingText(std::string_view text) { (void)text; }
 };
 
 /// Standard input and output as the program's terminal, taken over until

@@ -37,6 +37,7 @@ std::string commandLineProblem(CommandOutcome outcome) {
     case CommandOutcome::kBadGameCode: return "NOT A GAME CODE (6 OF 0-9 AND A-Z WITHOUT I, L, O, U): ";
     case CommandOutcome::kClassicGameCode: return "THE CLASSIC GAME (-c) HAS NO GAME CODES: ";
     case CommandOutcome::kBadColourWhen: return "COLOR MUST BE --color=auto, always OR never: ";
+    case CommandOutcome::kClassicLines: return "THE CLASSIC GAME (-c) HAS NO LINE MODE: ";
     default: return "UNRECOGNISED OPTION: ";
   }
 }
@@ -86,16 +87,25 @@ void writeUsage(const std::string& programName) {
   console::lineEnd();
 }
 
-// -h prints the usage text as it always was; the colour option and the
-// variable that turns colour off follow it only here.
+// -h prints the usage text as it always was; the options and variables it
+// never named follow it only here.
 void writeHelp(const std::string& programName) {
   writeOptionList(programName);
   std::cout << "\n"
             << "   --color=WHEN   Colours the screens: auto (on a terminal, the default),\n"
             << "                  always or never; -c has no colour\n"
+            << "   -c             The classic screens: no counts, codes, colour or records\n"
+            << "   -s CODE        Plays the words of a game code\n"
+            << "   -d             Plays today's daily game at once\n"
+            << "   -l, --lines    Plays in plain lines of text, for screen readers, braille\n"
+            << "                  displays, dumb terminals and scripts (not with -c)\n"
+            << "   --help         Prints this list\n"
+            << "   --version      Prints the version\n"
             << "\n"
             << "Environment:\n"
-            << "   NO_COLOR       Set and not empty: no colour unless --color=always";
+            << "   NO_COLOR       Set and not empty: no colour unless --color=always\n"
+            << "   ACCESSIBLE     Set, and not empty, 0 or false: line mode unless -c\n"
+            << "   TERM           dumb: line mode unless -c";
   console::lineEnd();
 }
 
@@ -132,8 +142,13 @@ void writeGoodbye() {
   std::cout << "Press any key to continue...";
 }
 
-void writeDailyShare(const rules::DailyResult& result) {
-  std::cout << rules::shareLines(result, stats::filledBarCell() != "#") << std::flush;
+void writeDailyShareAtTheEnd(const rules::DailyResult& result) {
+  const std::string lines = rules::shareLines(result, stats::filledBarCell() != "#");
+  if (console::Terminal* terminal = console::installed()) {
+    terminal->setClosingText(lines);
+  } else {
+    std::cout << lines << std::flush;
+  }
 }
 
 }  // namespace driver

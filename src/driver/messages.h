@@ -45,8 +45,10 @@ void writeNoPlayableWord();
 void writeStatisticsPrompt();
 /// Clears the screen and writes the farewell and the closing key prompt.
 void writeGoodbye();
-/// The daily result's lines to paste, with bars of squares where the
-/// statistics view's bars are of squares, else of '#' and '.'.
-void writeDailyShare(const rules::DailyResult& result);
+/// Has the daily result's lines to paste written once the terminal is put
+/// back, at the end of the run or when a signal ends it, with bars of
+/// squares where the statistics view's bars are of squares, else of '#' and
+/// '.'. Where no terminal is installed they are written at once.
+void writeDailyShareAtTheEnd(const rules::DailyResult& result);
 
 }  // namespace driver

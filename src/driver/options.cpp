@@ -48,12 +48,28 @@ std::optional<ColourWhen> colourWhen(const std::string& argument) {
   return std::nullopt;
 }
 
+// ACCESSIBLE is a switch: set to anything but empty, 0 or false it is on,
+// as the shells' and desktops' own settings spell "off" either way.
+bool asksForAccess(const char* value) {
+  if (value == nullptr) return false;
+  const std::string_view text(value);
+  return !text.empty() && text != "0" && text != "false";
+}
+
+// Only the second character names a short option; the long ones that the
+// program takes are spelt out whole.
+char optionLetter(const std::string& argument) {
+  if (argument == "--lines") return 'l';
+  return argument.size() > 1 ? argument[1] : '\0';
+}
+
 }  // namespace
 
 Command parseCommandLine(const std::vector<std::string>& arguments) {
   Command command;
   Settings& settings = command.settings;
-  std::string codeOption;  // the first -s or -d, which the classic game cannot take
+  std::string codeOption;   // the first -s or -d, which the classic game cannot take
+  std::string linesOption;  // the first -l, which the classic game cannot take either
   for (size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument.empty() || argument[0] != '-') continue;
@@ -65,7 +81,7 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
       settings.colourWhen = *when;
       continue;
     }
-    switch (argument.size() > 1 ? argument[1] : '\0') {
+    switch (optionLetter(argument)) {
       case 'f':
         if (i + 1 == arguments.size()) return endedBy(CommandOutcome::kMissingFileName, argument);
         settings.dictionaryFile = arguments[++i];
@@ -83,6 +99,10 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
         settings.dailyGame = true;
         if (codeOption.empty()) codeOption = argument;
         break;
+      case 'l':
+        settings.lineMode = true;
+        if (linesOption.empty()) linesOption = argument;
+        break;
       case 'h': return endedBy(CommandOutcome::kShowUsage, argument);
       default: return endedBy(CommandOutcome::kUnrecognisedOption, argument);
     }
@@ -90,7 +110,18 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
   if (settings.classicScreens && !codeOption.empty()) {
     return endedBy(CommandOutcome::kClassicGameCode, codeOption);
   }
+  if (settings.classicScreens && !linesOption.empty()) {
+    return endedBy(CommandOutcome::kClassicLines, linesOption);
+  }
   return command;
+}
+
+LineModeReason lineModeReason(const Settings& settings, const char* accessible, const char* term) {
+  if (settings.lineMode) return LineModeReason::kOption;
+  if (settings.classicScreens) return LineModeReason::kNone;
+  if (asksForAccess(accessible)) return LineModeReason::kAccessible;
+  if (term != nullptr && std::string_view(term) == "dumb") return LineModeReason::kDumbTerminal;
+  return LineModeReason::kNone;
 }
 
 }  // namespace driver

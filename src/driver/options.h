@@ -32,6 +32,15 @@ struct Settings {
   bool dailyGame = false;  ///< -d: the daily game at once, before the menu
   /// The classic screens (-c) have no colour, whatever this says.
   ColourWhen colourWhen = ColourWhen::kAuto;
+  bool lineMode = false;  ///< -l or --lines: the game in plain lines of text
+};
+
+/// Why the game is played in lines, if it is.
+enum class LineModeReason {
+  kNone,          ///< the full-screen game
+  kOption,        ///< -l or --lines
+  kAccessible,    ///< ACCESSIBLE set to anything but empty, 0 or false
+  kDumbTerminal,  ///< TERM=dumb
 };
 
 enum class CommandOutcome {
@@ -45,6 +54,7 @@ enum class CommandOutcome {
   kBadGameCode,      ///< -s was given something that is not a game code
   kClassicGameCode,  ///< -s or -d with -c, whose classic game has neither
   kBadColourWhen,    ///< --color without auto, always or never after '='
+  kClassicLines,     ///< -l with -c: the classic game is the classic screens
 };
 
 struct Command {
@@ -57,9 +67,16 @@ struct Command {
 
 /// Reads arguments 1 onwards, left to right. An argument that does not
 /// begin with '-' is ignored; of one that does, only the second character
-/// counts, so -verbose acts as -v, except for --help, --version and
-/// --color=WHEN, which count only spelt out whole. The first option that
-/// ends the run ends parsing, and the arguments after it are never looked at.
+/// counts, so -verbose acts as -v, except for --help, --version,
+/// --color=WHEN and --lines (which is -l), which count only spelt out
+/// whole. The first option that ends the run ends parsing, and the
+/// arguments after it are never looked at.
 Command parseCommandLine(const std::vector<std::string>& arguments);
+
+/// Whether a run with settings plays in lines, given the environment's
+/// ACCESSIBLE and TERM (null when unset). The option wins; the environment
+/// asks for lines only where the classic screens were not asked for, as a
+/// player who names -c wants exactly those.
+LineModeReason lineModeReason(const Settings& settings, const char* accessible, const char* term);
 
 }  // namespace driver

@@ -14,6 +14,7 @@
 #include "driver/dictionary_location.h"
 #include "driver/messages.h"
 #include "driver/options.h"
+#include "driver/run_lines.h"
 #include "game/menu.h"
 #include "game/round.h"
 #include "platform/durable_files.h"
@@ -70,20 +71,24 @@ void seedRandomGenerator() {
 }
 
 // A game with a code: the one -s gave, else a new one.
-uint32_t playCodedGame(WordGame& game, const GameParts& parts, Extras extras, const Settings& settings) {
+uint32_t playCodedGame(game_record::WordGame& game, const GameParts& parts, Extras extras,
+                       const Settings& settings) {
   extras.code = settings.gameCode.empty() ? rules::newGameCode() : settings.gameCode;
   return parts.playGame(game, extras);
 }
 
 // Whenever the daily game is left, also by quitting at its last screen, the
-// result kept for its date is what the player gets to share.
+// result kept for its date is what the player gets to share: its lines are
+// written on the way out of the program, however it ends.
 class SharesDailyResult {
  public:
   SharesDailyResult(const records::DailyStore& store, std::string date, SharedResult* shared)
       : store_(store), date_(std::move(date)), shared_(shared) {}
   ~SharesDailyResult() {
     const rules::DailyResult* kept = rules::resultOf(store_.results(), date_);
-    if (kept != nullptr && shared_ != nullptr) *shared_ = *kept;
+    if (kept == nullptr) return;
+    if (shared_ != nullptr) *shared_ = *kept;
+    writeDailyShareAtTheEnd(*kept);
   }
   SharesDailyResult(const SharesDailyResult&) = delete;
   SharesDailyResult& operator=(const SharesDailyResult&) = delete;
@@ -97,8 +102,8 @@ class SharesDailyResult {
 // The daily game's rounds last kDailySeconds whatever the menu says; the
 // menu's choice comes back after it. The game is date's, the day it was
 // started on, however late it ends.
-uint32_t playDailyGame(WordGame& game, const GameParts& parts, Extras extras, const std::string& date,
-                       SharedResult* shared) {
+uint32_t playDailyGame(game_record::WordGame& game, const GameParts& parts, Extras extras,
+                       const std::string& date, SharedResult* shared) {
   records::DailyStore& results = *extras.dailyResults;
   const SharesDailyResult sharing(results, date, shared);
   records::DailyPlay play(results, date);
@@ -111,8 +116,8 @@ uint32_t playDailyGame(WordGame& game, const GameParts& parts, Extras extras, co
   return score;
 }
 
-void playUntilExit(WordGame& game, const GameParts& parts, const Extras& extras, const Settings& settings,
-                   SharedResult* shared) {
+void playUntilExit(game_record::WordGame& game, const GameParts& parts, const Extras& extras,
+                   const Settings& settings, SharedResult* shared) {
   uint32_t highScore = 0;
   auto keepBest = [&highScore](uint32_t score) { highScore = std::max(highScore, score); };
   if (settings.dailyGame) keepBest(playDailyGame(game, parts, extras, extras.dailyResults->today(), shared));
@@ -141,7 +146,8 @@ std::string meaningsPath() {
 // codes, and keep their best scores and daily results in the player's state
 // folder; the classic screens read and write no state at all. The meanings
 // are read only when one is first shown, so they cost the start-up nothing.
-void playGames(const Settings& settings, WordGame& game, const GameParts& parts, SharedResult* shared) {
+void playGames(const Settings& settings, game_record::WordGame& game, const GameParts& parts,
+               SharedResult* shared) {
   Extras extras;
   if (settings.classicScreens) return playUntilExit(game, parts, extras, settings, shared);
   records::Store records(platform::stateFolder());
@@ -166,7 +172,8 @@ void chooseLetters(const Settings& settings) {
   if (console::installed() != nullptr) console::setCharacterKeys(characters);
 }
 
-int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, SharedResult* shared) {
+int runWithSettings(Settings settings, game_record::WordGame& game, const GameParts& parts,
+                    SharedResult* shared) {
   chooseLetters(settings);
   chooseColour(settings);
   if (!settings.alternateDictionary) {
@@ -182,7 +189,7 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, S
   }
   statisticsStep(settings, *game.dictionary, parts);
   if (settings.noPlay) return kExitSuccess;
-  if (!dictionary::holdsWordOfLength(*game.dictionary, kLongestWord)) {
+  if (!dictionary::holdsWordOfLength(*game.dictionary, game_record::kLongestWord)) {
     writeNoPlayableWord();
     writeErrorBlock();
     return kExitDictionaryError;
@@ -196,23 +203,35 @@ int runWithSettings(Settings settings, WordGame& game, const GameParts& parts, S
   return kExitSuccess;
 }
 
+int playInLines(const Settings& settings, LineModeReason reason, game_record::WordGame& game,
+                const GameParts& parts) {
+  if (parts.lineTerminal != nullptr) return runInLines(settings, reason, game, *parts.lineTerminal);
+  const std::unique_ptr<lines::LineTerminal> terminal = lines::makePlatformLineTerminal();
+  return runInLines(settings, reason, game, *terminal);
+}
+
 }  // namespace
 
 GameParts::GameParts()
     : showBucketStatistics([](const containers::WordTable& dictionary, bool escapeLeaves) {
         stats::showBucketStatistics(dictionary, escapeLeaves);
       }),
-      runMainMenu([](WordGame& game, uint32_t highScore, const Extras& extras, std::string& dailyDate) {
-        return game::runMainMenu(game, highScore, extras, &dailyDate);
-      }),
-      playGame([](WordGame& game, const Extras& extras) { return game::playGame(game, extras); }) {}
+      runMainMenu(
+          [](game_record::WordGame& game, uint32_t highScore, const Extras& extras, std::string& dailyDate) {
+            return game::runMainMenu(game, highScore, extras, &dailyDate);
+          }),
+      playGame(
+          [](game_record::WordGame& game, const Extras& extras) { return game::playGame(game, extras); }) {}
 
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts, SharedResult* dailyShared) {
-  WordGame game;
+  game_record::WordGame game;
   std::string programName = arguments.empty() ? std::string() : arguments[0];
   Command command = parseCommandLine(arguments);
   // The version line stands alone, for scripts that read it.
   if (command.outcome != CommandOutcome::kRun) return endAtCommandLine(command, programName);
+  const LineModeReason lineMode =
+      lineModeReason(command.settings, std::getenv("ACCESSIBLE"), std::getenv("TERM"));
+  if (lineMode != LineModeReason::kNone) return playInLines(command.settings, lineMode, game, parts);
   writeBanner();
   try {
     return runWithSettings(command.settings, game, parts, dailyShared);

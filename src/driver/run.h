@@ -11,6 +11,7 @@
 #include "game/extras.h"
 #include "game/menu.h"
 #include "game_record/word_game.h"
+#include "lines/line_terminal.h"
 #include "rules/daily_result.h"
 
 namespace driver {
@@ -28,8 +29,11 @@ struct GameParts {
   GameParts();
   std::function<void(const containers::WordTable& dictionary, bool escapeLeaves)> showBucketStatistics;
   /// With kDaily, dailyDate is the date whose game the menu offered.
-  std::function<MenuChoice(WordGame&, uint32_t highScore, const Extras&, std::string& dailyDate)> runMainMenu;
-  std::function<uint32_t(WordGame&, const Extras&)> playGame;  ///< the game's score
+  std::function<MenuChoice(game_record::WordGame&, uint32_t highScore, const Extras&, std::string& dailyDate)>
+      runMainMenu;
+  std::function<uint32_t(game_record::WordGame&, const Extras&)> playGame;  ///< the game's score
+  /// Where line mode reads and writes; null: standard input and output.
+  lines::LineTerminal* lineTerminal = nullptr;
 };
 
 /// Runs the program with its command line (argument 0 is the name it was
@@ -38,7 +42,11 @@ struct GameParts {
 /// screens, the games have the extras and codes, the daily game is there,
 /// and the best scores and daily results are kept in the player's state
 /// folder. When a daily game was played, dailyShared gets the result kept
-/// for its date, to be shown once the program's screen is gone.
+/// for its date, and the installed terminal its lines to paste, to be
+/// written once the terminal is put back (see Terminal::setClosingText).
+/// With -l, ACCESSIBLE or TERM=dumb (see lineModeReason) the run is played
+/// in lines instead, without the banner, and none of the above waits for a
+/// key; its daily result is said in lines, and nothing is written after.
 int runQuillop(const std::vector<std::string>& arguments, const GameParts& parts = GameParts(),
                std::optional<rules::DailyResult>* dailyShared = nullptr);
 

@@ -72,7 +72,7 @@ std::string heading(size_t length) {
 
 }  // namespace
 
-void drawFoundWords(const WordGame& game) {
+void drawFoundWords(const game_record::WordGame& game) {
   console::moveCursor(centringColumn(std::string(kHeader).size()), layout::round::kFoundHeaderRow);
   std::cout << kHeader;
   console::lineEnd();
@@ -80,12 +80,12 @@ void drawFoundWords(const WordGame& game) {
   std::cout << std::string(kRuleWidth, '-');
   console::lineEnd();
   console::moveCursor(0, layout::round::kFirstLengthRow);
-  for (size_t length = kShortestWord; length <= kLongestWord; ++length) {
+  for (size_t length = game_record::kShortestWord; length <= game_record::kLongestWord; ++length) {
     std::cout << heading(length);
     console::lineEnd();
     // Padded to its full width, so a shorter row leaves nothing of the
     // longer one drawn before it.
-    std::string row = wordRow(game.foundWords[length - kShortestWord]);
+    std::string row = wordRow(game.foundWords[length - game_record::kShortestWord]);
     row.append(kWordRowWidth - std::min(kWordRowWidth, columns(row)), ' ');
     std::cout << row << '\n';
   }

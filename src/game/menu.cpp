@@ -29,9 +29,9 @@ using rules::MenuMove;
 namespace rows = layout::title;
 
 std::string timeText(uint16_t seconds, bool selected) {
-  const std::string number = std::to_string(seconds);
-  if (selected) return std::string(kArrow) + "Time to Play: < " + number + " seconds >";
-  return "Time to Play:   " + number + " seconds";
+  const std::string number = seconds == rules::kNoLimit ? "no limit" : std::to_string(seconds) + " seconds";
+  if (selected) return std::string(kArrow) + "Time to Play: < " + number + " >";
+  return "Time to Play:   " + number;
 }
 
 std::string itemText(const rules::MenuChoices& menu, MenuItem item, bool selected) {
@@ -91,7 +91,8 @@ int readMenuKey(const records::DailyStore* results, std::string& shownDate) {
 
 }  // namespace
 
-MenuChoice runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras, std::string* dailyDate) {
+MenuChoice runMainMenu(game_record::WordGame& game, uint32_t highScore, const Extras& extras,
+                       std::string* dailyDate) {
   console::clearScreen();
   drawTitleScreen(game, highScore);
   drawBottomBanner(kMenuHelp);
@@ -100,7 +101,7 @@ MenuChoice runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras,
   std::string shownDate;
   if (extras.dailyResults != nullptr) followDate(*extras.dailyResults, shownDate);
   drawNotice(extras);
-  rules::MenuChoices menu{MenuItem::kPlay, game.timeToPlay};
+  rules::MenuChoices menu{MenuItem::kPlay, game.timeToPlay, extras.shown};
   for (;;) {
     drawItems(menu);
     if (extras.records != nullptr) drawBestScores(*extras.records, game.timeToPlay);

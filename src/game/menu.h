@@ -18,7 +18,7 @@ enum class MenuChoice { kExit, kPlay, kDaily };
 /// stand under the items; with extras.dailyResults, today's game and the
 /// streaks under them, following the date when it changes while the menu
 /// waits; and a notice about either once.
-MenuChoice runMainMenu(WordGame& game, uint32_t highScore, const Extras& extras = {},
+MenuChoice runMainMenu(game_record::WordGame& game, uint32_t highScore, const Extras& extras = {},
                        std::string* dailyDate = nullptr);
 
 }  // namespace game

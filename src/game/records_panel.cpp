@@ -5,6 +5,7 @@
 
 #include "game/screen.h"
 #include "game/title_layout.h"
+#include "rules/menu_choices.h"
 
 namespace game {
 
@@ -37,7 +38,11 @@ std::vector<std::string> placeLines(const std::vector<records::Entry>& best) {
 }  // namespace
 
 void drawBestScores(const records::Store& store, uint16_t seconds) {
-  drawCentredRow(kBestScoresHeadingRow, "Best scores for " + std::to_string(seconds) + " seconds");
+  if (seconds == rules::kNoLimit) {
+    drawCentredRow(kBestScoresHeadingRow, "Games with no time limit keep no best scores");
+  } else {
+    drawCentredRow(kBestScoresHeadingRow, "Best scores for " + std::to_string(seconds) + " seconds");
+  }
   const std::vector<std::string> lines = placeLines(store.best(seconds));
   for (size_t place = 0; place < records::kKeptPerTime; ++place) {
     drawCentredRow(static_cast<uint16_t>(kFirstPlaceRow + place), place < lines.size() ? lines[place] : "");

@@ -12,9 +12,9 @@ constexpr char kFoundMark = '*';
 
 // Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict) about a
 // literal "+" a string.
-std::string headingText(const WordGame& game, size_t tree, size_t words) {
+std::string headingText(const game_record::WordGame& game, size_t tree, size_t words) {
   std::string text(1, ' ');
-  text += std::to_string(tree + kShortestWord);
+  text += std::to_string(tree + game_record::kShortestWord);
   text += " Letter Words: ";
   text += std::to_string(game.foundWords[tree].count);
   text += " of ";
@@ -33,10 +33,11 @@ std::string wordRowText(const std::vector<ReviewWord>& words, size_t first, size
   return row.erase(row.find_last_not_of(' ') + 1);
 }
 
-std::vector<Line> reviewLines(const WordGame& game, const rules::RoundWords& roundWords, Review& review) {
+std::vector<Line> reviewLines(const game_record::WordGame& game, const rules::RoundWords& roundWords,
+                              Review& review) {
   std::vector<Line> lines;
   const auto byLength = rules::reviewWords(game, roundWords);
-  for (size_t tree = 0; tree < kFoundWordTrees; ++tree) {
+  for (size_t tree = 0; tree < game_record::kFoundWordTrees; ++tree) {
     const std::vector<ReviewWord>& ofLength = byLength[tree];
     const std::string heading = headingText(game, tree, ofLength.size());
     lines.push_back(Line{heading, heading, 0, 0});
@@ -107,7 +108,7 @@ std::optional<Cursor> turnedPage(const Review& review, Cursor cursor, int code) 
 
 }  // namespace
 
-Review makeReview(const WordGame& game, const rules::RoundWords& words) {
+Review makeReview(const game_record::WordGame& game, const rules::RoundWords& words) {
   Review review;
   review.pages = paginate(reviewLines(game, words, review));
   return review;

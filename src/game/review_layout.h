@@ -55,7 +55,7 @@ struct Cursor {
 /// The round's words by length, each length under its heading, on pages of
 /// kRowsPerPage rows. A heading is never left alone at the foot of a page,
 /// and a page that starts among a length's words repeats its heading.
-Review makeReview(const WordGame& game, const rules::RoundWords& words);
+Review makeReview(const game_record::WordGame& game, const rules::RoundWords& words);
 
 /// On the first word the player missed, or the first word when none was missed.
 Cursor startingCursor(const Review& review);

@@ -26,13 +26,13 @@ constexpr const char* kPracticeNote = "Practice games keep no best scores";
 
 std::string roundGoalText() {
   std::string text = "You need a";
-  appendNumber(text, static_cast<int32_t>(kLongestWord));
+  appendNumber(text, static_cast<int32_t>(game_record::kLongestWord));
   return text + " letter word to go to the next round.";
 }
 
 // The words the round would accept are found as it is dealt, before its
 // clock starts, so finding them costs no playing time.
-Round startRound(WordGame& game, const Extras& extras, uint32_t number) {
+Round startRound(game_record::WordGame& game, const Extras& extras, uint32_t number) {
   console::clearScreen();
   drawBottomBanner(roundGoalText());
   Round round(rules::Round(game, extras.code, number, extras.shown));
@@ -51,7 +51,11 @@ Round startRound(WordGame& game, const Extras& extras, uint32_t number) {
 // stay right when the clock wraps.
 uint32_t msSince(uint32_t startMs) { return console::elapsedMs() - startMs; }
 
+// A round with no limit has no countdown; its banner says how it ends.
+constexpr const char* kNoLimitBanner = "No time limit: Escape ends the round";
+
 void drawTimeLeft(const Round& round, uint32_t startMs) {
+  if (round.rules.hasNoLimit()) return drawTopBanner(kNoLimitBanner);
   const uint32_t secondsLeft = round.rules.secondsLeft(msSince(startMs));
   std::string text = "Time Left:";
   appendNumber(text, secondsLeft);
@@ -71,6 +75,7 @@ void waitOutPass() {
 void takeKey(Round& round) {
   const int key = round.extrasShown ? console::readKeyPress() : console::readKey();
   if (round.extrasShown && key == console::kExtendedKey) return;
+  if (key == console::kEscape && round.rules.hasNoLimit()) return round.rules.endNow();
   // A character key is whole; of any other code the low byte counts.
   handleRoundKey(round, console::isCharacterKey(key) ? key : key & 0xFF);
 }
@@ -133,7 +138,7 @@ void waitForSpace(const Round& round) {
 
 // A daily game counts every round, and keeps its result as the game ends,
 // before its last screen waits for a key.
-void countDailyRound(const WordGame& game, Round& round, records::DailyPlay* play) {
+void countDailyRound(const game_record::WordGame& game, Round& round, records::DailyPlay* play) {
   if (play == nullptr) return;
   play->countRound({static_cast<uint32_t>(rules::foundWordCount(game)),
                     static_cast<uint32_t>(round.rules.words().total())});
@@ -144,20 +149,20 @@ void countDailyRound(const WordGame& game, Round& round, records::DailyPlay* pla
 // A lost round ends the game, whose score then meets the best scores,
 // unless the game was practice. A daily game's score is kept under the date
 // it was started, also when it ends after midnight.
-void keepScore(const WordGame& game, Round& round, const Extras& extras) {
+void keepScore(const game_record::WordGame& game, Round& round, const Extras& extras) {
   if (round.rules.passed()) return;
   if (round.dailyPractice) {
     round.recordNote = kPracticeNote;
     return;
   }
-  if (extras.records == nullptr) return;
+  if (extras.records == nullptr || round.rules.hasNoLimit()) return;  // no limit, no records
   const int place = extras.dailyPlay != nullptr
                         ? extras.records->add(game.timeToPlay, game.score, extras.dailyPlay->date())
                         : extras.records->add(game.timeToPlay, game.score);
   round.recordNote = recordNote(place, game.timeToPlay);
 }
 
-void endRound(WordGame& game, Round& round, const Extras& extras) {
+void endRound(game_record::WordGame& game, Round& round, const Extras& extras) {
   countDailyRound(game, round, extras.dailyPlay);
   keepScore(game, round, extras);
   drawEndBanners(round);
@@ -165,7 +170,7 @@ void endRound(WordGame& game, Round& round, const Extras& extras) {
   round.rules.finish();
 }
 
-bool playRound(WordGame& game, const Extras& extras, uint32_t number) {
+bool playRound(game_record::WordGame& game, const Extras& extras, uint32_t number) {
   Round round = startRound(game, extras, number);
   playOutTime(round);
   endRound(game, round, extras);
@@ -174,7 +179,7 @@ bool playRound(WordGame& game, const Extras& extras, uint32_t number) {
 
 }  // namespace
 
-uint32_t playGame(WordGame& game, const Extras& extras) {
+uint32_t playGame(game_record::WordGame& game, const Extras& extras) {
   game.score = 0;
   for (uint32_t number = 1; playRound(game, extras, number); ++number) {
   }

@@ -11,6 +11,6 @@ namespace game {
 
 /// Plays a game and returns its final score, which is also left in game.score.
 /// With extras.records, a game's score also meets the best scores at its end.
-uint32_t playGame(WordGame& game, const Extras& extras = {});
+uint32_t playGame(game_record::WordGame& game, const Extras& extras = {});
 
 }  // namespace game

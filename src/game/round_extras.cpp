@@ -25,7 +25,7 @@ bool allFound(const rules::WordCount& count) { return count.there > 0 && count.f
 // found; the gaps between them in none.
 std::vector<Piece> countsPieces(const rules::Round& round) {
   std::vector<Piece> pieces;
-  size_t length = kShortestWord;
+  size_t length = game_record::kShortestWord;
   for (const rules::WordCount& count : round.counts()) {
     if (!pieces.empty()) pieces.push_back({kCountsGap});
     // Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict)
@@ -52,6 +52,7 @@ std::string verdictText(const rules::Submission& submission) {
     case rules::Verdict::kTooShort: return "too short";
     case rules::Verdict::kNotInDictionary: return "not in the dictionary";
     case rules::Verdict::kFoundBefore: return "already found this round";
+    case rules::Verdict::kNotFromLetters: break;  // keys type only letters on show
   }
   return {};
 }

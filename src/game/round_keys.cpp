@@ -17,7 +17,7 @@ constexpr const char* kInputPadding = "      ";
 
 void drawSixLetterMessage() {
   std::string message = "You got a";
-  appendNumber(message, static_cast<int32_t>(kLongestWord));
+  appendNumber(message, static_cast<int32_t>(game_record::kLongestWord));
   drawBottomBanner(message + " letter word!", console::colourOf(console::Role::kBanner));
 }
 

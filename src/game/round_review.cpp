@@ -24,7 +24,7 @@ using review::ReviewWord;
 constexpr size_t kMeaningWidth = 79;
 constexpr int kNoCode = -1;
 
-std::string titleText(const WordGame& game, const rules::RoundWords& words) {
+std::string titleText(const game_record::WordGame& game, const rules::RoundWords& words) {
   return "Every word of the round: you found " + std::to_string(rules::foundWordCount(game)) + " of " +
          std::to_string(words.total());
 }
@@ -103,7 +103,7 @@ void drawPage(const std::string& title, const Review& review, Cursor cursor,
 
 }  // namespace
 
-void showRoundReview(const WordGame& game, const rules::RoundWords& words,
+void showRoundReview(const game_record::WordGame& game, const rules::RoundWords& words,
                      dictionary::MeaningsOnDemand* meanings) {
   const Review review = review::makeReview(game, words);
   const std::string title = titleText(game, words);

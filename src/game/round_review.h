@@ -17,7 +17,7 @@ namespace game {
 /// move the cursor, which starts on the first word the player missed, and
 /// Page Up/Down turn the pages when there are several. Without meanings the
 /// meaning rows stay blank.
-void showRoundReview(const WordGame& game, const rules::RoundWords& words,
+void showRoundReview(const game_record::WordGame& game, const rules::RoundWords& words,
                      dictionary::MeaningsOnDemand* meanings = nullptr);
 
 }  // namespace game

@@ -127,15 +127,17 @@ console::Colour timeLeftColour(uint32_t secondsLeft) {
                                                           : console::Role::kTimeLeft);
 }
 
-void drawScoreLine(const WordGame& game) { drawLabelledNumber(round::kScoreRow, kScoreLabel, game.score); }
+void drawScoreLine(const game_record::WordGame& game) {
+  drawLabelledNumber(round::kScoreRow, kScoreLabel, game.score);
+}
 
-void drawTitleScreen(const WordGame& game, uint32_t highScore) {
+void drawTitleScreen(const game_record::WordGame& game, uint32_t highScore) {
   drawTopBanner(kTitle);
   drawScoreLine(game);
   drawLabelledNumber(layout::title::kHighScoreRow, kHighScoreLabel, highScore);
 }
 
-void drawInputPanel(const WordGame& game, const std::string& input) {
+void drawInputPanel(const game_record::WordGame& game, const std::string& input) {
   writeAt(0, round::kPanelLabelRow, "Your Input");
   writeAt(round::kMangledLabelColumn, round::kPanelLabelRow, "Mangled Text");
   console::lineEnd();

@@ -29,14 +29,14 @@ void drawBottomBanner(const std::string& text, console::Colour colour = {});
 /// The time left's colour: a warning in the round's last ten seconds.
 console::Colour timeLeftColour(uint32_t secondsLeft);
 /// Row 6: "Your Score: " and the score, centred.
-void drawScoreLine(const WordGame& game);
+void drawScoreLine(const game_record::WordGame& game);
 /// The title screen's banner, score line and high-score line (row 5).
-void drawTitleScreen(const WordGame& game, uint32_t highScore);
+void drawTitleScreen(const game_record::WordGame& game, uint32_t highScore);
 /// Rows 6 to 8: the typed input (as given) and the letters on show, each
 /// in its colour (the input's trailing blanks in none).
-void drawInputPanel(const WordGame& game, const std::string& input);
+void drawInputPanel(const game_record::WordGame& game, const std::string& input);
 /// Rows 10 to 19: the words found this round by length, then the score line.
-void drawFoundWords(const WordGame& game);
+void drawFoundWords(const game_record::WordGame& game);
 
 /// Blanks columns 0 to 78 of row y, then writes text from column x in
 /// colour. For the rows the classic screens leave empty, which hold texts

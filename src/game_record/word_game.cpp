@@ -1,5 +1,7 @@
 #include "game_record/word_game.h"
 
+namespace game_record {
+
 WordGame::WordGame()
     : dictionary(std::make_unique<containers::WordTable>()),
       foundWords(std::make_unique<containers::BST<std::string>[]>(kFoundWordTrees)) {
@@ -10,3 +12,5 @@ WordGame::~WordGame() {
   dictionary.reset();
   foundWords.reset();
 }
+
+}  // namespace game_record

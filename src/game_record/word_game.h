@@ -11,6 +11,8 @@
 #include "containers/binary_search_tree.h"
 #include "containers/hash_table.h"
 
+namespace game_record {
+
 /// Found-word trees: the tree for words of length n is foundWords[n - kShortestWord].
 constexpr size_t kShortestWord = 3;
 constexpr size_t kLongestWord = 6;
@@ -30,3 +32,5 @@ struct WordGame {
   /// letterUsed[i]: the letter at position i of mangledWord is in the typed input.
   std::array<bool, kLongestWord> letterUsed{};
 };
+
+}  // namespace game_record

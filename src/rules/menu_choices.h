@@ -14,10 +14,16 @@ enum class MenuMove { kUp, kDown, kLeft, kRight };
 constexpr uint16_t kShortestTime = 30;
 constexpr uint16_t kLongestTime = 120;
 constexpr uint16_t kTimeStep = 30;
+/// The time per round of a round that ends only when the player asks.
+/// Such games keep no records and no daily result.
+constexpr uint16_t kNoLimit = 0;
 
 struct MenuChoices {
   MenuItem selected = MenuItem::kPlay;
   uint16_t seconds = 60;  ///< per round
+  /// Right after kLongestTime gives kNoLimit (and Left goes back); the
+  /// classic screens do not offer it.
+  bool offersNoLimit = false;
 
   void move(MenuMove move);
   /// Enter chooses the item selected, except the time, which it leaves.

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "dictionary/letters.h"
+#include "rules/menu_choices.h"
 #include "rules/word_choice.h"
 #include "text/character_classes.h"
 #include "text/utf8.h"
@@ -49,7 +50,7 @@ bool types(std::string_view typed, std::string_view shown) {
 // depend only on the game's code and the round's number; the reshuffles
 // draw from another stream, so the words never depend on how often the
 // player reshuffled.
-Round::Round(WordGame& game, const std::string& code, uint32_t number, bool listWords)
+Round::Round(game_record::WordGame& game, const std::string& code, uint32_t number, bool listWords)
     : game_(game), points_(pointsOfRound(number)) {
   RandomDraws wordDraws = roundDraws(code, number, DrawStream::kWord);
   word_ = chooseWord(*game_.dictionary, wordDraws);
@@ -119,17 +120,18 @@ void Round::reshuffle() {
 
 Verdict Round::judge(const std::string& word) const {
   const size_t letters = dictionary::letterCount(word);
-  if (letters < kShortestWord) return Verdict::kTooShort;
-  if (letters > kLongestWord || game_.dictionary->find(word) == -1) return Verdict::kNotInDictionary;
+  if (letters < game_record::kShortestWord) return Verdict::kTooShort;
+  if (letters > game_record::kLongestWord || game_.dictionary->find(word) == -1)
+    return Verdict::kNotInDictionary;
   if (wasFound(game_, word)) return Verdict::kFoundBefore;
   return Verdict::kAccepted;
 }
 
 void Round::score(Submission& submission) {
   const size_t letters = dictionary::letterCount(submission.word);
-  const size_t tree = letters - kShortestWord;
+  const size_t tree = letters - game_record::kShortestWord;
   submission.points = points_[tree];
-  submission.sixLetters = letters == kLongestWord;
+  submission.sixLetters = letters == game_record::kLongestWord;
   game_.score += submission.points;
   if (submission.sixLetters) passed_ = true;
   game_.foundWords[tree].insert(game_.foundWords[tree].root, submission.word);
@@ -148,26 +150,62 @@ Submission Round::submit() {
   return submission;
 }
 
+namespace {
+
+// The same letter in the other case, for the ASCII letters; any other
+// letter as it is.
+std::string otherCase(std::string_view letter) {
+  std::string other(letter);
+  if (other.size() == 1 && ((other[0] >= 'a' && other[0] <= 'z') || (other[0] >= 'A' && other[0] <= 'Z'))) {
+    other[0] = static_cast<char>(other[0] ^ 0x20);
+  }
+  return other;
+}
+
+}  // namespace
+
+Submission Round::submitWord(std::string_view word) {
+  typed_.clear();
+  game_.letterUsed.fill(false);
+  for (std::string_view letter : dictionary::lettersOf(word)) {
+    if (type(letter) || type(otherCase(letter))) continue;
+    Submission refused;
+    refused.word = std::string(word);
+    refused.verdict = dictionary::letterCount(word) < game_record::kShortestWord ? Verdict::kTooShort
+                                                                                 : Verdict::kNotFromLetters;
+    typed_.clear();
+    game_.letterUsed.fill(false);
+    return refused;
+  }
+  return submit();
+}
+
 // Elapsed times are differences of unsigned 32-bit values, so a caller's
 // clock may wrap.
 uint32_t Round::secondsLeft(uint32_t msPassed) const {
+  if (hasNoLimit()) return 0;
   return static_cast<uint32_t>(game_.timeToPlay) - msPassed / kMsPerSecond;
 }
 
-bool Round::ended(uint32_t msPassed) const { return msPassed >= lengthMs(); }
+bool Round::hasNoLimit() const { return game_.timeToPlay == kNoLimit; }
+
+bool Round::ended(uint32_t msPassed) const {
+  if (hasNoLimit()) return endedByPlayer_;
+  return msPassed >= lengthMs();
+}
 
 uint32_t Round::lengthMs() const { return static_cast<uint32_t>(game_.timeToPlay) * kMsPerSecond; }
 
-std::array<WordCount, kFoundWordTrees> Round::counts() const {
-  std::array<WordCount, kFoundWordTrees> counts{};
-  for (size_t i = 0; i < kFoundWordTrees; ++i) {
+std::array<WordCount, game_record::kFoundWordTrees> Round::counts() const {
+  std::array<WordCount, game_record::kFoundWordTrees> counts{};
+  for (size_t i = 0; i < game_record::kFoundWordTrees; ++i) {
     counts[i] = {static_cast<size_t>(game_.foundWords[i].count), words_.byLength[i].size()};
   }
   return counts;
 }
 
 void Round::finish() {
-  for (size_t i = 0; i < kFoundWordTrees; ++i) game_.foundWords[i].clear();
+  for (size_t i = 0; i < game_record::kFoundWordTrees; ++i) game_.foundWords[i].clear();
 }
 
 }  // namespace rules

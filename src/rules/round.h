@@ -22,12 +22,14 @@ namespace rules {
 
 /// Points for a word of length n at index n - kShortestWord. Round r pays
 /// r times kPointSteps.
-using PointValues = std::array<uint32_t, kFoundWordTrees>;
+using PointValues = std::array<uint32_t, game_record::kFoundWordTrees>;
 constexpr PointValues kPointSteps = {1, 3, 6, 10};
 PointValues pointsOfRound(uint32_t number);
 
 /// What became of a submitted word, in the order the round checks.
-enum class Verdict { kAccepted, kTooShort, kNotInDictionary, kFoundBefore };
+/// kNotFromLetters comes only from a word submitted whole (submitWord),
+/// after kTooShort: letters typed one by one are always from the letters.
+enum class Verdict { kAccepted, kTooShort, kNotInDictionary, kFoundBefore, kNotFromLetters };
 
 struct Submission {
   Verdict verdict = Verdict::kTooShort;
@@ -48,7 +50,7 @@ class Round {
   /// game's std::rand): chooses its word from game.dictionary and shows its
   /// letters shuffled. With listWords, finds every word the round would
   /// accept, for the counts and the review. Leaves the score as it is.
-  Round(WordGame& game, const std::string& code, uint32_t number, bool listWords);
+  Round(game_record::WordGame& game, const std::string& code, uint32_t number, bool listWords);
 
   /// Types the first free letter on show that letter types: with bytes (the
   /// classic game) the byte itself, with characters the same letter in
@@ -68,15 +70,26 @@ class Round {
   /// Judges the input (its length in letters, the dictionary, the words
   /// found), scores an accepted word and clears the input either way.
   Submission submit();
+  /// Judges a word typed whole, as a line is: clears the input, types the
+  /// word's letters one by one, each as typed or else in the other case
+  /// (so either case plays a list of small letters or of capitals), and
+  /// submits it. A word that uses a letter not on show, or more often than
+  /// it is shown, is kNotFromLetters (kTooShort when it is also too short)
+  /// and leaves the input empty.
+  Submission submitWord(std::string_view word);
 
-  /// Whole seconds left to show after msPassed of play.
+  /// Whole seconds left to show after msPassed of play; 0 with no limit.
   uint32_t secondsLeft(uint32_t msPassed) const;
   /// A six-letter word does not end the round early: it lasts the whole time.
+  /// A round with no limit (timeToPlay kNoLimit) ends only at endNow.
   bool ended(uint32_t msPassed) const;
+  bool hasNoLimit() const;
+  /// Ends a round with no limit, as the player asks.
+  void endNow() { endedByPlayer_ = true; }
   uint32_t lengthMs() const;
 
   /// Per length: the words found and, with listWords, the words there are.
-  std::array<WordCount, kFoundWordTrees> counts() const;
+  std::array<WordCount, game_record::kFoundWordTrees> counts() const;
   /// Forgets the words found, as the round's end screen is left.
   void finish();
 
@@ -87,7 +100,7 @@ class Round {
   bool passed() const { return passed_; }
   const RoundWords& words() const { return words_; }
   const PointValues& points() const { return points_; }
-  const WordGame& game() const { return game_; }
+  const game_record::WordGame& game() const { return game_; }
 
  private:
   void showLetters();
@@ -96,12 +109,13 @@ class Round {
   Verdict judge(const std::string& word) const;
   void score(Submission& submission);
 
-  WordGame& game_;
+  game_record::WordGame& game_;
   std::string word_;  ///< as chosen, revealed when the round ends the game
   std::vector<std::string> shown_;
   std::string typed_;        ///< never longer than game_.mangledWord
   std::string pendingBase_;  ///< a letter that typed nothing, which a mark typed next may join
   bool passed_ = false;      ///< a six-letter word was found
+  bool endedByPlayer_ = false;
   PointValues points_{};
   RandomDraws reshuffles_;  ///< what reshuffles draw from
   RoundWords words_;        ///< empty unless listWords

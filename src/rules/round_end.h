@@ -30,7 +30,7 @@ struct ReviewWord {
 
 /// reviewWords(...)[n - kShortestWord]: the round's words of n letters, in
 /// byte order, each marked when the round found it.
-std::array<std::vector<ReviewWord>, kFoundWordTrees> reviewWords(const WordGame& game,
-                                                                 const RoundWords& words);
+std::array<std::vector<ReviewWord>, game_record::kFoundWordTrees> reviewWords(
+    const game_record::WordGame& game, const RoundWords& words);
 
 }  // namespace rules

@@ -21,7 +21,7 @@ struct Arranging {
       : dictionary(table), letters(std::move(typeable)) {}
   const containers::WordTable& dictionary;
   std::vector<std::string_view> letters;
-  std::array<bool, kLongestWord> used{};  ///< used[i]: letters[i] is in the arrangement
+  std::array<bool, game_record::kLongestWord> used{};  ///< used[i]: letters[i] is in the arrangement
   std::string arrangement;
   size_t letterCount = 0;  ///< letters in the arrangement
   Arrangements found;
@@ -45,8 +45,8 @@ bool triedBefore(const Arranging& state, size_t i) {
 // (the same letter at a free position before it) is skipped, so a repeated
 // letter gives each arrangement once.
 void extend(Arranging& state) {
-  if (state.letterCount >= kShortestWord) noteArrangement(state);
-  if (state.letterCount == kLongestWord) return;
+  if (state.letterCount >= game_record::kShortestWord) noteArrangement(state);
+  if (state.letterCount == game_record::kLongestWord) return;
   for (size_t i = 0; i < state.letters.size(); ++i) {
     if (state.used[i] || triedBefore(state, i)) continue;
     state.used[i] = true;
@@ -65,7 +65,8 @@ Arrangements arrangementsOf(const containers::WordTable& dictionary, const std::
   std::vector<std::string_view> typeableLetters;
   // A round shows six letters; no more are arranged, whatever is passed.
   for (std::string_view letter : dictionary::lettersOf(letters)) {
-    if (typeable(letter) && typeableLetters.size() < kLongestWord) typeableLetters.push_back(letter);
+    if (typeable(letter) && typeableLetters.size() < game_record::kLongestWord)
+      typeableLetters.push_back(letter);
   }
   Arranging state(dictionary, std::move(typeableLetters));
   state.found.reserve(kMostArrangements);
@@ -88,7 +89,7 @@ void collectFoundInBucket(const containers::WordTable& dictionary, Arrangements:
     if (!found[static_cast<size_t>(entry - first)]) continue;
     std::string word = entry->second;
     const size_t letters = dictionary::letterCount(word);
-    words.byLength[letters - kShortestWord].push_back(std::move(word));
+    words.byLength[letters - game_record::kShortestWord].push_back(std::move(word));
   }
 }
 
@@ -105,14 +106,16 @@ size_t RoundWords::total() const {
   return words;
 }
 
-size_t foundWordCount(const WordGame& game) {
+size_t foundWordCount(const game_record::WordGame& game) {
   size_t found = 0;
-  for (size_t i = 0; i < kFoundWordTrees; ++i) found += static_cast<size_t>(game.foundWords[i].count);
+  for (size_t i = 0; i < game_record::kFoundWordTrees; ++i)
+    found += static_cast<size_t>(game.foundWords[i].count);
   return found;
 }
 
-bool wasFound(const WordGame& game, const std::string& word) {
-  const containers::BST<std::string>& tree = game.foundWords[dictionary::letterCount(word) - kShortestWord];
+bool wasFound(const game_record::WordGame& game, const std::string& word) {
+  const containers::BST<std::string>& tree =
+      game.foundWords[dictionary::letterCount(word) - game_record::kShortestWord];
   return tree.root != nullptr && tree.contains(tree.root, word);
 }
 

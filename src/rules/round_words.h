@@ -16,15 +16,15 @@ namespace rules {
 
 struct RoundWords {
   /// byLength[n - kShortestWord]: the words of n letters, each once, in byte order.
-  std::array<std::vector<std::string>, kFoundWordTrees> byLength;
+  std::array<std::vector<std::string>, game_record::kFoundWordTrees> byLength;
 
   size_t total() const;
 };
 
 /// How many words the round has found so far, all lengths together.
-size_t foundWordCount(const WordGame& game);
+size_t foundWordCount(const game_record::WordGame& game);
 /// True when the round has found word (of 3 to 6 letters) already.
-bool wasFound(const WordGame& game, const std::string& word);
+bool wasFound(const game_record::WordGame& game, const std::string& word);
 
 /// The bytes of the keys a round takes as commands (Space, Enter and
 /// Backspace): a letter made of one of them is never typed, since its key

@@ -31,7 +31,7 @@ std::string chooseWord(const containers::WordTable& dictionary, RandomDraws& dra
     const uint32_t positionDraw = draws.next();
     if (bucket.count == 0) continue;
     const containers::ShortWord& candidate = wordAt(bucket, positionDraw % bucket.count);
-    if (dictionary::letterCount(candidate.view()) == kLongestWord &&
+    if (dictionary::letterCount(candidate.view()) == game_record::kLongestWord &&
         !dictionary::holdsBlank(candidate.view()))
       return candidate;
   }
@@ -42,16 +42,16 @@ std::string chooseWord(const containers::WordTable& dictionary, RandomDraws& dra
 // Letters, not bytes, are shuffled, so each letter stays whole. The
 // letters are views of the word, which is the source moved here, so they
 // outlive the emptying of game.mangledWord.
-void mangleWord(WordGame& game, std::string source, RandomDraws& draws) {
+void mangleWord(game_record::WordGame& game, std::string source, RandomDraws& draws) {
   const std::string word = std::move(source);
   const std::vector<std::string_view> letters = dictionary::lettersOf(word);
-  assert(letters.size() == kLongestWord);
+  assert(letters.size() == game_record::kLongestWord);
   game.mangledWord.clear();
   game.letterUsed.fill(false);
   // The flags mark the source positions already taken; a draw that hits a
   // taken position is thrown away and drawn again.
   for (uint8_t taken = 0; taken < letters.size();) {
-    const size_t position = draws.next() % kLongestWord;
+    const size_t position = draws.next() % game_record::kLongestWord;
     if (game.letterUsed[position]) continue;
     game.mangledWord += letters[position];
     game.letterUsed[position] = true;
@@ -65,7 +65,7 @@ std::string chooseWord(const containers::WordTable& dictionary) {
   return chooseWord(dictionary, classic);
 }
 
-void mangleWord(WordGame& game, std::string source) {
+void mangleWord(game_record::WordGame& game, std::string source) {
   RandomDraws classic;
   mangleWord(game, std::move(source), classic);
 }

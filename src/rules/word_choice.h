@@ -23,8 +23,8 @@ std::string chooseWord(const containers::WordTable& dictionary);
 
 /// Puts the six letters of source into game.mangledWord in a random order
 /// and leaves every letterUsed flag false.
-void mangleWord(WordGame& game, std::string source, RandomDraws& draws);
+void mangleWord(game_record::WordGame& game, std::string source, RandomDraws& draws);
 /// As above, drawing from std::rand.
-void mangleWord(WordGame& game, std::string source);
+void mangleWord(game_record::WordGame& game, std::string source);
 
 }  // namespace rules

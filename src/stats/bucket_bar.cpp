@@ -37,7 +37,9 @@ bool namesUtf8(std::string locale) {
 }  // namespace
 
 std::string filledBarCell() {
-  bool showsSquare = console::screenTakesUnicode() || namesUtf8(localeCharacterSetSource());
+  const console::UnicodeCells cells = console::screenUnicodeCells();
+  bool showsSquare = cells == console::UnicodeCells::kAsLocaleSays ? namesUtf8(localeCharacterSetSource())
+                                                                   : cells == console::UnicodeCells::kShown;
   return showsSquare ? kFilledSquare : kPlainFilledCell;
 }
 

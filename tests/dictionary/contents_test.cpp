@@ -62,7 +62,7 @@ class ContentsTest : public ::testing::Test {
     }
   }
 
-  WordGame game;
+  game_record::WordGame game;
 };
 
 TEST_F(ContentsTest, AWordOfTheLengthIsFound) {

@@ -22,8 +22,9 @@ TEST(MessagesTest, TheDailyShareLinesAreInUtf8OrInTheCLocalesCharacters) {
         std::pair{"C", "Round 1  #####.....  4/8\n"}}) {
     const stats_test::LocaleScope scope(locale, std::nullopt, std::nullopt);
     support::FakeTerminal terminal;
-    driver::writeDailyShare(result);
-    EXPECT_EQ(terminal.output(), head + round) << locale;
+    driver::writeDailyShareAtTheEnd(result);
+    EXPECT_EQ(terminal.closingText, head + round) << locale;
+    EXPECT_EQ(terminal.output(), "") << locale;
   }
 }
 

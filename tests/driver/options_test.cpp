@@ -112,6 +112,58 @@ TEST(Options, ABadOrMissingCodeAndCodesWithTheClassicGameAreUsageErrors) {
 
 namespace {
 
+using driver::LineModeReason;
+
+TEST(Options, LinesByShortOrLongOptionAndNeverWithTheClassicScreens) {
+  EXPECT_TRUE(parse({"-l"}).settings.lineMode);
+  EXPECT_TRUE(parse({"-lines"}).settings.lineMode);
+  EXPECT_TRUE(parse({"--lines"}).settings.lineMode);
+  EXPECT_FALSE(parse({}).settings.lineMode);
+  EXPECT_EQ(parse({"--line"}).outcome, CommandOutcome::kUnrecognisedOption);
+  for (const std::vector<std::string>& options :
+       {std::vector<std::string>{"-l", "-c"}, {"-c", "--lines"}, {"-lines", "-v", "-classic"}}) {
+    driver::Command command = parse(options);
+    EXPECT_EQ(command.outcome, CommandOutcome::kClassicLines) << options[0];
+    EXPECT_NE(command.offendingArgument.find('l'), std::string::npos) << options[0];
+  }
+}
+
+TEST(Options, LongHelpIsItsOwnOutcomeAndShortHelpTheClassicUsage) {
+  EXPECT_EQ(parse({"--help"}).outcome, CommandOutcome::kShowHelp);
+  EXPECT_EQ(parse({"-h"}).outcome, CommandOutcome::kShowUsage);
+  EXPECT_EQ(parse({"-help"}).outcome, CommandOutcome::kShowUsage);
+}
+
+TEST(Options, WhereLineModeComesFrom) {
+  struct Case {
+    std::vector<std::string> options;
+    const char* accessible;
+    const char* term;
+    LineModeReason reason;
+  };
+  for (const Case& c : {
+           Case{{}, nullptr, "xterm-256color", LineModeReason::kNone},
+           Case{{}, nullptr, nullptr, LineModeReason::kNone},
+           Case{{"-l"}, nullptr, "xterm", LineModeReason::kOption},
+           Case{{"-l"}, "1", "dumb", LineModeReason::kOption},
+           Case{{}, "1", "xterm", LineModeReason::kAccessible},
+           Case{{}, "yes", nullptr, LineModeReason::kAccessible},
+           Case{{}, "", "xterm", LineModeReason::kNone},
+           Case{{}, "0", "xterm", LineModeReason::kNone},
+           Case{{}, "false", "xterm", LineModeReason::kNone},
+           Case{{}, "0", "dumb", LineModeReason::kDumbTerminal},
+           Case{{}, nullptr, "dumb", LineModeReason::kDumbTerminal},
+           Case{{}, nullptr, "dumber", LineModeReason::kNone},
+           Case{{"-c"}, "1", "xterm", LineModeReason::kNone},
+           Case{{"-c"}, nullptr, "dumb", LineModeReason::kNone},
+       }) {
+    driver::Command command = parse(c.options);
+    ASSERT_EQ(command.outcome, CommandOutcome::kRun);
+    EXPECT_EQ(driver::lineModeReason(command.settings, c.accessible, c.term), c.reason)
+        << (c.accessible ? c.accessible : "(unset)") << " " << (c.term ? c.term : "(unset)");
+  }
+}
+
 using driver::ColourWhen;
 
 // --color=WHEN counts only spelt out whole, in small letters, and the last

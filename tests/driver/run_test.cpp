@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "console/console.h"
@@ -11,6 +12,7 @@
 #include "records/daily_store.h"
 #include "records/store.h"
 #include "rules/game_code.h"
+#include "support/fake_line_terminal.h"
 #include "support/fake_terminal.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
@@ -43,7 +45,7 @@ struct RecordingParts {
       ++viewerOpened;
       viewerEscapeLeaves = escapeLeaves;
     };
-    recorded.runMainMenu = [this](WordGame&, uint32_t highScore, const Extras& extras,
+    recorded.runMainMenu = [this](game_record::WordGame&, uint32_t highScore, const Extras& extras,
                                   std::string& dailyDate) {
       menuHighScores.push_back(highScore);
       menuExtras.push_back(extras);
@@ -56,7 +58,7 @@ struct RecordingParts {
       return MenuChoice::kDaily;
     };
     // A daily game counts one round, with the score as the words found.
-    recorded.playGame = [this](WordGame& game, const Extras& extras) {
+    recorded.playGame = [this](game_record::WordGame& game, const Extras& extras) {
       game.score = scores.at(gameExtras.size());
       gameExtras.push_back(extras);
       gameSeconds.push_back(game.timeToPlay);
@@ -96,6 +98,9 @@ class RunTest : public ::testing::Test {
   // Windows keeps the records under LOCALAPPDATA, in a folder whose name
   // differs from the one above only in case, which Windows ignores.
   support::ScopedEnvironment localAppData{"LOCALAPPDATA", folder.path() + "/state"};
+  // Either would play the run in lines.
+  support::ScopedEnvironment accessible{"ACCESSIBLE"};
+  support::ScopedEnvironment terminalType{"TERM", "xterm"};
   support::FakeTerminal terminal;
   RecordingParts recorder;
 };
@@ -107,8 +112,9 @@ TEST_F(RunTest, UsageAloneAfterTheBanner) {
   EXPECT_EQ(recorder.viewerOpened, 0);
 }
 
-// --help is the usage text of -h, then the colour option and NO_COLOR,
-// which -h, as it always was, does not name.
+// --help is the usage text of -h, then the options and the environment it
+// never named (colour, codes, the daily game, line mode), which -h, as it
+// always was, does not name.
 TEST_F(RunTest, LongHelpIsTheUsageAndLongVersionALineAlone) {
   EXPECT_EQ(run({"--help"}), driver::kExitSuccess);
   const std::string usage = output();
@@ -119,9 +125,19 @@ TEST_F(RunTest, LongHelpIsTheUsageAndLongVersionALineAlone) {
   shortUsage.resize(shortUsage.size() - 2);
   EXPECT_EQ(usage, shortUsage +
                        "\n   --color=WHEN   Colours the screens: auto (on a terminal, the default),\n"
-                       "                  always or never; -c has no colour\n\n"
+                       "                  always or never; -c has no colour\n"
+                       "   -c             The classic screens: no counts, codes, colour or records\n"
+                       "   -s CODE        Plays the words of a game code\n"
+                       "   -d             Plays today's daily game at once\n"
+                       "   -l, --lines    Plays in plain lines of text, for screen readers, braille\n"
+                       "                  displays, dumb terminals and scripts (not with -c)\n"
+                       "   --help         Prints this list\n"
+                       "   --version      Prints the version\n\n"
                        "Environment:\n"
-                       "   NO_COLOR       Set and not empty: no colour unless --color=always\r\n");
+                       "   NO_COLOR       Set and not empty: no colour unless --color=always\n"
+                       "   ACCESSIBLE     Set, and not empty, 0 or false: line mode unless -c\n"
+                       "   TERM           dumb: line mode unless -c\r\n");
+  EXPECT_EQ(shortHelp.output().find("--lines"), std::string::npos);
 
   support::FakeTerminal version;
   EXPECT_EQ(run({"--version", "-h"}), driver::kExitSuccess);
@@ -140,6 +156,14 @@ TEST_F(RunTest, KeysTypedOnDoNotSkipTheGoodbye) {
   EXPECT_EQ(run({"-f", playable()}), driver::kExitSuccess);
   EXPECT_EQ(terminal.row(0), "Thank you for playing Quillop!");
   EXPECT_EQ(terminal.unreadBytes(), 1U);
+}
+
+TEST_F(RunTest, WithoutADailyGameNothingIsLeftToWriteAtTheEnd) {
+  recorder.scores = {7};
+  terminal.type("xx");
+  EXPECT_EQ(run({"-f", playable()}), driver::kExitSuccess);
+  EXPECT_EQ(recorder.gameExtras.size(), 1U);
+  EXPECT_EQ(terminal.closingText, "");
 }
 
 TEST_F(RunTest, UnreadableDictionaryEndsWithTheErrorBlock) {
@@ -199,7 +223,7 @@ TEST_F(RunTest, SInEitherCaseOpensTheStatisticsView) {
 TEST_F(RunTest, FunctionKeysAreWholeKeysAtThePromptAndTheGoodbye) {
   driver::GameParts parts = recorder.parts();
   std::vector<int> menuKeys;
-  parts.runMainMenu = [&menuKeys](WordGame&, uint32_t, const Extras&, std::string&) {
+  parts.runMainMenu = [&menuKeys](game_record::WordGame&, uint32_t, const Extras&, std::string&) {
     menuKeys.push_back(console::readKey());
     return MenuChoice::kExit;
   };
@@ -269,7 +293,7 @@ TEST_F(RunTest, EndOfInputEndsTheRunQuietly) {
 TEST_F(RunTest, EndOfInputInTheMenuSkipsTheGoodbye) {
   terminal.type("x");
   driver::GameParts parts = recorder.parts();
-  parts.runMainMenu = [](WordGame&, uint32_t, const Extras&, std::string&) {
+  parts.runMainMenu = [](game_record::WordGame&, uint32_t, const Extras&, std::string&) {
     return console::readKey() != 0 ? MenuChoice::kPlay : MenuChoice::kExit;
   };
   EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts), driver::kExitSuccess);
@@ -369,6 +393,11 @@ TEST_F(RunTest, TheDailyGameIsKeptOnceAndSharedAfterTheRun) {
   EXPECT_EQ(recorder.menuHighScores, (std::vector<uint32_t>{7, 30, 30}));
   ASSERT_TRUE(shared);
   EXPECT_EQ(*shared, (rules::DailyResult{today, rules::dailyGameCode(today), 7, {{7, 50}}}));
+  // Handed to the terminal when the daily game was left, so that Ctrl-C at
+  // the menu after it still writes them.
+  EXPECT_TRUE(terminal.closingText.starts_with("Quillop daily " + today + ", game code " +
+                                               rules::dailyGameCode(today) + "\nScore 7 in 1 round\n"))
+      << terminal.closingText;
   EXPECT_TRUE(std::filesystem::exists(platform::stateFolder() + "/daily.txt"));
   EXPECT_TRUE(std::filesystem::exists(folder.path() + "/state/quillop/daily.txt"));
 }
@@ -379,8 +408,8 @@ TEST_F(RunTest, DPlaysTheGameOfTheDateTheMenuOffered) {
   recorder.scores = {7};
   recorder.dailyChoices = 1;
   driver::GameParts parts = recorder.parts();
-  parts.runMainMenu = [menu = parts.runMainMenu](WordGame& game, uint32_t highScore, const Extras& extras,
-                                                 std::string& dailyDate) {
+  parts.runMainMenu = [menu = parts.runMainMenu](game_record::WordGame& game, uint32_t highScore,
+                                                 const Extras& extras, std::string& dailyDate) {
     const MenuChoice choice = menu(game, highScore, extras, dailyDate);
     dailyDate = "2001-02-03";  // never the date of the test run
     return choice;
@@ -392,6 +421,30 @@ TEST_F(RunTest, DPlaysTheGameOfTheDateTheMenuOffered) {
   EXPECT_EQ(recorder.gameExtras[0].code, rules::dailyGameCode("2001-02-03"));
   ASSERT_TRUE(shared);
   EXPECT_EQ(shared->date, "2001-02-03");
+}
+
+}  // namespace
+
+namespace {
+
+// Line mode through the whole run: the environment turns it on, its first
+// line says why, the banner and the key prompts of the full screen never
+// come, and the input's end ends the run with success.
+TEST_F(RunTest, AccessibleOrADumbTerminalPlaysTheRunInLines) {
+  for (const auto& [name, value, why] : {std::tuple{"ACCESSIBLE", "1", "as ACCESSIBLE is set"},
+                                         std::tuple{"TERM", "dumb", "as TERM is dumb"}}) {
+    support::ScopedEnvironment setting{name, value};
+    support::FakeLineTerminal lines;
+    lines.typeAt(0, "6");
+    driver::GameParts parts = recorder.parts();
+    parts.lineTerminal = &lines;
+    EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable()}, parts), driver::kExitSuccess);
+    EXPECT_TRUE(lines.output().starts_with(std::string("Line mode: on, ") + why + ".")) << lines.output();
+    EXPECT_TRUE(lines.output().ends_with("Goodbye: thank you for playing Quillop.\n"));
+    EXPECT_EQ(output(), "");
+    EXPECT_TRUE(support::outputProblems(lines.output()).empty());
+  }
+  EXPECT_TRUE(recorder.menuHighScores.empty());
 }
 
 }  // namespace

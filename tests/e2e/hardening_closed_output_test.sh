@@ -5,6 +5,9 @@
 # no crash, and no keys taken that were meant for the shell. Output that is
 # all written before the reader goes is a success as ever.
 set -u
+# Runs of the full-screen game, whatever the environment asks for.
+unset ACCESSIBLE
+[ "${TERM:-}" != dumb ] || export TERM=xterm-256color
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 # A binary built for another system runs under the emulator the build names.
 emulator=${QUILLOP_EMULATOR:-}

@@ -5,6 +5,9 @@
 # writer never comes. Each run must end with a loaded table or a clear error,
 # never hang or crash, and the long line must be passed over in little memory.
 set -u
+# Runs of the full-screen game, whatever the environment asks for.
+unset ACCESSIBLE
+[ "${TERM:-}" != dumb ] || export TERM=xterm-256color
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

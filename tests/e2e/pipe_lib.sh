@@ -14,6 +14,10 @@ program_name=$binary
 [ -z "$emulator" ] || program_name=$(winepath -w "$binary" 2>/dev/null)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# These runs are of the full-screen game: a screen reader's ACCESSIBLE or a
+# dumb TERM, inherited from where the tests run, would play them in lines.
+unset ACCESSIBLE
+[ "${TERM:-}" != dumb ] || export TERM=xterm-256color
 # Games played here keep their records here, never in the user's home.
 export XDG_STATE_HOME="$work/state"
 passed=0

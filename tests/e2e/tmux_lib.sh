@@ -8,6 +8,9 @@
 # have no terminal at all, or TERM=dumb).
 TERM=xterm-256color
 export TERM
+# Nor does a screen reader's setting reach the panes, where it would play
+# the game in lines.
+unset ACCESSIBLE
 
 TMUX_SESSION="quillop-e2e-$$-$RANDOM"
 TMUX_WORKDIR=$(mktemp -d)

@@ -117,9 +117,31 @@ tmux_wait_for_end_screen "Thank you for playing Quillop!"
 tmux_type "k"
 tmux_expect_recorded_end 0 before
 
+# A round in lines: the console's own line input with its echo and
+# Backspace, the verdict on the line after the typed word, the end of the
+# round asked for, and quitting from the numbered menu.
+tmux_run_recorded "$wine_env $emulator \"$binary\" -l -s K7QX2M -f words.txt"
+tmux_wait_for "Menu: 1 play" 30
+tmux_type 1
+tmux_keys Enter
+tmux_wait_for "Letters: T E L P A N" 30
+tmux_type plax
+tmux_keys BSpace
+tmux_type n
+tmux_keys Enter
+tmux_wait_for "Yes: plan, 3 points, score 3." 10
+tmux_type /end
+tmux_keys Enter
+tmux_wait_for "Passed: no, the game is over." 10
+tmux_keys Enter
+tmux_type 6
+tmux_keys Enter
+tmux_wait_for "Goodbye: thank you for playing Quillop." 10
+tmux_expect_recorded_end 0 before
+
 tmux_run_recorded "$wine_env NO_COLOR=1 $emulator \"$binary\" -m -n -f words.txt"
 wait_for_statistics_view
 ! tmux_capture_sgr | grep -qE "$colour_sgr" || fail "colour on the console with NO_COLOR=1"
 tmux_type "q"
 tmux_expect_recorded_end 0 before
-echo "5 passed, 0 failed"
+echo "6 passed, 0 failed"

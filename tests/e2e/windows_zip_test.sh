@@ -8,6 +8,9 @@
 # DLLs beyond those every Windows has, and its version information says
 # what --version says.
 set -u
+# Runs of the full-screen game, whatever the environment asks for.
+unset ACCESSIBLE
+[ "${TERM:-}" != dumb ] || export TERM=xterm-256color
 # Wine reads the names of Unix files in the locale's encoding: UTF-8 here.
 export LC_ALL=C.UTF-8
 build=$(cd "$(dirname "$1")" && pwd)

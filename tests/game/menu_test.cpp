@@ -45,7 +45,7 @@ class MenuTest : public ::testing::Test {
   std::vector<std::string> itemRows() { return {terminal.row(8), terminal.row(9), terminal.row(10)}; }
 
   support::FakeTerminal terminal;
-  WordGame game;
+  game_record::WordGame game;
 };
 
 const std::vector<std::string> kPlaySelected = {at(34, "-> Play!"), at(37, "Time to Play:   60 seconds"),
@@ -140,7 +140,7 @@ TEST_F(MenuTest, TimeMovesInStepsOfThirtyBetween30And120) {
       {{kLeft, kRight}, 60},
   };
   for (const Case& c : cases) {
-    WordGame fresh;
+    game_record::WordGame fresh;
     support::FakeTerminal caseTerminal;
     caseTerminal.type(kDown);
     for (const char* arrow : c.arrows) caseTerminal.type(arrow);
@@ -213,7 +213,7 @@ TEST_F(MenuRecordsTest, TheBestScoresForTheTimeChosenStandUnderTheItems) {
         std::pair{keys({kDown, kRight, kRight}),
                   std::vector<std::string>{centred("Best scores for 120 seconds"), centred("No scores yet"),
                                            "", "", "", ""}}}) {
-    WordGame fresh;
+    game_record::WordGame fresh;
     support::FakeTerminal moved;
     moved.type(arrows);
     EXPECT_THROW(runMainMenu(fresh, 0, extras), console::InputEnded);

@@ -28,7 +28,7 @@ class ReviewLayoutTest : public ::testing::Test {
   std::optional<Cursor> move(Cursor from, int code) { return review::movedCursor(layout(), from, code); }
   review::Review layout() { return review::makeReview(game, words); }
 
-  WordGame game;
+  game_record::WordGame game;
   rules::RoundWords words;
 };
 

@@ -82,7 +82,7 @@ TEST_F(RoundExtrasTest, CountsAndFeedbackFollowEverySubmission) {
                         Case{"nat\r", "nat: not in the dictionary", none}}) {
     // The input ends in mid-round, before the round empties the found words.
     support::FakeTerminal caseTerminal;
-    for (size_t i = 0; i < kFoundWordTrees; ++i) game.foundWords[i].clear();
+    for (size_t i = 0; i < game_record::kFoundWordTrees; ++i) game.foundWords[i].clear();
     caseTerminal.typeAt(kTypingDelayMs, c.keys);
     EXPECT_THROW(playGame(game, extras), console::InputEnded);
     EXPECT_EQ(caseTerminal.row(9), c.feedback) << c.keys;
@@ -229,7 +229,7 @@ TEST_F(RoundExtrasTest, TheReviewCursorMovesOverTheWordsAndTheMeaningFollows) {
         Case{repeatKey(kDown, 4), 12, 3, "planet", ""}, Case{kLeft, 6, 3, "ant", "ant: no meaning on file"},
         Case{std::string(kUp) + kDown + kUp, 6, 3, "ant", "ant: no meaning on file"}}) {
     support::FakeTerminal review;
-    for (size_t i = 0; i < kFoundWordTrees; ++i) game.foundWords[i].clear();
+    for (size_t i = 0; i < game_record::kFoundWordTrees; ++i) game.foundWords[i].clear();
     review.typeAt(kTypingDelayMs, "ant\rplane\r");
     review.typeAt(kRoundMs + kSpaceAfterRoundMs, "w" + c.keys);
     EXPECT_THROW(playGame(game, extras), console::InputEnded);

@@ -104,7 +104,7 @@ class RoundTest : public ::testing::Test {
   void TearDown() override { EXPECT_EQ(terminal.screen().scrolls(), 0) << terminal.screen().dump(); }
 
   support::FakeTerminal terminal;
-  WordGame game;
+  game_record::WordGame game;
   Extras extras;  ///< off: the classic screens
 };
 

@@ -13,7 +13,7 @@ namespace {
 
 constexpr const char* kBackspace = "\x7f";
 
-size_t usedFlags(const WordGame& game) {
+size_t usedFlags(const game_record::WordGame& game) {
   return static_cast<size_t>(std::count(game.letterUsed.begin(), game.letterUsed.end(), true));
 }
 

@@ -30,7 +30,7 @@ class AccentedRoundTest : public RoundTest {
   dictionary::ScopedLetterRule characters{dictionary::LetterRule::kCharacters};
 };
 
-size_t usedFlags(const WordGame& game) {
+size_t usedFlags(const game_record::WordGame& game) {
   return static_cast<size_t>(std::count(game.letterUsed.begin(), game.letterUsed.end(), true));
 }
 

@@ -106,7 +106,7 @@ TEST_F(RoundTest, SameWordScoresAgainInALaterRoundOnEmptyPanels) {
 
 TEST_F(RoundTest, EveryRoundEmptiesTheFoundWordsAtItsEnd) {
   playWholeGame({"planet\r", "ant\rplan\r"});
-  for (size_t i = 0; i < kFoundWordTrees; ++i) {
+  for (size_t i = 0; i < game_record::kFoundWordTrees; ++i) {
     EXPECT_EQ(game.foundWords[i].root, nullptr);
     EXPECT_EQ(game.foundWords[i].count, 0);
   }

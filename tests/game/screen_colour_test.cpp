@@ -83,7 +83,7 @@ TEST_F(ScreenColourTest, ARefusedWordShowsInItsOwnColour) {
   for (const std::string keys : {"pla\r", "an\r", "ant\rant\r"}) {
     support::FakeTerminal shown;
     console::setColourShown(true);  // installing a terminal turns it off
-    for (size_t i = 0; i < kFoundWordTrees; ++i) game.foundWords[i].clear();
+    for (size_t i = 0; i < game_record::kFoundWordTrees; ++i) game.foundWords[i].clear();
     shown.typeAt(kTypingDelayMs, keys);
     EXPECT_THROW(playGame(game, extras), console::InputEnded);
     const std::string feedback = shown.row(9);
@@ -165,7 +165,7 @@ class TitleColourTest : public ::testing::Test {
   TitleColourTest() { console::setColourShown(true); }
 
   support::FakeTerminal terminal;
-  WordGame game;
+  game_record::WordGame game;
   support::TempFolder folder;
   records::DailyStore results{folder.path(), [] { return std::string("2027-01-02"); }};
   Extras extras{true, nullptr, {}, &results};
@@ -204,7 +204,7 @@ TEST_F(ScreenColourTest, ColourChangesNoCharacterOfTheScreens) {
       support::FakeTerminal shown;
       console::setColourShown(on);
       std::srand(1);  // the same shuffles of the letters both times
-      for (size_t i = 0; i < kFoundWordTrees; ++i) game.foundWords[i].clear();
+      for (size_t i = 0; i < game_record::kFoundWordTrees; ++i) game.foundWords[i].clear();
       shown.typeAt(kTypingDelayMs, stop.keys);
       if (!stop.atTheEnd.empty()) shown.typeAt(kRoundMs + kSpaceAfterRoundMs, stop.atTheEnd);
       EXPECT_THROW(playGame(game, extras), console::InputEnded);

@@ -34,7 +34,7 @@ class ScreenTest : public ::testing::Test {
   void expectNoScroll() { EXPECT_EQ(terminal.screen().scrolls(), 0) << terminal.screen().dump(); }
 
   support::FakeTerminal terminal;
-  WordGame game;
+  game_record::WordGame game;
 };
 
 TEST(AppendNumber, AppendsABlankAndTheNumberInDecimal) {

@@ -40,7 +40,7 @@ TEST(RandomDrawsTest, SeedsArePinnedPerCodeRoundAndStream) {
 }
 
 TEST(RandomDrawsTest, WordsAndFirstShufflesArePinnedOnASmallDictionary) {
-  WordGame game;
+  game_record::WordGame game;
   for (const std::string word :
        {"planet", "bottle", "carpet", "garden", "market", "silver", "pocket", "window", "ant", "plan"}) {
     game.dictionary->buckets[static_cast<size_t>(containers::hashWord(word))].insert(word);

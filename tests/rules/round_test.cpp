@@ -39,7 +39,7 @@ class RoundRulesTest : public ::testing::Test {
   }
 
   dictionary::ScopedLetterRule characters{dictionary::LetterRule::kCharacters};
-  WordGame game;
+  game_record::WordGame game;
 };
 
 const Words kPlanet = {"planet", "platen", "plane", "plate", "plan", "ant", "tan", "lap"};

@@ -22,7 +22,7 @@ class RoundWordsTest : public ::testing::Test {
   }
   RoundWords wordsOf(const std::string& letters) { return findRoundWords(*game.dictionary, letters); }
 
-  WordGame game;
+  game_record::WordGame game;
 };
 
 TEST_F(RoundWordsTest, EachTypeableWordOnceByLengthInByteOrder) {

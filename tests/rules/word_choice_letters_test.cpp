@@ -26,7 +26,7 @@ class WordChoiceLettersTest : public ::testing::Test {
   }
 
   dictionary::ScopedLetterRule characters{LetterRule::kCharacters};
-  WordGame game;
+  game_record::WordGame game;
 };
 
 std::vector<std::string> sortedLetters(std::string_view word) {

@@ -25,7 +25,7 @@ class WordChoiceTest : public ::testing::Test {
   // Bucket index reached by a draw, as the word choice computes it.
   static size_t bucketOf(int draw) { return static_cast<size_t>(draw % kBucketCount); }
 
-  WordGame game;
+  game_record::WordGame game;
 };
 
 std::string sorted(std::string letters) {

@@ -75,8 +75,16 @@ TEST(BucketBar, AWindowThatTakesUnicodeShowsTheSquareWhateverTheLocale) {
   LocaleScope locale("C", nullopt, nullopt);
   support::FakeTerminal terminal;
   EXPECT_EQ(stats::filledBarCell(), "#");
-  terminal.unicodeWindow = true;
+  terminal.windowCells = console::UnicodeCells::kShown;
   EXPECT_EQ(stats::filledBarCell(), kSquare);
+}
+
+TEST(BucketBar, AWindowKnownNotToShowTheSquareGetsTheHashWhateverTheLocale) {
+  LocaleScope locale(nullopt, nullopt, "en_US.UTF-8");
+  support::FakeTerminal terminal;
+  EXPECT_EQ(stats::filledBarCell(), kSquare);
+  terminal.windowCells = console::UnicodeCells::kNotShown;
+  EXPECT_EQ(stats::filledBarCell(), "#");
 }
 
 TEST(BucketBar, OneArgumentFormUsesTheLocaleCell) {

@@ -73,9 +73,9 @@ class FakeTerminal : public console::Terminal {
   uint32_t now() const { return now_; }
   void setNow(uint32_t ms) { now_ = ms; }
   uint32_t autoAdvanceMs = 0;
-  /// Makes the window one that shows any character whatever the locale
-  /// says, as a Windows console does.
-  bool unicodeWindow = false;
+  /// kShown makes the window one that shows any character whatever the
+  /// locale says, as a Windows console does; kNotShown one that shows none.
+  console::UnicodeCells windowCells = console::UnicodeCells::kAsLocaleSays;
   /// Makes the terminal one that shows no attributes, as TERM=dumb does.
   bool dumbTerminal = false;
   /// Makes standard output a terminal rather than a pipe.
@@ -98,13 +98,16 @@ class FakeTerminal : public console::Terminal {
   bool windowSize(uint16_t& columns, uint16_t& rows) override;
   bool takeWindowChange() override;
   bool takeContinue() override { return std::exchange(continued_, false); }
-  bool takesUnicode() override { return unicodeWindow; }
+  console::UnicodeCells unicodeCells() override { return windowCells; }
   bool showsAttributes() override { return !dumbTerminal; }
   bool outputIsTerminal() override { return outputTerminal; }
   void writeText(std::string_view bytes) override { captured_ += bytes; }
   void beginFullScreen() override { fullScreen_ = true; }
   void present(const console::ScreenGrid& grid, bool whole) override;
   void showMessage(std::string_view text) override { captured_ += presenter_.message(text); }
+  void setClosingText(std::string_view text) override { closingText = text; }
+  /// What the program last asked to be written once the terminal is put back.
+  std::string closingText;
 
  private:
   struct TypedByte {

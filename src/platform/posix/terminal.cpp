@@ -60,6 +60,7 @@ int PosixTerminal::writableOrError(int fd) {
 // the terminal put back and the reason on the error output. No exit hooks
 // run, as they would only try to write again.
 void PosixTerminal::endForUnwritableOutput(int error) {
+  guard_.setClosingText({});
   guard_.restore();
   std::string line = "Error: Could not write the output (" + std::string(std::strerror(error)) + ")\n";
   (void)writeFully(kStandardError, line.data(), line.size());
@@ -198,6 +199,7 @@ bool PosixTerminal::windowSize(uint16_t& columns, uint16_t& rows) {
 }
 
 void PosixTerminal::writeText(std::string_view bytes) {
+  guard_.noteOutput(bytes);
   if (int error = writeFully(outputFd_, bytes.data(), bytes.size())) endForUnwritableOutput(error);
 }
 

@@ -47,6 +47,7 @@ class PosixTerminal : public Terminal {
   void beginFullScreen() override;
   void present(const ScreenGrid& grid, bool whole) override;
   void showMessage(std::string_view text) override;
+  void setClosingText(std::string_view text) override { guard_.setClosingText(text); }
 
  private:
   enum class InputState { kReadable, kNothingYet, kWoken, kEnded };

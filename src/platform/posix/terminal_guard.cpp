@@ -5,6 +5,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cassert>
 #include <cerrno>
@@ -17,6 +18,7 @@ namespace {
 
 constexpr char kEnterFullScreen[] = "\x1b[?1049h\x1b[?25l";  // alternate screen, cursor hidden
 constexpr char kLeaveFullScreen[] = "\x1b[?25h\x1b[?1049l";  // cursor shown, main screen back
+constexpr char kShowCursor[] = "\x1b[?25h";
 
 void onEndingSignal(int number);
 void onStopSignal(int number);
@@ -60,6 +62,12 @@ struct GuardState {
   // Set by every continue, taken by the program: line output may need its
   // last line shown again, as the shell wrote below it while stopped.
   std::atomic<bool> continued{false};
+  // Written once the terminal is put back for good; changed only while the
+  // handled signals are blocked.
+  char closingText[TerminalGuard::kClosingTextCapacity]{};
+  size_t closingLength = 0;
+  // Whether the last byte written to the output ended a line.
+  std::atomic<bool> outputAtLineStart{true};
   struct sigaction previousActions[kHandledCount] {};
   bool replaced[kHandledCount]{};
 };
@@ -89,15 +97,20 @@ void setInputModes(const termios& modes) {
   }
 }
 
-// Safe in a signal handler. A shell that has taken the terminal back (the
-// job stopped, or was continued in the background) has set modes of its
-// own, which a late handler must not spoil. The handlers block SIGTTOU, so
-// a call made just as the shell takes over cannot stop the program. A
-// terminal that is not the program's controlling one has no foreground to
-// respect.
+// Safe in a signal handler. False once a shell has taken the terminal back
+// (the job stopped, or was continued in the background). A terminal that is
+// not the program's controlling one has no foreground to respect.
+bool holdsTerminal(int fd) {
+  pid_t foreground = ::tcgetpgrp(fd);
+  return foreground < 0 || foreground == ::getpgrp();
+}
+
+// Safe in a signal handler. A shell that has taken the terminal back has
+// set modes of its own, which a late handler must not spoil. The handlers
+// block SIGTTOU, so a call made just as the shell takes over cannot stop
+// the program.
 void setInputModesIfForeground(const termios& modes) {
-  pid_t foreground = ::tcgetpgrp(state.inputFd);
-  if (foreground < 0 || foreground == ::getpgrp()) setInputModes(modes);
+  if (holdsTerminal(state.inputFd)) setInputModes(modes);
 }
 
 void writeSequence(const char* sequence, size_t length) { writeFully(state.outputFd, sequence, length); }
@@ -140,6 +153,35 @@ void putTerminalBack() {
   int savedErrno = errno;
   if (state.fullScreenWanted) writeSequence(kLeaveFullScreen, sizeof kLeaveFullScreen - 1);
   if (state.rawWanted) setInputModesIfForeground(state.foundModes);
+  errno = savedErrno;
+}
+
+// Safe in a signal handler, like putTerminalBack. A job run by a script
+// stops with the script, which stops at once: the shell may have seen the
+// job stop, taken the terminal and written its prompt before this handler
+// runs. The prompt is then on the program's screen, and leaving that screen
+// would take it along: the screen stays, with the cursor shown for the
+// shell. It is left at the end of the run, or when a signal ends it.
+void putTerminalBackForStop() {
+  int savedErrno = errno;
+  if (state.fullScreenWanted && holdsTerminal(state.outputFd)) {
+    writeSequence(kLeaveFullScreen, sizeof kLeaveFullScreen - 1);
+  } else if (state.fullScreenWanted) {
+    writeSequence(kShowCursor, sizeof kShowCursor - 1);
+  }
+  if (state.rawWanted) setInputModesIfForeground(state.foundModes);
+  errno = savedErrno;
+}
+
+// Safe in a signal handler: only write(). The text is taken before it is
+// written, so a second way out finds none left.
+void writeClosingText() {
+  size_t length = state.closingLength;
+  state.closingLength = 0;
+  if (length == 0) return;
+  int savedErrno = errno;
+  if (!state.outputIsTerminal && !state.outputAtLineStart) writeSequence("\n", 1);
+  writeSequence(state.closingText, length);
   errno = savedErrno;
 }
 
@@ -190,6 +232,7 @@ void actAsDefault(int number) {
 
 void onEndingSignal(int number) {
   putTerminalBack();
+  writeClosingText();
   actAsDefault(number);
 }
 
@@ -223,7 +266,7 @@ bool stopUnlessContinuedSince(int number, int continuesBefore) {
 // there.
 void onStopSignal(int number) {
   int continuesBefore = state.continues;
-  putTerminalBack();
+  putTerminalBackForStop();
   bool stopReached = stopUnlessContinuedSince(number, continuesBefore);
   setAction(number, onStopSignal);
   // A continue that came early may have taken the terminal before this
@@ -291,6 +334,8 @@ TerminalGuard::TerminalGuard(int inputFd, int outputFd) {
   state.inputIsTerminal = ::isatty(inputFd) != 0 && ::tcgetattr(inputFd, &state.foundModes) == 0;
   state.outputIsTerminal = ::isatty(outputFd) != 0;
   state.rawModes = rawModesFrom(state.foundModes);
+  state.closingLength = 0;
+  state.outputAtLineStart = true;
   // Output to a closed pipe must end quietly, not kill the program; this
   // stays so for the rest of the run, as late flushes may still write.
   ::signal(SIGPIPE, SIG_IGN);
@@ -328,6 +373,17 @@ void TerminalGuard::restore() {
   putTerminalBack();
   state.rawWanted = false;
   state.fullScreenWanted = false;
+  writeClosingText();
+}
+
+void TerminalGuard::setClosingText(std::string_view text) {
+  HandledSignalsBlocked blocked;
+  state.closingLength = std::min(text.size(), kClosingTextCapacity);
+  std::copy_n(text.data(), state.closingLength, state.closingText);
+}
+
+void TerminalGuard::noteOutput(std::string_view bytes) {
+  if (!bytes.empty()) state.outputAtLineStart = bytes.back() == '\n';
 }
 
 // The flag is taken before the pipe is drained: a change noted in between

@@ -10,6 +10,9 @@
 // which return early and are resumed by their callers. Only one guard exists
 // at a time, and a side that is not a terminal is never touched.
 
+#include <cstddef>
+#include <string_view>
+
 namespace platform {
 
 class TerminalGuard {
@@ -28,7 +31,18 @@ class TerminalGuard {
   /// From now until restore(), the alternate screen with the cursor hidden.
   void enterFullScreen();
   /// Puts the terminal back as it was found; does nothing if it already is.
+  /// Then writes the closing text, if any, once.
   void restore();
+
+  /// The most of a closing text that is kept; the rest is cut.
+  static constexpr size_t kClosingTextCapacity = 8192;
+  /// Text for the output once the terminal is put back for good: by
+  /// restore(), or by a signal that ends the program. Where the output is no
+  /// terminal it starts on a line of its own. Replaces any earlier one.
+  void setClosingText(std::string_view text);
+  /// Notes bytes the program wrote to the output, so that the closing text
+  /// knows whether the last line was ended.
+  void noteOutput(std::string_view bytes);
 
   /// True once after the window was resized, or the program continued from
   /// a stop while on the full screen (the screen came back blank).

@@ -6,6 +6,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <mutex>
+#include <string>
+#include <utility>
+
+#include "platform/windows/console_screen.h"
 
 namespace platform {
 namespace {
@@ -30,6 +34,8 @@ struct GuardState {
   HANDLE ownBuffer = nullptr;
   LPTOP_LEVEL_EXCEPTION_FILTER previousFilter = nullptr;
   void (*previousAbortHandler)(int) = SIG_DFL;
+  std::string closingText;
+  bool outputAtLineStart = true;
   std::mutex lock;
 };
 
@@ -52,6 +58,23 @@ void closeOwnBuffer() {
   if (state.ownBuffer == nullptr) return;
   CloseHandle(state.ownBuffer);
   state.ownBuffer = nullptr;
+}
+
+// Called with the lock held, by the main thread only: under Wine, console
+// output from the thread that handles Ctrl-C was seen to hang the program
+// after a daily game. The text is taken before it is written, so a second
+// way out finds none left.
+void writeClosingText() {
+  std::string text = std::move(state.closingText);
+  state.closingText.clear();
+  if (text.empty()) return;
+  if (state.outputIsConsole) {
+    writeConsoleText(state.output, text);
+    return;
+  }
+  if (!state.outputAtLineStart) text.insert(text.begin(), '\n');
+  DWORD written = 0;
+  WriteFile(state.output, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
 // Ctrl-C, Ctrl-Break, the window closing, logging off or shutting down: the
@@ -109,6 +132,8 @@ WindowsConsoleGuard::WindowsConsoleGuard(void* input, void* output) {
   state.active = true;
   state.input = input;
   state.output = output;
+  state.closingText.clear();
+  state.outputAtLineStart = true;
   DWORD outputMode = 0;
   state.inputIsConsole = isConsole(state.input, state.foundInputMode);
   state.outputIsConsole = isConsole(state.output, outputMode);
@@ -152,6 +177,17 @@ void WindowsConsoleGuard::restore() {
   std::lock_guard<std::mutex> locked(state.lock);
   putConsoleBack();
   closeOwnBuffer();
+  writeClosingText();
+}
+
+void WindowsConsoleGuard::setClosingText(std::string_view text) {
+  std::lock_guard<std::mutex> locked(state.lock);
+  state.closingText = text;
+}
+
+void WindowsConsoleGuard::noteOutput(std::string_view bytes) {
+  std::lock_guard<std::mutex> locked(state.lock);
+  if (!bytes.empty()) state.outputAtLineStart = bytes.back() == '\n';
 }
 
 }  // namespace platform

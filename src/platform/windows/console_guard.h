@@ -8,6 +8,8 @@
 // crash or abort. Only one guard exists at a time, and a side that is no
 // console (a pipe, a file, NUL) is never touched.
 
+#include <string_view>
+
 namespace platform {
 
 class WindowsConsoleGuard {
@@ -30,7 +32,18 @@ class WindowsConsoleGuard {
   /// or no buffer could be made.
   void* enterFullScreen();
   /// Puts the console back as it was found; does nothing if it already is.
+  /// Then writes the closing text, if any, once.
   void restore();
+  /// Text for the output once the console is put back for good by
+  /// restore() (Ctrl-C and the window closing end the program without it:
+  /// see console_guard.cpp). A console
+  /// gets it as its screens are written, in whole characters; a pipe or a
+  /// file gets its bytes, starting on a line of their own. Replaces any
+  /// earlier one.
+  void setClosingText(std::string_view text);
+  /// Notes bytes the program wrote to a pipe or a file, so that the closing
+  /// text knows whether the last line was ended.
+  void noteOutput(std::string_view bytes);
 };
 
 }  // namespace platform

@@ -12,8 +12,6 @@
 namespace platform {
 namespace {
 
-constexpr UINT kDoubleByteCodePages[] = {932, 936, 949, 950};
-
 // The character the console's output code page shows for a byte, as it
 // would show that byte written on its own.
 char16_t codePageCharacter(unsigned char byte) {
@@ -61,16 +59,6 @@ void blank(HANDLE buffer, const CONSOLE_SCREEN_BUFFER_INFO& info) {
 
 void writeConsoleText(void* console, std::string_view bytes) {
   writeUtf16(console, toUtf16(bytes, codePageCharacter));
-}
-
-bool consoleShowsFilledSquare(void* console) {
-  DWORD mode = 0;
-  if (!GetConsoleMode(console, &mode)) return false;
-  UINT codePage = GetConsoleOutputCP();
-  for (UINT doubleByte : kDoubleByteCodePages) {
-    if (codePage == doubleByte) return false;
-  }
-  return true;
 }
 
 void ConsoleScreen::present(void* buffer, const ScreenGrid& grid, bool whole) {

@@ -19,11 +19,6 @@ using console::ScreenGrid;
 /// end, a carriage return or a backspace moves the cursor.
 void writeConsoleText(void* console, std::string_view bytes);
 
-/// True when the console shows U+25A0 (the filled square) in one cell: not
-/// with the code pages of Chinese, Japanese and Korean, whose fonts draw it
-/// two cells wide.
-bool consoleShowsFilledSquare(void* console);
-
 class ConsoleScreen {
  public:
   /// Brings the buffer from what was last shown to grid, writing the rows

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "console/terminal.h"
+#include "platform/windows/unicode_cells.h"
 #include "platform/windows/utf16_text.h"
 
 namespace platform {
@@ -46,6 +47,7 @@ WindowsTerminal::WindowsTerminal(void* input, void* output)
 // the console put back and the reason on the error output. No exit hooks
 // run, as they would only try to write again.
 void WindowsTerminal::endForUnwritableOutput(unsigned long error) {
+  guard_.setClosingText({});
   guard_.restore();
   std::string reason = std::system_category().message(static_cast<int>(error));
   while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
@@ -57,6 +59,7 @@ void WindowsTerminal::endForUnwritableOutput(unsigned long error) {
 }
 
 void WindowsTerminal::writeOrEnd(std::string_view bytes) {
+  guard_.noteOutput(bytes);
   if (DWORD error = writeFully(output_, bytes)) endForUnwritableOutput(error);
 }
 
@@ -109,7 +112,9 @@ bool WindowsTerminal::windowResized() {
   return true;
 }
 
-bool WindowsTerminal::takesUnicode() { return consoleShowsFilledSquare(output_); }
+UnicodeCells WindowsTerminal::unicodeCells() {
+  return windowsUnicodeCells(guard_.outputIsConsole(), GetConsoleOutputCP());
+}
 
 void WindowsTerminal::writeText(std::string_view bytes) {
   if (!guard_.outputIsConsole()) {

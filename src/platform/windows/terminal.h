@@ -21,6 +21,7 @@ namespace platform {
 
 using console::ScreenGrid;
 using console::Terminal;
+using console::UnicodeCells;
 using console::VtPresenter;
 
 class WindowsTerminal : public Terminal {
@@ -40,12 +41,13 @@ class WindowsTerminal : public Terminal {
   void sleepMs(uint32_t ms) override { input_.sleepMs(ms); }
   bool windowSize(uint16_t& columns, uint16_t& rows) override;
   bool takeWindowChange() override;
-  bool takesUnicode() override;
+  UnicodeCells unicodeCells() override;
   bool outputIsTerminal() override { return guard_.outputIsConsole(); }
   void writeText(std::string_view bytes) override;
   void beginFullScreen() override;
   void present(const ScreenGrid& grid, bool whole) override;
   void showMessage(std::string_view text) override;
+  void setClosingText(std::string_view text) override { guard_.setClosingText(text); }
 
  private:
   void* shownBuffer() const { return screenBuffer_ != nullptr ? screenBuffer_ : output_; }

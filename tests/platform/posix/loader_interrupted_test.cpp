@@ -38,7 +38,7 @@ struct Load {
 
 Load loadFrom(const std::string& fileName, bool verbose) {
   support::LoadRecorder told;
-  WordGame game;
+  game_record::WordGame game;
   Load load;
   load.succeeded = dictionary::loadDictionary(fileName, *game.dictionary, verbose, told);
   load.output = told.output();

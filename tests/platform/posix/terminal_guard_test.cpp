@@ -168,6 +168,27 @@ TEST_F(TerminalGuardDeathTest, EndingSignalsPutTheTerminalBack) {
   }
 }
 
+// The lines to paste stand on the main screen, below what was there, however
+// the run ends: Ctrl-C, a kill, or its own end.
+TEST_F(TerminalGuardDeathTest, TheClosingTextFollowsTheTerminalPutBackOnEveryWayOut) {
+  for (int number : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE(strsignal(number));
+    startAgain();
+    startDrawing("Title");
+    terminal->setClosingText("Quillop daily\n");
+    pty.shown();
+    EXPECT_EXIT(raiseWithoutCoreDump(number), ::testing::KilledBySignal(number), "");
+    EXPECT_TRUE(sameModes(pty.modes(), found));
+    EXPECT_EQ(pty.shown(), std::string(kLeaveFullScreen) + "Quillop daily\r\n");
+  }
+  startAgain();
+  startDrawing("Title");
+  terminal->setClosingText("Quillop daily\n");
+  pty.shown();
+  terminal.reset();
+  EXPECT_EQ(pty.shown(), std::string(kLeaveFullScreen) + "Quillop daily\r\n");
+}
+
 TEST_F(TerminalGuardDeathTest, ExitingPutsTheTerminalBackAfterTheLastOutput) {
   startDrawing("Goodbye");
   pty.shown();

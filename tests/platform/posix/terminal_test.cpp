@@ -148,6 +148,31 @@ TEST_F(PosixTerminalTest, WhatIsUnsentStillLeavesWhenTheProgramEnds) {
   EXPECT_EQ(writes(), Writes{"\x1b[H\x1b[2Jlast words"});
 }
 
+std::string joined(const Writes& writes) {
+  std::string all;
+  for (const std::string& write : writes) all += write;
+  return all;
+}
+
+// Written to a file, the lines to paste must be found at the start of a
+// line, not glued to the last screen's bytes.
+TEST_F(PosixTerminalTest, TheClosingTextComesLastOnALineOfItsOwn) {
+  console::clearScreen();
+  std::cout << "Goodbye";
+  terminal->setClosingText("Quillop daily\n");
+  endRun();
+  EXPECT_EQ(joined(writes()), "\x1b[H\x1b[2JGoodbye\nQuillop daily\n");
+}
+
+TEST_F(PosixTerminalTest, TheClosingTextAfterAnEndedLineAddsNoEmptyLine) {
+  std::cout << "Loading";
+  console::lineEnd();
+  terminal->setClosingText("first\n");
+  terminal->setClosingText("Quillop daily\n");
+  endRun();
+  EXPECT_EQ(joined(writes()), "Loading\r\nQuillop daily\n");
+}
+
 TEST_F(PosixTerminalTest, StandardOutputIsGivenBackWhenTheTerminalGoes) {
   std::streambuf* ours = std::cout.rdbuf();
   endRun();

@@ -78,6 +78,19 @@ TEST_F(WindowsTerminalTest, LinesThenTheScreenInTheBytesAVtTerminalGets) {
   EXPECT_FALSE(terminal->windowSize(columns, rows));
 }
 
+// Redirected, the lines to paste are UTF-8 bytes with squares, whatever
+// the locale, on a line of their own after the last screen.
+TEST_F(WindowsTerminalTest, TheClosingTextLeavesLastAsUtf8OnALineOfItsOwn) {
+  EXPECT_EQ(terminal->unicodeCells(), console::UnicodeCells::kShown);
+  console::clearScreen();
+  std::cout << "Goodbye";
+  console::flushOutput();
+  terminal->setClosingText("Round 1  \u25a0\u25a1  1/2\n");
+  EXPECT_EQ(output(), "\x1b[H\x1b[2JGoodbye");
+  endRun();
+  EXPECT_EQ(output(), "\nRound 1  \u25a0\u25a1  1/2\n");
+}
+
 TEST_F(WindowsTerminalTest, KeysAsTypedThenTheEndOfTheInput) {
   type("a\x1b[Bq");
   endInput();
