@@ -7,9 +7,11 @@
 # program that Ctrl-C ends. The keys reach the game as on POSIX: S at the
 # prompt opens the statistics view and Q leaves it, F1 goes on from the
 # prompt and F12 ends the goodbye, and Ctrl-L draws again a screen that
-# another program wrote over. Each time the pane's terminal settings are as
-# they were. Only ASCII text is expected, since what Wine's console makes of
-# other characters depends on the host's locale. Takes about 50 seconds.
+# another program wrote over. The statistics view's bars reach the console
+# in colour, and with NO_COLOR set in none. Each time the pane's terminal
+# settings are as they were. Only ASCII text is expected, since what Wine's
+# console makes of other characters depends on the host's locale. Takes
+# about 50 seconds.
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 emulator=${QUILLOP_EMULATOR:-wine}
@@ -86,10 +88,26 @@ tmux_wait_for_end_screen "Thank you for playing Quillop!"
 tmux_keys F12
 tmux_expect_recorded_end 0 before
 
+# Wine's console host draws each cell's attribute word with SGR sequences,
+# which capture-pane -e shows again. With these words every bucket is all
+# but empty, so each bar is in the theme's colour for the lowest, cyan: the
+# word's foreground bits blue and green, which the host sends as SGR 36.
+cyan_bar=$'[\e[36m'
+# Any foreground colour of the palette (39, the default colour, is none).
+colour_sgr=$'\e\\[([0-9]+;)*(3[0-8]|9[0-7])(;[0-9]+)*m'
+# Waits until the statistics view shows its footer and its last bar.
+wait_for_statistics_view() {
+  tmux_wait_for "'Q': Exit" 30
+  poll_until 5 '[[ "$(tmux_row 21)" == "19 "*"["[!\ ]* ]]' || fail "the last bar never showed"
+}
+# The pane with its SGR sequences.
+tmux_capture_sgr() { t capture-pane -e -p -t "$TMUX_SESSION"; }
+
 tmux_run_recorded "$run_line"
 tmux_wait_for "Press 'S' to view memory statistics" 30
 tmux_type "S"
-tmux_wait_for "'Q': Exit" 30
+wait_for_statistics_view
+tmux_capture_sgr | grep -qF "$cyan_bar" || fail "the bars are not cyan on the console"
 tmux_type "Q"
 tmux_wait_for "-> Play!"
 tmux_keys Down Down
@@ -120,4 +138,10 @@ tmux_type 6
 tmux_keys Enter
 tmux_wait_for "Goodbye: thank you for playing Quillop." 10
 tmux_expect_recorded_end 0 before
-echo "5 passed, 0 failed"
+
+tmux_run_recorded "$wine_env NO_COLOR=1 $emulator \"$binary\" -m -n -f words.txt"
+wait_for_statistics_view
+! tmux_capture_sgr | grep -qE "$colour_sgr" || fail "colour on the console with NO_COLOR=1"
+tmux_type "q"
+tmux_expect_recorded_end 0 before
+echo "6 passed, 0 failed"
