@@ -34,6 +34,14 @@ void sayGameOver(Session& session, const EndFacts& facts) {
   }
 }
 
+// A round passed may still end the game, when the player quits or the
+// input ends: it says so rather than that the round was lost.
+const char* passedText(const rules::Round& round, const EndFacts& facts) {
+  if (facts.end.passed) return "yes, a six-letter word was found.";
+  if (round.passed()) return "yes, a six-letter word was found; the game ends here.";
+  return "no, the game is over.";
+}
+
 }  // namespace
 
 std::optional<std::string> meaningOf(Session& session, const std::string& word) {
@@ -51,8 +59,7 @@ void sayRoundEnd(Session& session, const rules::Round& round, const EndFacts& fa
   sayWordsFound(session, round);
   session.writer.say("Points", std::to_string(facts.roundPoints) + " this round, score " +
                                    std::to_string(session.game.score) + ".");
-  session.writer.say("Passed",
-                     facts.end.passed ? "yes, a six-letter word was found." : "no, the game is over.");
+  session.writer.say("Passed", passedText(round, facts));
   if (facts.end.gameOver()) sayGameOver(session, facts);
 }
 

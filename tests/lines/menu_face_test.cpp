@@ -90,6 +90,18 @@ TEST_F(MenuFaceTest, AGameEndsWithItsFactsARecordAndTheReviewOnRequest) {
   ASSERT_EQ(records.best(60).size(), 1U);
 }
 
+// The input's end after a six-letter word ends the game, but the round
+// was not lost.
+TEST_F(MenuFaceTest, TheInputsEndAfterASixLetterWordSaysTheRoundWasPassed) {
+  terminal.typeAt(0, "1");
+  terminal.typeAt(500, "planet");
+  terminal.endInputAt(1000);
+  session.fixedCode = "ABC123";
+  runMenu(session, false);
+  EXPECT_TRUE(wrote("Passed: yes, a six-letter word was found; the game ends here."));
+  EXPECT_FALSE(wrote("Passed: no, the game is over."));
+}
+
 TEST_F(MenuFaceTest, TheInputsEndEndsTheGameWithItsResultKept) {
   keepStores();
   terminal.typeAt(0, "2");
