@@ -185,7 +185,7 @@ TEST_F(TerminalGuardDeathTest, TheClosingTextFollowsTheTerminalPutBackOnEveryWay
   startDrawing("Title");
   terminal->setClosingText("Quillop daily\n");
   pty.shown();
-  terminal.reset();
+  endRun();
   EXPECT_EQ(pty.shown(), std::string(kLeaveFullScreen) + "Quillop daily\r\n");
 }
 
