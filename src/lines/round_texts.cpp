@@ -28,7 +28,10 @@ std::string countOf(size_t count, const char* one, const char* many) {
 
 std::string spokenLetters(const std::vector<std::string>& letters) {
   std::string spoken;
-  for (const std::string& letter : letters) spoken += (spoken.empty() ? "" : " ") + capitalOf(letter);
+  for (const std::string& letter : letters) {
+    if (!spoken.empty()) spoken += ' ';
+    spoken += capitalOf(letter);
+  }
   return spoken;
 }
 
@@ -38,7 +41,10 @@ std::string timeLeftText(uint32_t secondsLeft) {
   const uint32_t seconds = secondsLeft % kMinute;
   std::string text;
   if (minutes > 0) text = countOf(minutes, "minute", "minutes");
-  if (seconds > 0) text += (text.empty() ? "" : " ") + countOf(seconds, "second", "seconds");
+  if (seconds > 0) {
+    if (!text.empty()) text += ' ';
+    text += countOf(seconds, "second", "seconds");
+  }
   return text + " left.";
 }
 
