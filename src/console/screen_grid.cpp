@@ -63,6 +63,27 @@ std::string renditionSequence(CellAttributes attributes) {
   return sequence + 'm';
 }
 
+// Bold and reverse video are turned off by a reset, which every terminal
+// knows; a colour is changed in place, the default one by its own number,
+// unless a reset and the whole pen is shorter.
+std::string renditionChange(CellAttributes from, CellAttributes to) {
+  if (from == to) return {};
+  if (to.plain()) return "\x1b[m";
+  std::string whole = renditionSequence(to);
+  if ((from.bold && !to.bold) || (from.reverse && !to.reverse)) return whole;
+  std::string numbers;
+  if (to.bold && !from.bold) numbers += ";1";
+  if (to.reverse && !from.reverse) numbers += ";7";
+  if (to.colour != from.colour) {
+    numbers += ';';
+    numbers += std::to_string(to.colour == Palette::kDefault ? kDefaultColour : colourNumber(to.colour));
+  }
+  std::string sequence = "\x1b[";
+  sequence.append(numbers, 1);
+  sequence += 'm';
+  return sequence.size() <= whole.size() ? sequence : whole;
+}
+
 ScreenGrid::ScreenGrid() = default;
 
 void ScreenGrid::write(std::string_view bytes) {

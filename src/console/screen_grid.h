@@ -61,6 +61,12 @@ struct CellAttributes {
 /// The SGR sequence that sets exactly these attributes, whatever was set before.
 std::string renditionSequence(CellAttributes attributes);
 
+/// The shortest SGR sequence that takes a terminal drawing with `from` to
+/// drawing with `to`: ESC [ m to plain; only what is added (or a new
+/// colour) when nothing is taken away; otherwise a reset and the whole of
+/// `to`. Empty when the two are the same.
+std::string renditionChange(CellAttributes from, CellAttributes to);
+
 /// The numbers of one control sequence (ESC [ 1;7 m holds 1 and 7). Only
 /// the first kMost count; a terminal also stops at some limit.
 class ControlNumbers {

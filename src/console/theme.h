@@ -12,11 +12,9 @@
 // other hides, nor yellow or cyan, which a light background all but hides;
 // blue is bold where it marks something, as plain blue is dim on a dark one.
 //
-// What changes with every key stays in the terminal's own colour: the
-// presenter sets a cell's colour and resets it in every update, some eleven
-// bytes, so a coloured typed word would cost more than the letters it
-// shows. The typed word's role is kept, at the default, for a presenter
-// that keeps the terminal's colour from one update to the next.
+// The typed word is bold like the letters it was taken from. It changes
+// with every key, yet costs only its letters: the presenter keeps the
+// terminal's pen from one update to the next.
 
 #include <cstddef>
 #include <iterator>
@@ -52,7 +50,7 @@ struct ThemeEntry {
 
 /// The theme: the colour of each role, in the order of the roles.
 inline constexpr ThemeEntry kTheme[] = {
-    {Role::kLetters, {Palette::kDefault, true}},   {Role::kTyped, {Palette::kDefault, false}},
+    {Role::kLetters, {Palette::kDefault, true}},   {Role::kTyped, {Palette::kDefault, true}},
     {Role::kTimeLeft, {Palette::kDefault, false}}, {Role::kTimeRunningOut, {Palette::kRed, true}},
     {Role::kWordTaken, {Palette::kBlue, true}},    {Role::kWordRefused, {Palette::kMagenta, true}},
     {Role::kBanner, {Palette::kMagenta, true}},    {Role::kLengthAllFound, {Palette::kBlue, true}},

@@ -24,12 +24,19 @@ bool sameCell(const ScreenGrid& a, const ScreenGrid& b, int x, int y) {
 std::string VtPresenter::update(const ScreenGrid& grid, bool whole) {
   std::string out;
   if (whole || !shownKnown_) {
+    out += plainPen();
     out += kClearWindow;
     shown_ = ScreenGrid{};
     cursorX_ = cursorY_ = 0;
   }
+  runs_.clear();
   for (int y = 0; y < ScreenGrid::kRows; ++y) {
-    if (!grid.sameRow(shown_, y)) appendRowChanges(out, grid, y);
+    if (!grid.sameRow(shown_, y)) findRowChanges(grid, y);
+  }
+  while (!runs_.empty()) {
+    size_t next = nextRunToSend(grid);
+    appendCells(out, grid, runs_[next]);
+    runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(next));
   }
   shown_ = grid;
   shownKnown_ = true;
@@ -41,7 +48,8 @@ std::string VtPresenter::update(const ScreenGrid& grid, bool whole) {
 std::string VtPresenter::message(std::string_view text) {
   shownKnown_ = false;
   cursorX_ = cursorY_ = -1;
-  std::string out(kClearWindow);
+  std::string out = plainPen();
+  out += kClearWindow;
   int y = 0;
   for (size_t start = 0; start <= text.size(); ++y) {
     size_t end = std::min(text.find('\n', start), text.size());
@@ -52,26 +60,45 @@ std::string VtPresenter::message(std::string_view text) {
   return out;
 }
 
+std::string VtPresenter::plainPen() {
+  std::string out = renditionChange(terminalAttributes_, CellAttributes{});
+  terminalAttributes_ = CellAttributes{};
+  return out;
+}
+
 void VtPresenter::appendAttributes(std::string& out, CellAttributes attributes) {
-  if (!sendsAttributes_ || attributes == terminalAttributes_) return;
-  out += renditionSequence(attributes);
+  if (!sendsAttributes_) return;
+  out += renditionChange(terminalAttributes_, attributes);
   terminalAttributes_ = attributes;
 }
 
-void VtPresenter::appendCells(std::string& out, const ScreenGrid& grid, int y, int fromX, int toX) {
-  if (fromX != cursorX_ || y != cursorY_) appendCursorTo(out, fromX, y);
-  for (int x = fromX; x < toX; ++x) {
-    appendAttributes(out, grid.attributes(x, y));
-    out += grid.cell(x, y);
+// The first run, in reading order, that starts with the attributes the
+// terminal draws with, one at the cursor first; failing that, the first.
+size_t VtPresenter::nextRunToSend(const ScreenGrid& grid) const {
+  if (!sendsAttributes_) return 0;
+  size_t samePen = runs_.size();
+  for (size_t i = 0; i < runs_.size(); ++i) {
+    const Run& run = runs_[i];
+    if (grid.attributes(run.fromX, run.y) != terminalAttributes_) continue;
+    if (run.fromX == cursorX_ && run.y == cursorY_) return i;
+    samePen = std::min(samePen, i);
   }
-  appendAttributes(out, CellAttributes{});
-  bool wrapPending = toX == ScreenGrid::kColumns;
-  cursorX_ = wrapPending ? -1 : toX;
-  cursorY_ = wrapPending ? -1 : y;
+  return samePen < runs_.size() ? samePen : 0;
+}
+
+void VtPresenter::appendCells(std::string& out, const ScreenGrid& grid, const Run& run) {
+  if (run.fromX != cursorX_ || run.y != cursorY_) appendCursorTo(out, run.fromX, run.y);
+  for (int x = run.fromX; x < run.toX; ++x) {
+    appendAttributes(out, grid.attributes(x, run.y));
+    out += grid.cell(x, run.y);
+  }
+  bool wrapPending = run.toX == ScreenGrid::kColumns;
+  cursorX_ = wrapPending ? -1 : run.toX;
+  cursorY_ = wrapPending ? -1 : run.y;
 }
 
 // Each run of changed cells goes out after a jump to its first cell.
-void VtPresenter::appendRowChanges(std::string& out, const ScreenGrid& grid, int y) {
+void VtPresenter::findRowChanges(const ScreenGrid& grid, int y) {
   int x = 0;
   while (x < ScreenGrid::kColumns) {
     if (sameCell(grid, shown_, x, y)) {
@@ -87,7 +114,7 @@ void VtPresenter::appendRowChanges(std::string& out, const ScreenGrid& grid, int
         gap = 0;
       }
     }
-    appendCells(out, grid, y, x, runEnd);
+    runs_.push_back({y, x, runEnd});
     x = runEnd;
   }
 }

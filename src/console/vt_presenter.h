@@ -2,12 +2,20 @@
 // Turns the screen grid into the bytes that make a VT terminal (xterm, tmux,
 // screen, the Linux console) show it. It remembers what it last showed, so
 // an update sends only the cells that changed: a countdown costs a few
-// bytes a second, not a screen. A cell's attributes go as SGR sequences,
-// sent only where they change along a run of cells and reset before the
-// cursor jumps away and at the end, so the terminal is plain between runs.
+// bytes a second, not a screen. A cell's attributes go as the shortest SGR
+// sequence from those the terminal draws with, sent only where they change.
+// The terminal keeps them from one update to the next, so a word typed in
+// one colour costs its letters alone; a cursor jump carries nothing, since
+// every cell sent goes with its own attributes. So the runs of changed
+// cells go out grouped by how they start, not in reading order: a round's
+// update (the time, the typed word, the answer, the words found) changes
+// the pen once per look rather than once per run. The pen is reset before
+// the window is cleared, as an erase may fill with it, and by plainPen
+// when the output ends.
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/screen_grid.h"
 
@@ -27,15 +35,28 @@ class VtPresenter {
   /// each of its lines (parted by line feeds) at the start of its row. The
   /// next update is a whole one.
   std::string message(std::string_view text);
+  /// The bytes that leave the terminal drawing plain, if it is not: for
+  /// whoever writes to the output next (the shell, after the program).
+  std::string plainPen();
+  /// Whether the terminal draws plain: nothing needs putting back.
+  bool penIsPlain() const { return terminalAttributes_.plain(); }
 
  private:
-  void appendRowChanges(std::string& out, const ScreenGrid& grid, int y);
-  void appendCells(std::string& out, const ScreenGrid& grid, int y, int fromX, int toX);
+  /// Cells fromX to toX (not included) of row y, to be sent together.
+  struct Run {
+    int y;
+    int fromX;
+    int toX;
+  };
+  void findRowChanges(const ScreenGrid& grid, int y);
+  size_t nextRunToSend(const ScreenGrid& grid) const;
+  void appendCells(std::string& out, const ScreenGrid& grid, const Run& run);
   void appendAttributes(std::string& out, CellAttributes attributes);
 
   bool sendsAttributes_;
   CellAttributes terminalAttributes_;  ///< what the terminal draws with now
   ScreenGrid shown_;
+  std::vector<Run> runs_;  ///< the changed runs of an update, not yet sent
   bool shownKnown_ = false;
   // Where the terminal's cursor is, so a jump there is left out; -1 when
   // unknown (a wrap may be pending at the right edge).

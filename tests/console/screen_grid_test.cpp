@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -138,6 +139,39 @@ TEST(ScreenGrid, RenditionSequencesReadBackAsTheirAttributes) {
       ScreenGrid grid;
       grid.write("\x1b[7m" + console::renditionSequence(attributes) + "x");
       EXPECT_EQ(grid.attributes(0, 0), attributes) << colour << (bold ? " bold" : "");
+    }
+  }
+}
+
+// The change from one pen to another is as short as it can be and reads
+// back as the pen wanted, from every pen to every other: the presenter
+// keeps the terminal's pen across updates on the strength of it.
+TEST(ScreenGrid, RenditionChangesAreShortAndReadBackAsThePenWanted) {
+  using console::CellAttributes;
+  using console::Palette;
+  using console::renditionChange;
+  const CellAttributes plain;
+  const CellAttributes boldBlue{.bold = true, .colour = Palette::kBlue};
+  EXPECT_EQ(renditionChange(boldBlue, boldBlue), "");
+  EXPECT_EQ(renditionChange(boldBlue, plain), "\x1b[m");
+  EXPECT_EQ(renditionChange(plain, {.bold = true}), "\x1b[1m");
+  EXPECT_EQ(renditionChange(plain, boldBlue), "\x1b[1;34m");
+  EXPECT_EQ(renditionChange(boldBlue, {.bold = true, .colour = Palette::kMagenta}), "\x1b[35m");
+  EXPECT_EQ(renditionChange(boldBlue, {.bold = true}), "\x1b[39m");
+  EXPECT_EQ(renditionChange(boldBlue, {.colour = Palette::kBlue}), "\x1b[0;34m");
+  std::vector<CellAttributes> pens;
+  for (int colour : {0, 1, 5, 6, 16}) {
+    for (bool bold : {false, true}) {
+      for (bool reverse : {false, true})
+        pens.push_back({.reverse = reverse, .bold = bold, .colour = static_cast<Palette>(colour)});
+    }
+  }
+  for (const CellAttributes& from : pens) {
+    for (const CellAttributes& to : pens) {
+      ScreenGrid grid;
+      grid.write(console::renditionSequence(from) + "a" + renditionChange(from, to) + "b");
+      EXPECT_EQ(grid.attributes(1, 0), to) << renditionSequence(from) << " to " << renditionSequence(to);
+      EXPECT_LE(renditionChange(from, to).size(), renditionSequence(to).size());
     }
   }
 }

@@ -208,10 +208,15 @@ void PosixTerminal::beginFullScreen() { guard_.enterFullScreen(); }
 // One write per update, so the terminal never shows half of one.
 void PosixTerminal::present(const ScreenGrid& grid, bool whole) {
   std::string update = presenter_.update(grid, whole);
+  guard_.notePenSet(!presenter_.penIsPlain());
   writeText(update);
 }
 
-void PosixTerminal::showMessage(std::string_view text) { writeText(presenter_.message(text)); }
+void PosixTerminal::showMessage(std::string_view text) {
+  std::string message = presenter_.message(text);
+  guard_.notePenSet(false);
+  writeText(message);
+}
 
 }  // namespace platform
 

@@ -19,6 +19,7 @@ namespace {
 constexpr char kEnterFullScreen[] = "\x1b[?1049h\x1b[?25l";  // alternate screen, cursor hidden
 constexpr char kLeaveFullScreen[] = "\x1b[?25h\x1b[?1049l";  // cursor shown, main screen back
 constexpr char kShowCursor[] = "\x1b[?25h";
+constexpr char kPlainPen[] = "\x1b[m";
 
 void onEndingSignal(int number);
 void onStopSignal(int number);
@@ -68,6 +69,8 @@ struct GuardState {
   size_t closingLength = 0;
   // Whether the last byte written to the output ended a line.
   std::atomic<bool> outputAtLineStart{true};
+  // Whether the output draws with an attribute the program set.
+  std::atomic<bool> penSet{false};
   struct sigaction previousActions[kHandledCount] {};
   bool replaced[kHandledCount]{};
 };
@@ -148,9 +151,16 @@ void closeWakePipe() {
   state.wakeReadFd = state.wakeWriteFd = -1;
 }
 
+// Safe in a signal handler: only write(). Into a pipe too, as colour may
+// have been asked for there.
+void putPenBack() {
+  if (state.penSet.exchange(false)) writeSequence(kPlainPen, sizeof kPlainPen - 1);
+}
+
 // Safe in a signal handler: only write() and tcsetattr().
 void putTerminalBack() {
   int savedErrno = errno;
+  putPenBack();
   if (state.fullScreenWanted) writeSequence(kLeaveFullScreen, sizeof kLeaveFullScreen - 1);
   if (state.rawWanted) setInputModesIfForeground(state.foundModes);
   errno = savedErrno;
@@ -164,6 +174,7 @@ void putTerminalBack() {
 // shell. It is left at the end of the run, or when a signal ends it.
 void putTerminalBackForStop() {
   int savedErrno = errno;
+  putPenBack();
   if (state.fullScreenWanted && holdsTerminal(state.outputFd)) {
     writeSequence(kLeaveFullScreen, sizeof kLeaveFullScreen - 1);
   } else if (state.fullScreenWanted) {
@@ -385,6 +396,8 @@ void TerminalGuard::setClosingText(std::string_view text) {
 void TerminalGuard::noteOutput(std::string_view bytes) {
   if (!bytes.empty()) state.outputAtLineStart = bytes.back() == '\n';
 }
+
+void TerminalGuard::notePenSet(bool set) { state.penSet = set; }
 
 // The flag is taken before the pipe is drained: a change noted in between
 // leaves the flag set, so it is never lost, and the pipe never stays

@@ -43,6 +43,10 @@ class TerminalGuard {
   /// Notes bytes the program wrote to the output, so that the closing text
   /// knows whether the last line was ended.
   void noteOutput(std::string_view bytes);
+  /// Notes whether the terminal is left drawing with a colour or another
+  /// attribute after the program's last write; if so, every way out sets it
+  /// plain again, so the shell's text never takes it on.
+  void notePenSet(bool set);
 
   /// True once after the window was resized, or the program continued from
   /// a stop while on the full screen (the screen came back blank).

@@ -64,8 +64,12 @@ void WindowsTerminal::writeOrEnd(std::string_view bytes) {
 }
 
 // Its owner uninstalls it from the console first, so what was still to be
-// shown has gone out on the screen it was drawn for.
-WindowsTerminal::~WindowsTerminal() { guard_.restore(); }
+// shown has gone out on the screen it was drawn for. A pipe given colour is
+// left plain for whatever reads it to a terminal.
+WindowsTerminal::~WindowsTerminal() {
+  if (!guard_.outputIsConsole()) (void)writeFully(output_, vtPresenter_.plainPen());
+  guard_.restore();
+}
 
 int WindowsTerminal::readByte() {
   guard_.enterKeyReading();

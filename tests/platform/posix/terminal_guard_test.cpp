@@ -189,6 +189,34 @@ TEST_F(TerminalGuardDeathTest, TheClosingTextFollowsTheTerminalPutBackOnEveryWay
   EXPECT_EQ(pty.shown(), std::string(kLeaveFullScreen) + "Quillop daily\r\n");
 }
 
+// A screen that ends drawing in a colour leaves the terminal plain on every
+// way out, before the main screen comes back, so the shell's prompt never
+// takes on the colour; a plain one costs no bytes for it.
+TEST_F(TerminalGuardDeathTest, AColourLeftOnIsSetPlainOnEveryWayOut) {
+  const std::string kPlainPen = "\x1b[m";
+  for (int number : {0, SIGINT, SIGTERM}) {
+    SCOPED_TRACE(number);
+    startAgain();
+    startDrawing("Title");
+    console::setColourShown(true);
+    console::setColour({console::Palette::kBlue, true});
+    std::cout << "typed";
+    console::flushOutput();
+    EXPECT_NE(pty.shown().find("\x1b[1;34mtyped"), std::string::npos);
+    if (number == 0) {
+      endRun();
+    } else {
+      EXPECT_EXIT(raiseWithoutCoreDump(number), ::testing::KilledBySignal(number), "");
+    }
+    EXPECT_EQ(pty.shown(), kPlainPen + kLeaveFullScreen);
+  }
+  startAgain();
+  startDrawing("Title");
+  pty.shown();
+  endRun();
+  EXPECT_EQ(pty.shown(), kLeaveFullScreen);
+}
+
 TEST_F(TerminalGuardDeathTest, ExitingPutsTheTerminalBackAfterTheLastOutput) {
   startDrawing("Goodbye");
   pty.shown();
