@@ -1,6 +1,5 @@
 #include "platform/posix/line_terminal.h"
 
-#include <poll.h>
 #include <termios.h>
 #include <time.h>
 #include <unistd.h>
@@ -12,6 +11,7 @@
 #include <cstring>
 
 #include "platform/posix/fd_output.h"
+#include "platform/posix/input_wait.h"
 
 namespace platform {
 namespace {
@@ -82,16 +82,19 @@ bool PosixLineTerminal::readMore() {
       pending_.append(chunk, static_cast<size_t>(got));
       return true;
     }
-    if (got < 0 && errno == EINTR) continue;
-    return false;  // the end, or an input that cannot be read any more
+    const int error = errno;
+    if (got < 0 && error == EINTR) continue;
+    const InputState state = afterFailedRead(inputFd_, got, error);
+    if (state == InputState::kAway) pauseWhileAway(-1, -1);
+    return state != InputState::kEnded;  // nothing read but no end: the next wait tries again
   }
 }
 
 bool PosixLineTerminal::waitForInput(uint32_t ms) {
-  pollfd input{inputFd_, POLLIN, 0};
   const int timeout = ms > INT_MAX ? -1 : static_cast<int>(ms);  // beyond int: no limit
-  const int ready = ::poll(&input, 1, timeout);
-  return ready > 0;
+  const InputState state = platform::waitForInput(inputFd_, -1, timeout);
+  if (state == InputState::kEnded) ended_ = true;
+  return state == InputState::kReadable;
 }
 
 void PosixLineTerminal::write(std::string_view text) {

@@ -24,8 +24,10 @@ class PosixLineTerminal : public lines::LineTerminal {
  private:
   bool takeLine(std::string& line);
   /// Reads what is there once poll says so; false at the input's end.
+  /// While another job holds the terminal it pauses and reads nothing.
   bool readMore();
-  /// Waits at most ms for input; true when some is there to read.
+  /// Waits at most ms for input; true when some is there to read. Notes the
+  /// end of the input when the wait finds it.
   bool waitForInput(uint32_t ms);
 
   int inputFd_;

@@ -1,7 +1,6 @@
 #include "platform/posix/terminal.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/ioctl.h>
 #include <time.h>
 #include <unistd.h>
@@ -13,6 +12,7 @@
 
 #include "console/terminal.h"
 #include "platform/posix/fd_output.h"
+#include "platform/posix/input_wait.h"
 
 namespace platform {
 
@@ -118,7 +118,7 @@ int PosixTerminal::readByteFor(uint32_t ms) {
 int PosixTerminal::readByteWithin(uint32_t ms) {
   guard_.enterRawMode();
   if (inputEnded_) return kEndOfInput;
-  switch (waitForInput(ms)) {
+  switch (waitFor(ms)) {
     case InputState::kReadable: return readReadyByte();
     case InputState::kEnded: inputEnded_ = true; return kEndOfInput;
     default: return kNoByte;
@@ -126,14 +126,17 @@ int PosixTerminal::readByteWithin(uint32_t ms) {
 }
 
 // One byte, once poll said there is one: kNoByte when it is not there after
-// all (someone made the input non-blocking, or a signal came first).
+// all (someone made the input non-blocking, a signal came first, or another
+// job holds the terminal).
 int PosixTerminal::readReadyByte() {
   unsigned char byte = 0;
   ssize_t n = ::read(inputFd_, &byte, 1);
   if (n == 1) return byte;
-  if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) return kNoByte;
-  inputEnded_ = true;  // end of file, or a read error such as a terminal gone
-  return kEndOfInput;
+  switch (afterFailedRead(inputFd_, n, errno)) {
+    case InputState::kAway: pauseWhileAway(guard_.wakeFd(), kNoTimeLimit); return kNoByte;
+    case InputState::kEnded: inputEnded_ = true; return kEndOfInput;
+    default: return kNoByte;
+  }
 }
 
 bool PosixTerminal::byteWaiting() {
@@ -144,23 +147,15 @@ bool PosixTerminal::byteWaiting() {
   return input == InputState::kReadable || input == InputState::kEnded;
 }
 
-// A hang-up or error with nothing left to read is the end of the input;
-// reporting it as readable would make a waiting caller spin. The wake pipe
-// is only watched, never read here: taking the change drains it.
-PosixTerminal::InputState PosixTerminal::pollInput(int timeoutMs) {
-  pollfd watched[2] = {{inputFd_, POLLIN, 0}, {guard_.wakeFd(), POLLIN, 0}};
-  nfds_t count = guard_.wakeFd() >= 0 ? 2 : 1;
-  int ready = ::poll(watched, count, timeoutMs);
-  if (ready < 0 && errno == EINTR) return InputState::kNothingYet;
-  if (ready == 0) return InputState::kNothingYet;
-  if (ready > 0 && (watched[0].revents & POLLIN)) return InputState::kReadable;
-  if (ready > 0 && watched[0].revents == 0) return InputState::kWoken;
-  return InputState::kEnded;
+// The wake pipe is only watched, never read here: taking the change drains
+// it.
+InputState PosixTerminal::pollInput(int timeoutMs) {
+  return waitForInput(inputFd_, guard_.wakeFd(), timeoutMs);
 }
 
 // A wait interrupted by a signal or a window change goes on for the time
 // that is left.
-PosixTerminal::InputState PosixTerminal::waitForInput(uint32_t ms) {
+InputState PosixTerminal::waitFor(uint32_t ms) {
   uint32_t start = nowMs();
   for (;;) {
     uint32_t passed = nowMs() - start;

@@ -12,6 +12,7 @@
 
 #include "console/terminal.h"
 #include "console/vt_presenter.h"
+#include "platform/posix/input_wait.h"
 #include "platform/posix/terminal_guard.h"
 
 namespace platform {
@@ -50,10 +51,9 @@ class PosixTerminal : public Terminal {
   void setClosingText(std::string_view text) override { guard_.setClosingText(text); }
 
  private:
-  enum class InputState { kReadable, kNothingYet, kWoken, kEnded };
-
   InputState pollInput(int timeoutMs);
-  InputState waitForInput(uint32_t ms);
+  /// As pollInput, for ms in all, however often a signal cuts it short.
+  InputState waitFor(uint32_t ms);
   int readReadyByte();
   static int writableOrError(int fd);
   [[noreturn]] void endForUnwritableOutput(int error);

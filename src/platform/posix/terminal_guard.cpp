@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "platform/posix/fd_output.h"
+#include "platform/posix/job_control.h"
 
 namespace platform {
 namespace {
@@ -100,14 +101,6 @@ void setInputModes(const termios& modes) {
   }
 }
 
-// Safe in a signal handler. False once a shell has taken the terminal back
-// (the job stopped, or was continued in the background). A terminal that is
-// not the program's controlling one has no foreground to respect.
-bool holdsTerminal(int fd) {
-  pid_t foreground = ::tcgetpgrp(fd);
-  return foreground < 0 || foreground == ::getpgrp();
-}
-
 // Safe in a signal handler. A shell that has taken the terminal back has
 // set modes of its own, which a late handler must not spoil. The handlers
 // block SIGTTOU, so a call made just as the shell takes over cannot stop
@@ -167,18 +160,21 @@ void putTerminalBack() {
 }
 
 // Safe in a signal handler, like putTerminalBack. A job run by a script
-// stops with the script, which stops at once: the shell may have seen the
-// job stop, taken the terminal and written its prompt before this handler
-// runs. The prompt is then on the program's screen, and leaving that screen
-// would take it along: the screen stays, with the cursor shown for the
-// shell. It is left at the end of the run, or when a signal ends it.
+// stops with the script, which stops at once: the shell may see the job
+// stop, take the terminal and write its prompt at any moment of this
+// handler, even between a look at the foreground and the write after it.
+// The prompt is then on the program's screen, and leaving that screen would
+// take it along: started within another program's job, the program leaves
+// its screen up, with the cursor shown for the shell, and leaves it at the
+// end of the run or when a signal ends it. A program that is a job of its
+// own stops before its shell can see the job stop, and leaves its screen.
 void putTerminalBackForStop() {
   int savedErrno = errno;
   putPenBack();
-  if (state.fullScreenWanted && holdsTerminal(state.outputFd)) {
-    writeSequence(kLeaveFullScreen, sizeof kLeaveFullScreen - 1);
-  } else if (state.fullScreenWanted) {
-    writeSequence(kShowCursor, sizeof kShowCursor - 1);
+  if (state.fullScreenWanted) {
+    bool leave = screenAtStop(holdsTerminal(state.outputFd), parentSharesTheJob()) == ScreenAtStop::kLeave;
+    if (leave) writeSequence(kLeaveFullScreen, sizeof kLeaveFullScreen - 1);
+    if (!leave) writeSequence(kShowCursor, sizeof kShowCursor - 1);
   }
   if (state.rawWanted) setInputModesIfForeground(state.foundModes);
   errno = savedErrno;
