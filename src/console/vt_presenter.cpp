@@ -38,6 +38,7 @@ std::string VtPresenter::update(const ScreenGrid& grid, bool whole) {
     appendCells(out, grid, runs_[next]);
     runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(next));
   }
+  if (!out.empty()) parkForOtherWriters(out);
   shown_ = grid;
   shownKnown_ = true;
   return out;
@@ -58,6 +59,15 @@ std::string VtPresenter::message(std::string_view text) {
     start = end + 1;
   }
   return out;
+}
+
+void VtPresenter::parkForOtherWriters(std::string& out) {
+  if (!sharing_) return;
+  out += plainPen();
+  const int lastRow = ScreenGrid::kRows - 1;
+  if (cursorX_ != 0 || cursorY_ != lastRow) appendCursorTo(out, 0, lastRow);
+  cursorX_ = 0;
+  cursorY_ = lastRow;
 }
 
 std::string VtPresenter::plainPen() {

@@ -26,6 +26,12 @@ class VtPresenter {
   /// With sendsAttributes false (a dumb terminal) cells go as plain text.
   explicit VtPresenter(bool sendsAttributes = true) : sendsAttributes_(sendsAttributes) {}
   bool sendsAttributes() const { return sendsAttributes_; }
+  /// With sharing on, every update that sends anything ends with the
+  /// terminal plain and the cursor at the start of the last row: another
+  /// writer that may write at any moment (the shell, when the program is
+  /// stopped within a script's job) then writes below the screen, in its
+  /// own colour, not over the middle of it.
+  void shareTheTerminal(bool sharing) { sharing_ = sharing; }
 
   /// The bytes that bring the terminal from what was last shown to grid;
   /// with whole, or when nothing is known of the window, a clear and every
@@ -53,7 +59,10 @@ class VtPresenter {
   void appendCells(std::string& out, const ScreenGrid& grid, const Run& run);
   void appendAttributes(std::string& out, CellAttributes attributes);
 
+  void parkForOtherWriters(std::string& out);
+
   bool sendsAttributes_;
+  bool sharing_ = false;
   CellAttributes terminalAttributes_;  ///< what the terminal draws with now
   ScreenGrid shown_;
   std::vector<Run> runs_;  ///< the changed runs of an update, not yet sent

@@ -115,12 +115,14 @@ TEST(VtPresenter, APlainCellNeverTakesOnTheColourBeforeIt) {
   ScreenGrid grid;
   ScreenGrid terminal;
   grid.write("\x1b[31mab\x1b[0m\x1b[1;30Hc\x1b[2;1H\x1b[32md");
-  EXPECT_EQ(present(presenter, terminal, grid), "\x1b[H\x1b[2J\x1b[1;30Hc\x1b[1;1H\x1b[31mab\x1b[2;1H\x1b[32md");
+  EXPECT_EQ(present(presenter, terminal, grid),
+            "\x1b[H\x1b[2J\x1b[1;30Hc\x1b[1;1H\x1b[31mab\x1b[2;1H\x1b[32md");
   grid.write("\x1b[0m\x1b[4;1He");
   EXPECT_EQ(present(presenter, terminal, grid), "\x1b[4;1H\x1b[me");
   EXPECT_EQ(terminal.dump(), grid.dump());
   for (int y = 0; y < 4; ++y) {
-    for (int x = 0; x < ScreenGrid::kColumns; ++x) EXPECT_EQ(terminal.attributes(x, y), grid.attributes(x, y)) << x;
+    for (int x = 0; x < ScreenGrid::kColumns; ++x)
+      EXPECT_EQ(terminal.attributes(x, y), grid.attributes(x, y)) << x;
   }
 }
 
@@ -132,8 +134,7 @@ TEST(VtPresenter, RunsInOneLookGoOutTogether) {
   ScreenGrid terminal;
   present(presenter, terminal, grid);
   grid.write("\x1b[1;1H29\x1b[0m\x1b[3;1H\x1b[1;34mplan: +3\x1b[0m\x1b[5;1Hplan\x1b[7;1H\x1b[1;34m4: 1/1");
-  EXPECT_EQ(present(presenter, terminal, grid),
-            "29\x1b[5;1Hplan\x1b[3;1H\x1b[1;34mplan: +3\x1b[7;1H4: 1/1");
+  EXPECT_EQ(present(presenter, terminal, grid), "29\x1b[5;1Hplan\x1b[3;1H\x1b[1;34mplan: +3\x1b[7;1H4: 1/1");
   EXPECT_EQ(terminal.dump(), grid.dump());
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 10; ++x) EXPECT_EQ(terminal.attributes(x, y), grid.attributes(x, y)) << x << ',' << y;
@@ -172,6 +173,26 @@ TEST(VtPresenter, ThePenIsSetPlainBeforeEveryClearAndAtTheEnd) {
   present(presenter, terminal, grid, true);
   EXPECT_EQ(presenter.plainPen(), "\x1b[m");
   EXPECT_EQ(presenter.plainPen(), "");
+}
+
+// Shared with a shell that may write at any moment, each update that sends
+// something leaves the terminal plain with the cursor at the start of the
+// last row, so the shell's lines come below the screen in its own colour.
+TEST(VtPresenter, SharingTheTerminalLeavesItPlainAtTheLastRow) {
+  console::VtPresenter presenter;
+  presenter.shareTheTerminal(true);
+  ScreenGrid grid;
+  ScreenGrid terminal;
+  grid.write("\x1b[3;34HTime Left: 30\x1b[8;1H\x1b[1mpl");
+  EXPECT_EQ(present(presenter, terminal, grid),
+            "\x1b[H\x1b[2J\x1b[3;34HTime Left: 30\x1b[8;1H\x1b[1mpl\x1b[m\x1b[24;1H");
+  EXPECT_EQ(present(presenter, terminal, grid), "");
+  grid.write("a");
+  EXPECT_EQ(present(presenter, terminal, grid), "\x1b[8;3H\x1b[1ma\x1b[m\x1b[24;1H");
+  EXPECT_EQ(terminal.dump(), grid.dump());
+  terminal.write("\r\n[1]+  Stopped\r\n$ ");
+  EXPECT_EQ(terminal.row(22), "[1]+  Stopped");
+  EXPECT_TRUE(terminal.attributes(0, 22).plain());
 }
 
 TEST(VtPresenter, ADumbTerminalGetsNoColour) {

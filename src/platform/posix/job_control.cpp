@@ -11,6 +11,8 @@ bool holdsTerminal(int fd) {
 
 bool parentSharesTheJob() { return ::getpgid(::getppid()) == ::getpgrp(); }
 
+bool sharesTheTerminalWithItsParent(int fd) { return ::tcgetpgrp(fd) == ::getpgrp() && parentSharesTheJob(); }
+
 ScreenAtStop screenAtStop(bool terminalHeld, bool parentInJob) {
   return terminalHeld && !parentInJob ? ScreenAtStop::kLeave : ScreenAtStop::kKeepWithCursorShown;
 }

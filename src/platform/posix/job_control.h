@@ -16,6 +16,12 @@ bool holdsTerminal(int fd);
 /// back and write to it at any moment of the program's own stop.
 bool parentSharesTheJob();
 
+/// True when fd is the controlling terminal with the program's group in
+/// front, and the parent shares that job: the shell may then write on the
+/// terminal while the program's screen is up. A terminal that is not the
+/// program's controlling one (a test's own) never is shared so.
+bool sharesTheTerminalWithItsParent(int fd);
+
 enum class ScreenAtStop { kLeave, kKeepWithCursorShown };
 
 /// What a stop does to the full screen. Leaving it is safe only when no shell

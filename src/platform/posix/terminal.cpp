@@ -13,6 +13,7 @@
 #include "console/terminal.h"
 #include "platform/posix/fd_output.h"
 #include "platform/posix/input_wait.h"
+#include "platform/posix/job_control.h"
 
 namespace platform {
 
@@ -46,6 +47,9 @@ PosixTerminal::PosixTerminal(int inputFd, int outputFd)
   if (!exitHookRegistered) exitHookRegistered = std::atexit(finishAtExit) == 0;
   activeTerminal = this;
   if (int error = writableOrError(outputFd)) endForUnwritableOutput(error);
+  // Within a script's job the shell may write while the screen is up (see
+  // the stop in terminal_guard.cpp).
+  presenter_.shareTheTerminal(sharesTheTerminalWithItsParent(outputFd));
 }
 
 // A closed output, or one opened only for reading, refuses every write: a
