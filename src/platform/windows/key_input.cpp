@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "console/terminal.h"
 
@@ -31,7 +32,8 @@ KeyEvent keyEventOf(const KEY_EVENT_RECORD& record) {
 
 }  // namespace
 
-WindowsKeyInput::WindowsKeyInput(void* input, bool isConsole) : input_(input) {
+WindowsKeyInput::WindowsKeyInput(void* input, bool isConsole, void* wayOut, std::function<void()> takeWayOut)
+    : input_(input), wayOut_(wayOut), takeWayOut_(std::move(takeWayOut)) {
   if (isConsole) {
     source_ = Source::kConsole;
   } else {
@@ -95,7 +97,7 @@ void WindowsKeyInput::sleepMs(uint32_t ms) {
     if (source_ == Source::kConsole) {
       takeConsoleEvents(ms - passed);
     } else {
-      Sleep(ms - passed);
+      pause(ms - passed);
     }
   }
 }
@@ -115,15 +117,23 @@ void WindowsKeyInput::awaitInput(uint32_t ms) {
       if (ms == INFINITE || pipeHasBytes()) {
         readBytes();
       } else if (!ended_) {
-        Sleep(std::min(ms, kPipePollMs));
+        pause(std::min(ms, kPipePollMs));
       }
       break;
     case Source::kOther: readBytes(); break;  // a file or a device answers at once
   }
 }
 
+// Waits ms for the way out, where there is one.
+void WindowsKeyInput::pause(uint32_t ms) {
+  if (wayOut_ == nullptr) return Sleep(ms);
+  if (WaitForSingleObject(wayOut_, ms) == WAIT_OBJECT_0) takeWayOut_();
+}
+
 void WindowsKeyInput::takeConsoleEvents(uint32_t ms) {
-  DWORD waited = WaitForSingleObject(input_, ms);
+  HANDLE handles[] = {input_, wayOut_};
+  DWORD waited = WaitForMultipleObjects(wayOut_ != nullptr ? 2 : 1, handles, FALSE, ms);
+  if (waited == WAIT_OBJECT_0 + 1) return takeWayOut_();
   if (waited == WAIT_FAILED) ended_ = true;
   if (waited != WAIT_OBJECT_0) return;
   DWORD count = 0;
