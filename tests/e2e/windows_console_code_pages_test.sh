@@ -24,6 +24,9 @@ set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 emulator=${QUILLOP_EMULATOR:-wine}
 . "$(dirname "$0")/tmux_lib.sh"
+# The panes' shells write their history as the server goes: the folder is
+# removed once they have.
+trap 'tmux_cleanup 2>/dev/null; sleep 0.5; rm -rf "$TMUX_WORKDIR"' EXIT
 
 # STATUS_CONTROL_C_EXIT (0xC000013A), of which a POSIX parent sees the low byte.
 ctrl_c_status=58

@@ -10,8 +10,9 @@
 # another program wrote over. The statistics view's bars reach the console
 # in colour, and with NO_COLOR set in none. Each time the pane's terminal
 # settings are as they were. Only ASCII text is expected, since what Wine's
-# console makes of other characters depends on the host's locale. Takes
-# about 50 seconds.
+# console makes of other characters depends on the host's locale (the
+# code pages, and the lines to paste on Ctrl-C after a daily game, are
+# windows_console_code_pages_test.sh's). Takes about 50 seconds.
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 emulator=${QUILLOP_EMULATOR:-wine}
