@@ -69,20 +69,21 @@ timed "wine start" start_wine
 
 logs=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$logs"' EXIT
-# tests NAME CTEST_ARGUMENT...: one part of the tests, timed, its log kept.
-# Two at a time: most of a test's time under Wine goes to starting its
+# tests NAME JOBS CTEST_ARGUMENT...: one part of the tests, JOBS at a time,
+# timed, its log kept. Most of a test's time under Wine goes to starting its
 # programs, and one server serves them all.
 tests() {
-  local name=$1
-  shift
-  timed "$name" bash -c 'set -o pipefail; ctest --preset windows --parallel 2 "$@" | tee "$0"' "$logs/$name" "$@"
+  local name=$1 jobs=$2
+  shift 2
+  timed "$name" bash -c 'set -o pipefail; ctest --preset windows --parallel "$1" "${@:2}" | tee "$0"' \
+    "$logs/$name" "$jobs" "$@"
 }
-tests "unit tests" -E '^e2e[.]'
-tests "pipe tests" -R '^e2e[.](driver|hardening|lines)_'
-# The two console tests side by side: the code pages' one spends most of
-# its time waiting out a daily round.
-tests "console tests" -R '^e2e[.]windows_console'
-tests "zip test" -R '^e2e[.]windows_zip'
+# The two console tests start first and mostly wait (the code pages' one
+# for a minute, on daily rounds), so the unit tests run beside them, one at
+# a time.
+tests "unit and console tests" 3 -E '^e2e[.](driver|hardening|lines|windows_zip)_'
+tests "pipe tests" 2 -R '^e2e[.](driver|hardening|lines)_'
+tests "zip test" 2 -R '^e2e[.]windows_zip'
 
 printf 'windows: %s\n' "${timings[@]}"
 # All parts' totals, in the plain form any reader of CI logs knows.
