@@ -26,9 +26,9 @@ constexpr DWORD kHandOverMs = 2000;
 
 // Everything the handlers need. The handlers run on other threads (Ctrl-C,
 // window closing) or in the middle of anything (a crash), so changes to the
-// console happen under the lock. The lock is never held while the system's
-// own console lock is asked for (SetConsoleCtrlHandler): the system holds
-// that one while a control handler runs, and the handler may wait for ours.
+// console happen under the lock. The lock is never held while asking for
+// the lock of the list of control handlers (SetConsoleCtrlHandler): a
+// control handler may run holding that one, and waits for ours.
 struct GuardState {
   bool active = false;
   HANDLE input = nullptr;
@@ -90,10 +90,11 @@ void writeClosingText() {
 
 // Ctrl-C, Ctrl-Break, the window closing, logging off or shutting down.
 // The handler runs on a thread of its own, which the system starts while
-// the main thread goes on drawing and writing, and it runs holding the
-// system's lock of the handler list. Writing the closing text from here
-// raced with the main thread's own output, and was once seen to hang the
-// program under Wine. So the handler only asks: the main thread, which
+// the main thread goes on drawing and writing, and (under Wine, and in the
+// systems modelled on Windows) holding the lock of the list of handlers.
+// Writing the closing text from here would race with the main thread's own
+// output, and was once seen to hang the program under Wine. So the handler
+// only asks: the main thread, which
 // spends its time waiting for keys, sees the request in that wait and ends
 // the program itself (endByControl), the one thread that ever writes. Only
 // if it has not within kHandOverMs (busy loading, or blocked reading a

@@ -124,16 +124,23 @@ void WindowsKeyInput::awaitInput(uint32_t ms) {
   }
 }
 
-// Waits ms for the way out, where there is one.
+// The way-out event stays set once set, so it is looked at after each wait:
+// keys that keep coming cannot hide it.
+bool WindowsKeyInput::wayOutAsked() const {
+  return wayOut_ != nullptr && WaitForSingleObject(wayOut_, 0) == WAIT_OBJECT_0;
+}
+
+// Waits ms, or until the way out is asked for.
 void WindowsKeyInput::pause(uint32_t ms) {
   if (wayOut_ == nullptr) return Sleep(ms);
-  if (WaitForSingleObject(wayOut_, ms) == WAIT_OBJECT_0) takeWayOut_();
+  WaitForSingleObject(wayOut_, ms);
+  if (wayOutAsked()) takeWayOut_();
 }
 
 void WindowsKeyInput::takeConsoleEvents(uint32_t ms) {
   HANDLE handles[] = {input_, wayOut_};
   DWORD waited = WaitForMultipleObjects(wayOut_ != nullptr ? 2 : 1, handles, FALSE, ms);
-  if (waited == WAIT_OBJECT_0 + 1) return takeWayOut_();
+  if (wayOutAsked()) return takeWayOut_();
   if (waited == WAIT_FAILED) ended_ = true;
   if (waited != WAIT_OBJECT_0) return;
   DWORD count = 0;

@@ -45,6 +45,7 @@ class WindowsKeyInput {
   int takePending();
   void awaitInput(uint32_t ms);
   void takeConsoleEvents(uint32_t ms);
+  bool wayOutAsked() const;
   void pause(uint32_t ms);
   void takeEvent(const void* record);
   bool pipeHasBytes();
