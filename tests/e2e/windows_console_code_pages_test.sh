@@ -18,12 +18,12 @@
 # cmd's chcp sets the console's code page; cmd also sets the state folder,
 # since Wine sets LOCALAPPDATA itself whatever the environment says. Wine
 # quotes the command line it hands to cmd, so it holds no quotes of its own:
-# the paths have no blanks. Takes
-# about 80 seconds, most of it the round.
+# the paths have no blanks. Takes about 70 seconds, most of it the round.
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 emulator=${QUILLOP_EMULATOR:-wine}
 . "$(dirname "$0")/tmux_lib.sh"
+. "$(dirname "$0")/wine_console_lib.sh"
 # The panes' shells write their history as the server goes: the folder is
 # removed once they have.
 trap 'tmux_cleanup 2>/dev/null; sleep 0.5; rm -rf "$TMUX_WORKDIR"' EXIT
@@ -32,10 +32,6 @@ trap 'tmux_cleanup 2>/dev/null; sleep 0.5; rm -rf "$TMUX_WORKDIR"' EXIT
 ctrl_c_status=58
 printf 'planet\nplan\nplane\nant\ntan\n' >"$TMUX_WORKDIR/words.txt"
 
-wine_env=env
-for name in WINEPREFIX WINEDEBUG WINEDLLOVERRIDES; do
-  [ -z "${!name:-}" ] || wine_env+=" $name=\"${!name}\""
-done
 windows_binary=$(winepath -w "$binary")
 windows_workdir=$(winepath -w "$TMUX_WORKDIR")
 
@@ -56,20 +52,15 @@ run_recorded() {
 }
 
 # Fails unless the command of run_recorded for pane $2 ended with status $1
-# and the terminal's settings are back as they were before it. Wine's
-# console host, a process of its own, puts them back as it ends, which on a
-# loaded machine can be a moment after the program's end: they are looked
-# at for up to five seconds.
+# and the terminal's settings are back as they were before it. (After
+# Ctrl-C through cmd, neither cmd's status nor the settings say anything of
+# the program: cmd takes Ctrl-C too, and Wine's console host can be seen to
+# leave the terminal's modes as it set them, the old way out too.)
 expect_recorded_end() {
-  local record=$TMUX_WORKDIR/recorded.$2 try
+  local record=$TMUX_WORKDIR/recorded.$2
   poll_until 10 '[ -s "$record" ]' || fail "$2: the command did not end"
   [ "$(cat "$record")" = "$1" ] || fail "$2: exit status $(cat "$record"), expected $1"
-  for try in 1 2 3 4 5; do
-    tmux_save_stty "now.$2"
-    cmp -s "$TMUX_WORKDIR/stty.$2" "$TMUX_WORKDIR/stty.now.$2" && return 0
-    sleep 1
-  done
-  fail "$2: settings left as $(cat "$TMUX_WORKDIR/stty.now.$2")"
+  wine_expect_settings_back "$2"
 }
 
 # The daily game under code page $1, run by cmd in pane cp$1; the
@@ -118,12 +109,14 @@ back_to_title() {
 
 # Fails unless the current pane shows the lines to paste once, with bar $1.
 # The game's last screen stays up around them: Wine's console does not
-# repaint the user's screen, so each line is followed by what was there.
+# repaint the user's screen, so each line is followed by what was there,
+# and the first may follow the shell's prompt, where the console's cursor
+# was when it started.
 expect_lines_to_paste() {
-  poll_until 10 'tmux_capture | grep -q "^Round 1  "' || fail "no lines to paste"
-  [ "$(tmux_capture | grep -c "^Quillop daily ")" = 1 ] || fail "the lines to paste not written once"
+  poll_until 10 'tmux_capture | grep -q "Round 1  "' || fail "no lines to paste"
+  [ "$(tmux_capture | grep -c "Quillop daily ")" = 1 ] || fail "the lines to paste not written once"
   local lines
-  lines=$(tmux_capture | grep -A2 "^Quillop daily " | cut -c1-44)
+  lines=$(tmux_capture | grep -A2 "Quillop daily " | sed -E 's/^.*(Quillop daily |Score [0-9]|Round 1  )/\1/')
   [[ "$lines" =~ ^"Quillop daily "[0-9-]+", game code "[0-9A-Z]{6}.*$'\n'"Score 4 in 1 round".*$'\n'"Round 1  $1  2/5" ]] ||
     fail "lines to paste: $lines"
   ! tmux_capture | grep -qE "$mojibake" || fail "mojibake on the console"
