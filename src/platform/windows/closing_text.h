@@ -13,6 +13,8 @@ class ClosingText {
  public:
   /// Replaces any earlier text.
   void set(std::string_view text) { text_ = text; }
+  /// True when take() would give nothing.
+  bool empty() const { return text_.empty(); }
   /// Notes bytes written to a pipe or a file, so that the text knows whether
   /// the last line was ended.
   void noteOutput(std::string_view bytes);

@@ -92,15 +92,21 @@ void writeClosingText() {
 // The handler runs on a thread of its own, which the system starts while
 // the main thread goes on drawing and writing, and (under Wine, and in the
 // systems modelled on Windows) holding the lock of the list of handlers.
-// Writing the closing text from here would race with the main thread's own
-// output, and was once seen to hang the program under Wine. So the handler
-// only asks: the main thread, which
-// spends its time waiting for keys, sees the request in that wait and ends
-// the program itself (endByControl), the one thread that ever writes. Only
-// if it has not within kHandOverMs (busy loading, or blocked reading a
-// pipe) does the handler put the console back alone and end the program
-// without the text.
+// With no closing text to write, it puts the console back and ends the
+// program at once. Writing the text from here would race with the main
+// thread's own output, and was once seen to hang the program under Wine;
+// so then the handler only asks: the main thread, which spends its time
+// waiting for keys, sees the request in that wait and ends the program
+// itself (endByControl), the one thread that ever writes. Only if it has
+// not within kHandOverMs (busy, or blocked reading a pipe) does the handler
+// put the console back alone and end the program without the text.
 BOOL WINAPI onControlEvent(DWORD) {
+  state.lock.lock();
+  if (state.closingText.empty()) {
+    putConsoleBack();
+    endWithControlStatus();
+  }
+  state.lock.unlock();
   SetEvent(state.wayOut);
   Sleep(kHandOverMs);
   state.lock.lock();

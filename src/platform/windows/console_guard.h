@@ -6,9 +6,9 @@
 // restore() (also run by the destructor and at std::exit), Ctrl-C and
 // Ctrl-Break, the console window being closed, the user logging off, and a
 // crash or abort. A control event (Ctrl-C, Ctrl-Break, the window closing,
-// logging off) sets the way-out event; the main thread, whose waits for
-// input watch it, then calls endByControl(), and so the closing text goes
-// out on those ways too, from the main thread. Only one guard exists at a
+// logging off) with closing text to write sets the way-out event; the main
+// thread, whose waits for input watch it, then calls endByControl(), and so
+// the closing text goes out on those ways too, from the main thread. Only one guard exists at a
 // time, and a side that is no console (a pipe, a file, NUL) is never
 // touched.
 
@@ -42,10 +42,11 @@ class WindowsConsoleGuard {
   /// writes the closing text, if any, once, and ends with the status Windows
   /// gives a program that Ctrl-C ends. For the main thread only.
   [[noreturn]] void endByControl();
-  /// The event a control event sets (a manual-reset event's handle): a wait
-  /// for input waits on it too, and calls endByControl() once it is set. If
-  /// the main thread has not ended the program two seconds later, the
-  /// control handler puts the console back and ends it without the text.
+  /// The event a control event sets when there is closing text to write (a
+  /// manual-reset event's handle): a wait for input waits on it too, and
+  /// calls endByControl() once it is set. If the main thread has not ended
+  /// the program two seconds later, the control handler puts the console
+  /// back and ends it without the text.
   void* wayOut() const;
   /// Text for the output once the console is put back for good, by
   /// restore() or endByControl(). A console gets it as its screens are

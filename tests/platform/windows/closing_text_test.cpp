@@ -11,13 +11,16 @@ using platform::ClosingText;
 TEST(ClosingText, IsGivenOnceSoASecondWayOutWritesNothing) {
   ClosingText closing;
   closing.set("Quillop daily\n");
+  EXPECT_FALSE(closing.empty());
   EXPECT_EQ(closing.take(true), "Quillop daily\n");
+  EXPECT_TRUE(closing.empty());
   EXPECT_EQ(closing.take(true), "");
   EXPECT_EQ(closing.take(false), "");
 }
 
 TEST(ClosingText, NoneSetGivesNothingAndALaterTextReplacesAnEarlierOne) {
   ClosingText closing;
+  EXPECT_TRUE(closing.empty());
   EXPECT_EQ(closing.take(false), "");
   closing.set("first\n");
   closing.set("second\n");
