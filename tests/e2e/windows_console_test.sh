@@ -10,24 +10,20 @@
 # another program wrote over. The statistics view's bars reach the console
 # in colour, and with NO_COLOR set in none. Each time the pane's terminal
 # settings are as they were. Only ASCII text is expected, since what Wine's
-# console makes of other characters depends on the host's locale. Takes
-# about 50 seconds.
+# console makes of other characters depends on the host's locale (the
+# code pages, and the lines to paste on Ctrl-C after a daily game, are
+# windows_console_code_pages_test.sh's). Takes about 50 seconds.
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 emulator=${QUILLOP_EMULATOR:-wine}
 . "$(dirname "$0")/tmux_lib.sh"
+. "$(dirname "$0")/wine_console_lib.sh"
 
 # STATUS_CONTROL_C_EXIT (0xC000013A), of which a POSIX parent sees the low byte.
 ctrl_c_status=58
 
 printf 'planet\nplan\nplane\nant\ntan\n' >"$TMUX_WORKDIR/words.txt"
 
-# The pane's shell starts with a clean environment: Wine's settings are
-# passed on, so the program runs in the same prefix and server as the rest.
-wine_env=env
-for name in WINEPREFIX WINEDEBUG WINEDLLOVERRIDES; do
-  [ -z "${!name:-}" ] || wine_env+=" $name=\"${!name}\""
-done
 run_line="$wine_env $emulator \"$binary\" -f words.txt"
 
 # Starts the program and waits for the menu; the first key a fresh console
@@ -55,12 +51,12 @@ tmux_wait_for "-> Exit"
 tmux_keys Enter
 tmux_wait_for_end_screen "Thank you for playing Quillop!"
 tmux_type "k"
-tmux_expect_recorded_end 0 before
+wine_expect_recorded_end 0 before
 poll_until 1 '[ "$(tmux_pane_flag cursor_flag)" = 1 ]' || fail "the cursor is still hidden"
 
 start_to_menu
 tmux_keys C-c
-tmux_expect_recorded_end "$ctrl_c_status" before
+wine_expect_recorded_end "$ctrl_c_status" before
 
 # Writes over the pane as another program would; Ctrl-L mends the screen.
 expect_ctrl_l_mends_the_screen() {
@@ -86,7 +82,7 @@ tmux_wait_for "-> Exit"
 tmux_keys Enter
 tmux_wait_for_end_screen "Thank you for playing Quillop!"
 tmux_keys F12
-tmux_expect_recorded_end 0 before
+wine_expect_recorded_end 0 before
 
 # Wine's console host draws each cell's attribute word with SGR sequences,
 # which capture-pane -e shows again. With these words every bucket is all
@@ -115,7 +111,7 @@ tmux_wait_for "-> Exit"
 tmux_keys Enter
 tmux_wait_for_end_screen "Thank you for playing Quillop!"
 tmux_type "k"
-tmux_expect_recorded_end 0 before
+wine_expect_recorded_end 0 before
 
 # A round in lines: the console's own line input with its echo and
 # Backspace, the verdict on the line after the typed word, the end of the
@@ -137,11 +133,11 @@ tmux_keys Enter
 tmux_type 6
 tmux_keys Enter
 tmux_wait_for "Goodbye: thank you for playing Quillop." 10
-tmux_expect_recorded_end 0 before
+wine_expect_recorded_end 0 before
 
 tmux_run_recorded "$wine_env NO_COLOR=1 $emulator \"$binary\" -m -n -f words.txt"
 wait_for_statistics_view
 ! tmux_capture_sgr | grep -qE "$colour_sgr" || fail "colour on the console with NO_COLOR=1"
 tmux_type "q"
-tmux_expect_recorded_end 0 before
+wine_expect_recorded_end 0 before
 echo "6 passed, 0 failed"

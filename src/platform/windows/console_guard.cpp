@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <mutex>
 #include <string>
-#include <utility>
 
+#include "platform/windows/closing_text.h"
 #include "platform/windows/console_screen.h"
 
 namespace platform {
@@ -19,9 +19,16 @@ namespace {
 // sequences for keys: keys come as key events.
 constexpr DWORD kKeyReadingMode = ENABLE_PROCESSED_INPUT | ENABLE_WINDOW_INPUT;
 
+// How long a control event waits for the main thread to end the program
+// before it ends it alone: well within the five seconds Windows grants a
+// console window that is being closed.
+constexpr DWORD kHandOverMs = 2000;
+
 // Everything the handlers need. The handlers run on other threads (Ctrl-C,
 // window closing) or in the middle of anything (a crash), so changes to the
-// console happen under the lock.
+// console happen under the lock. The lock is never held while asking for
+// the lock of the list of control handlers (SetConsoleCtrlHandler): a
+// control handler may run holding that one, and waits for ours.
 struct GuardState {
   bool active = false;
   HANDLE input = nullptr;
@@ -34,8 +41,9 @@ struct GuardState {
   HANDLE ownBuffer = nullptr;
   LPTOP_LEVEL_EXCEPTION_FILTER previousFilter = nullptr;
   void (*previousAbortHandler)(int) = SIG_DFL;
-  std::string closingText;
-  bool outputAtLineStart = true;
+  ClosingText closingText;
+  // Set by a control event: the main thread's waits for input watch it.
+  HANDLE wayOut = nullptr;
   std::mutex lock;
 };
 
@@ -60,32 +68,50 @@ void closeOwnBuffer() {
   state.ownBuffer = nullptr;
 }
 
-// Called with the lock held, by the main thread only: under Wine, console
-// output from the thread that handles Ctrl-C was seen to hang the program
-// after a daily game. The text is taken before it is written, so a second
-// way out finds none left.
+// Called with the lock held, by the main thread only (see onControlEvent).
+// The text is taken as it is written, so a second way out finds none left.
 void writeClosingText() {
-  std::string text = std::move(state.closingText);
-  state.closingText.clear();
+  const std::string text = state.closingText.take(state.outputIsConsole);
   if (text.empty()) return;
   if (state.outputIsConsole) {
     writeConsoleText(state.output, text);
     return;
   }
-  if (!state.outputAtLineStart) text.insert(text.begin(), '\n');
   DWORD written = 0;
   WriteFile(state.output, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
-// Ctrl-C, Ctrl-Break, the window closing, logging off or shutting down: the
-// console is put back, and the program ends with the status Windows gives a
-// program that Ctrl-C ends. The lock is kept, so the program cannot take
-// the console again before it is gone.
+// Ends the program with the status Windows gives a program that Ctrl-C
+// ends, with the lock kept, so the console cannot be taken again meanwhile.
+[[noreturn]] void endWithControlStatus() {
+  TerminateProcess(GetCurrentProcess(), STATUS_CONTROL_C_EXIT);
+  ExitProcess(STATUS_CONTROL_C_EXIT);
+}
+
+// Ctrl-C, Ctrl-Break, the window closing, logging off or shutting down.
+// The handler runs on a thread of its own, which the system starts while
+// the main thread goes on drawing and writing, and (under Wine, and in the
+// systems modelled on Windows) holding the lock of the list of handlers.
+// With no closing text to write, it puts the console back and ends the
+// program at once. Writing the text from here would race with the main
+// thread's own output, and was once seen to hang the program under Wine;
+// so then the handler only asks: the main thread, which spends its time
+// waiting for keys, sees the request in that wait and ends the program
+// itself (endByControl), the one thread that ever writes. Only if it has
+// not within kHandOverMs (busy, or blocked reading a pipe) does the handler
+// put the console back alone and end the program without the text.
 BOOL WINAPI onControlEvent(DWORD) {
   state.lock.lock();
+  if (state.closingText.empty()) {
+    putConsoleBack();
+    endWithControlStatus();
+  }
+  state.lock.unlock();
+  SetEvent(state.wayOut);
+  Sleep(kHandOverMs);
+  state.lock.lock();
   putConsoleBack();
-  TerminateProcess(GetCurrentProcess(), STATUS_CONTROL_C_EXIT);
-  return TRUE;
+  endWithControlStatus();
 }
 
 // A crash may come while the lock is held by the crashing thread itself, so
@@ -128,23 +154,27 @@ void uninstallHandlers() {
 
 WindowsConsoleGuard::WindowsConsoleGuard(void* input, void* output) {
   assert(!state.active && "one console guard at a time");
-  std::lock_guard<std::mutex> locked(state.lock);
-  state.active = true;
-  state.input = input;
-  state.output = output;
-  state.closingText.clear();
-  state.outputAtLineStart = true;
-  DWORD outputMode = 0;
-  state.inputIsConsole = isConsole(state.input, state.foundInputMode);
-  state.outputIsConsole = isConsole(state.output, outputMode);
-  if (state.outputIsConsole) GetConsoleCursorInfo(state.output, &state.foundCursor);
+  {
+    std::lock_guard<std::mutex> locked(state.lock);
+    state.active = true;
+    state.input = input;
+    state.output = output;
+    state.closingText = ClosingText{};
+    DWORD outputMode = 0;
+    state.inputIsConsole = isConsole(state.input, state.foundInputMode);
+    state.outputIsConsole = isConsole(state.output, outputMode);
+    if (state.outputIsConsole) GetConsoleCursorInfo(state.output, &state.foundCursor);
+    // One event for the whole run: a handler still running may set it.
+    if (state.wayOut == nullptr) state.wayOut = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ResetEvent(state.wayOut);
+  }
   installHandlers();
 }
 
 WindowsConsoleGuard::~WindowsConsoleGuard() {
   restore();
-  std::lock_guard<std::mutex> locked(state.lock);
   uninstallHandlers();
+  std::lock_guard<std::mutex> locked(state.lock);
   state.active = false;
 }
 
@@ -180,14 +210,24 @@ void WindowsConsoleGuard::restore() {
   writeClosingText();
 }
 
+void WindowsConsoleGuard::endByControl() {
+  state.lock.lock();
+  putConsoleBack();
+  closeOwnBuffer();
+  writeClosingText();
+  endWithControlStatus();
+}
+
+void* WindowsConsoleGuard::wayOut() const { return state.wayOut; }
+
 void WindowsConsoleGuard::setClosingText(std::string_view text) {
   std::lock_guard<std::mutex> locked(state.lock);
-  state.closingText = text;
+  state.closingText.set(text);
 }
 
 void WindowsConsoleGuard::noteOutput(std::string_view bytes) {
   std::lock_guard<std::mutex> locked(state.lock);
-  if (!bytes.empty()) state.outputAtLineStart = bytes.back() == '\n';
+  state.closingText.noteOutput(bytes);
 }
 
 }  // namespace platform

@@ -5,8 +5,12 @@
 // user's screen buffer and its cursor as it found them on every way out:
 // restore() (also run by the destructor and at std::exit), Ctrl-C and
 // Ctrl-Break, the console window being closed, the user logging off, and a
-// crash or abort. Only one guard exists at a time, and a side that is no
-// console (a pipe, a file, NUL) is never touched.
+// crash or abort. A control event (Ctrl-C, Ctrl-Break, the window closing,
+// logging off) with closing text to write sets the way-out event; the main
+// thread, whose waits for input watch it, then calls endByControl(), and so
+// the closing text goes out on those ways too, from the main thread. Only one guard exists at a
+// time, and a side that is no console (a pipe, a file, NUL) is never
+// touched.
 
 #include <string_view>
 
@@ -34,12 +38,20 @@ class WindowsConsoleGuard {
   /// Puts the console back as it was found; does nothing if it already is.
   /// Then writes the closing text, if any, once.
   void restore();
-  /// Text for the output once the console is put back for good by
-  /// restore() (Ctrl-C and the window closing end the program without it:
-  /// see console_guard.cpp). A console
-  /// gets it as its screens are written, in whole characters; a pipe or a
-  /// file gets its bytes, starting on a line of their own. Replaces any
-  /// earlier one.
+  /// Ends the program as a control event asked: puts the console back,
+  /// writes the closing text, if any, once, and ends with the status Windows
+  /// gives a program that Ctrl-C ends. For the main thread only.
+  [[noreturn]] void endByControl();
+  /// The event a control event sets when there is closing text to write (a
+  /// manual-reset event's handle): a wait for input waits on it too, and
+  /// calls endByControl() once it is set. If the main thread has not ended
+  /// the program two seconds later, the control handler puts the console
+  /// back and ends it without the text.
+  void* wayOut() const;
+  /// Text for the output once the console is put back for good, by
+  /// restore() or endByControl(). A console gets it as its screens are
+  /// written, in whole characters; a pipe or a file gets its bytes, starting
+  /// on a line of their own. Replaces any earlier one.
   void setClosingText(std::string_view text);
   /// Notes bytes the program wrote to a pipe or a file, so that the closing
   /// text knows whether the last line was ended.

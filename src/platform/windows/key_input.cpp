@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "console/terminal.h"
 
@@ -31,7 +32,8 @@ KeyEvent keyEventOf(const KEY_EVENT_RECORD& record) {
 
 }  // namespace
 
-WindowsKeyInput::WindowsKeyInput(void* input, bool isConsole) : input_(input) {
+WindowsKeyInput::WindowsKeyInput(void* input, bool isConsole, void* wayOut, std::function<void()> takeWayOut)
+    : input_(input), wayOut_(wayOut), takeWayOut_(std::move(takeWayOut)) {
   if (isConsole) {
     source_ = Source::kConsole;
   } else {
@@ -95,7 +97,7 @@ void WindowsKeyInput::sleepMs(uint32_t ms) {
     if (source_ == Source::kConsole) {
       takeConsoleEvents(ms - passed);
     } else {
-      Sleep(ms - passed);
+      pause(ms - passed);
     }
   }
 }
@@ -115,15 +117,30 @@ void WindowsKeyInput::awaitInput(uint32_t ms) {
       if (ms == INFINITE || pipeHasBytes()) {
         readBytes();
       } else if (!ended_) {
-        Sleep(std::min(ms, kPipePollMs));
+        pause(std::min(ms, kPipePollMs));
       }
       break;
     case Source::kOther: readBytes(); break;  // a file or a device answers at once
   }
 }
 
+// The way-out event stays set once set, so it is looked at after each wait:
+// keys that keep coming cannot hide it.
+bool WindowsKeyInput::wayOutAsked() const {
+  return wayOut_ != nullptr && WaitForSingleObject(wayOut_, 0) == WAIT_OBJECT_0;
+}
+
+// Waits ms, or until the way out is asked for.
+void WindowsKeyInput::pause(uint32_t ms) {
+  if (wayOut_ == nullptr) return Sleep(ms);
+  WaitForSingleObject(wayOut_, ms);
+  if (wayOutAsked()) takeWayOut_();
+}
+
 void WindowsKeyInput::takeConsoleEvents(uint32_t ms) {
-  DWORD waited = WaitForSingleObject(input_, ms);
+  HANDLE handles[] = {input_, wayOut_};
+  DWORD waited = WaitForMultipleObjects(wayOut_ != nullptr ? 2 : 1, handles, FALSE, ms);
+  if (wayOutAsked()) return takeWayOut_();
   if (waited == WAIT_FAILED) ended_ = true;
   if (waited != WAIT_OBJECT_0) return;
   DWORD count = 0;

@@ -6,9 +6,12 @@
 // Every wait for console input is a wait on the input handle, also a wait
 // that is only meant to pass time: Wine's console reads the terminal only
 // while the program waits on the handle, so polling without a wait never
-// sees a key there, and a wait ends at once when a key comes.
+// sees a key there, and a wait ends at once when a key comes. Every wait
+// also watches the way-out event, if one is given: once it is set, the wait
+// calls takeWayOut, which ends the program.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/windows/key_event_bytes.h"
@@ -18,7 +21,9 @@ namespace platform {
 class WindowsKeyInput {
  public:
   /// isConsole: input is a console input handle (GetConsoleMode succeeded).
-  WindowsKeyInput(void* input, bool isConsole);
+  /// wayOut: an event handle, or nullptr for none. A blocking read of a
+  /// pipe or a file does not see it.
+  WindowsKeyInput(void* input, bool isConsole, void* wayOut = nullptr, std::function<void()> takeWayOut = {});
 
   /// As Terminal::readByte, readByteWithin, readByteFor and byteWaiting.
   int readByte();
@@ -40,11 +45,15 @@ class WindowsKeyInput {
   int takePending();
   void awaitInput(uint32_t ms);
   void takeConsoleEvents(uint32_t ms);
+  bool wayOutAsked() const;
+  void pause(uint32_t ms);
   void takeEvent(const void* record);
   bool pipeHasBytes();
   void readBytes();
 
   void* input_;
+  void* wayOut_;
+  std::function<void()> takeWayOut_;
   Source source_;
   KeyEventTranslator translator_;
   // Bytes taken from the input and not yet read by the program.

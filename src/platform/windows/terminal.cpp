@@ -38,7 +38,9 @@ DWORD writeFully(HANDLE output, std::string_view bytes) {
 }  // namespace
 
 WindowsTerminal::WindowsTerminal(void* input, void* output)
-    : guard_(input, output), input_(input, guard_.inputIsConsole()), output_(output) {
+    : guard_(input, output),
+      input_(input, guard_.inputIsConsole(), guard_.wayOut(), [this] { guard_.endByControl(); }),
+      output_(output) {
   windowSize(knownColumns_, knownRows_);
   if (output == nullptr || output == INVALID_HANDLE_VALUE) endForUnwritableOutput(ERROR_INVALID_HANDLE);
 }
