@@ -18,6 +18,7 @@
 #include "game/menu.h"
 #include "game/round.h"
 #include "platform/durable_files.h"
+#include "platform/fresh_number.h"
 #include "platform/own_executable.h"
 #include "records/daily_store.h"
 #include "records/store.h"
@@ -73,7 +74,7 @@ void seedRandomGenerator() {
 // A game with a code: the one -s gave, else a new one.
 uint32_t playCodedGame(game_record::WordGame& game, const GameParts& parts, Extras extras,
                        const Settings& settings) {
-  extras.code = settings.gameCode.empty() ? rules::newGameCode() : settings.gameCode;
+  extras.code = settings.gameCode.empty() ? rules::newGameCode(platform::freshNumber()) : settings.gameCode;
   return parts.playGame(game, extras);
 }
 

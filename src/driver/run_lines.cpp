@@ -14,6 +14,7 @@
 #include "lines/session.h"
 #include "lines/statistics_summary.h"
 #include "platform/durable_files.h"
+#include "platform/fresh_number.h"
 #include "platform/own_executable.h"
 #include "records/daily_store.h"
 #include "records/store.h"
@@ -91,6 +92,7 @@ void play(const Settings& settings, lines::Session& session) {
   session.dailyResults = &dailyResults;
   session.meanings = &meanings;
   session.fixedCode = settings.gameCode;
+  session.freshNumber = platform::freshNumber;
   lines::runMenu(session, settings.dailyGame);
 }
 

@@ -82,7 +82,8 @@ void sayStatistics(Session& session, const std::string& page) {
 }
 
 std::string gameCode(const Session& session) {
-  return session.fixedCode.empty() ? rules::newGameCode() : session.fixedCode;
+  if (!session.fixedCode.empty()) return session.fixedCode;
+  return rules::newGameCode(session.freshNumber != nullptr ? session.freshNumber() : 0);
 }
 
 // Carries out a menu line; false when the player quits.

@@ -36,7 +36,10 @@ struct Session {
   records::DailyStore* dailyResults = nullptr;
   dictionary::MeaningsOnDemand* meanings = nullptr;
   std::string fixedCode;  ///< -s: every game plays these words; empty: a new code each game
-  bool noLimit = false;   ///< rounds end when the player asks; no records, no daily result
+  /// Where a new game's code takes its freshness: the system's, from the
+  /// driver; a test's own numbers in tests.
+  uint64_t (*freshNumber)() = nullptr;
+  bool noLimit = false;  ///< rounds end when the player asks; no records, no daily result
   bool inputEnded = false;
 
   /// A line within ms (kNoTimeout: however long it takes); notes the end.

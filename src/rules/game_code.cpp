@@ -1,9 +1,6 @@
 #include "rules/game_code.h"
 
 #include <cctype>
-#include <chrono>
-#include <exception>
-#include <random>
 
 #include "rules/random_draws.h"
 
@@ -19,17 +16,6 @@ constexpr uint32_t kDailySalt = 0x0da11;
 // A hash of text that is the same on every platform: the rounds' seed
 // function, with salt in the place of a round's number.
 uint32_t hashOf(const std::string& text, uint32_t salt) { return roundSeed(text, salt, DrawStream::kWord); }
-
-// A value of the system's random source; 0 where it has none, which the
-// clock and the count then make up for.
-uint32_t deviceValue() {
-  try {
-    std::random_device device;
-    return device();
-  } catch (const std::exception&) {
-    return 0;
-  }
-}
 
 }  // namespace
 
@@ -56,11 +42,11 @@ std::string gameCodeOf(uint32_t number) {
 // The clock alone would give two games started in the same second the same
 // code: the clock's finest ticks, the system's random source and a count of
 // the codes made in this run are mixed in.
-std::string newGameCode() {
+std::string newGameCode(uint64_t freshness) {
   static uint32_t madeInThisRun = 0;
-  const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
-  const std::string material =
-      std::to_string(ticks) + ' ' + std::to_string(deviceValue()) + ' ' + std::to_string(++madeInThisRun);
+  std::string material = std::to_string(freshness);
+  material += ' ';
+  material += std::to_string(++madeInThisRun);
   return gameCodeOf(hashOf(material, 0));
 }
 

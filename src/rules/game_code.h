@@ -22,9 +22,11 @@ std::optional<std::string> parseGameCode(std::string_view typed);
 /// The code of the low 30 bits of number.
 std::string gameCodeOf(uint32_t number);
 
-/// A code for a new game: from the clock, and from what makes two games
-/// started in the same second differ.
-std::string newGameCode();
+/// A code for a new game, hashed from freshness (a number nobody is likely
+/// to have had, which the caller reads from the system) and a count of the
+/// codes made in this run, so two codes of one run differ even from the
+/// same number.
+std::string newGameCode(uint64_t freshness);
 
 /// The code of the daily game of date (YYYY-MM-DD): the same for everyone.
 std::string dailyGameCode(const std::string& date);
