@@ -19,6 +19,7 @@
 #include "game/round.h"
 #include "platform/durable_files.h"
 #include "platform/fresh_number.h"
+#include "platform/local_date.h"
 #include "platform/own_executable.h"
 #include "records/daily_store.h"
 #include "records/store.h"
@@ -153,7 +154,7 @@ void playGames(const Settings& settings, game_record::WordGame& game, const Game
   if (settings.classicScreens) return playUntilExit(game, parts, extras, settings, shared);
   records::Store records(platform::stateFolder());
   records.load();
-  records::DailyStore dailyResults(platform::stateFolder(), records::localDate);
+  records::DailyStore dailyResults(platform::stateFolder(), platform::localDate);
   dailyResults.load();
   dictionary::MeaningsOnDemand meanings(
       meaningsPath, [&game](size_t most) { return dictionary::sampleWords(*game.dictionary, most); });

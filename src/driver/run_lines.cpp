@@ -15,6 +15,7 @@
 #include "lines/statistics_summary.h"
 #include "platform/durable_files.h"
 #include "platform/fresh_number.h"
+#include "platform/local_date.h"
 #include "platform/own_executable.h"
 #include "records/daily_store.h"
 #include "records/store.h"
@@ -83,7 +84,7 @@ std::string meaningsFile() {
 void play(const Settings& settings, lines::Session& session) {
   records::Store records(platform::stateFolder());
   records.load();
-  records::DailyStore dailyResults(platform::stateFolder(), records::localDate);
+  records::DailyStore dailyResults(platform::stateFolder(), platform::localDate);
   dailyResults.load();
   game_record::WordGame& game = session.game;
   dictionary::MeaningsOnDemand meanings(

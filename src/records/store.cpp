@@ -1,16 +1,8 @@
 #include "records/store.h"
 
-#include <ctime>
 #include <utility>
 
 namespace records {
-
-std::string localDate() {
-  const std::time_t now = std::time(nullptr);
-  char date[sizeof "YYYY-MM-DD"] = {};
-  std::strftime(date, sizeof date, "%Y-%m-%d", std::localtime(&now));
-  return date;
-}
 
 std::optional<Parsed<Table>> BestScoresKind::parse(std::string_view text) {
   size_t skipped = 0;

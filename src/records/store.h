@@ -11,13 +11,11 @@
 #include <vector>
 
 #include "platform/durable_files.h"
+#include "platform/local_date.h"
 #include "records/lasting_file.h"
 #include "records/table.h"
 
 namespace records {
-
-/// Today's local date as YYYY-MM-DD.
-std::string localDate();
 
 /// What makes records.txt a lasting file: a Table, to which a score is
 /// added for its seconds per round, answering the place it took.
@@ -42,7 +40,7 @@ class Store {
   /// Keeps the records in folder (empty: nowhere, so they last only for this
   /// run). today gives the date a new score is kept with; the lock is waited
   /// for at most lockWaitMs.
-  explicit Store(std::string folder, std::function<std::string()> today = localDate,
+  explicit Store(std::string folder, std::function<std::string()> today = platform::localDate,
                  uint32_t lockWaitMs = platform::kLockWaitMs);
 
   /// Reads the file (see LastingFile::load).

@@ -9,6 +9,7 @@
 
 #include "console/console.h"
 #include "platform/durable_files.h"
+#include "platform/local_date.h"
 #include "records/daily_store.h"
 #include "records/store.h"
 #include "rules/game_code.h"
@@ -383,7 +384,7 @@ TEST_F(RunTest, TheDailyGameIsKeptOnceAndSharedAfterTheRun) {
   std::optional<rules::DailyResult> shared;
   EXPECT_EQ(driver::runQuillop({"quillop", "-f", playable(), "-d"}, recorder.parts(), &shared),
             driver::kExitSuccess);
-  const std::string today = records::localDate();
+  const std::string today = platform::localDate();
   ASSERT_EQ(recorder.gameExtras.size(), 3U);
   EXPECT_EQ(recorder.gameExtras[0].code, rules::dailyGameCode(today));
   EXPECT_EQ(recorder.gameExtras[1].code, rules::dailyGameCode(today));
