@@ -1,7 +1,6 @@
 #include "platform/posix/line_terminal.h"
 
 #include <termios.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 
 #include "platform/posix/fd_output.h"
 #include "platform/posix/input_wait.h"
+#include "platform/posix/monotonic_clock.h"
 
 namespace platform {
 namespace {
@@ -101,13 +101,7 @@ void PosixLineTerminal::write(std::string_view text) {
   if (int error = platform::writeFully(outputFd_, text.data(), text.size())) endForUnwritableOutput(error);
 }
 
-uint32_t PosixLineTerminal::nowMs() {
-  timespec now{};
-  ::clock_gettime(CLOCK_MONOTONIC, &now);
-  uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u;
-  ms += static_cast<uint64_t>(now.tv_nsec) / 1000000u;
-  return static_cast<uint32_t>(ms);  // wraps after 49 days; differences stay right
-}
+uint32_t PosixLineTerminal::nowMs() { return monotonicMs(); }
 
 }  // namespace platform
 

@@ -14,6 +14,7 @@
 #include "platform/posix/fd_output.h"
 #include "platform/posix/input_wait.h"
 #include "platform/posix/job_control.h"
+#include "platform/posix/monotonic_clock.h"
 
 namespace platform {
 
@@ -169,13 +170,7 @@ InputState PosixTerminal::waitFor(uint32_t ms) {
   }
 }
 
-uint32_t PosixTerminal::nowMs() {
-  timespec now{};
-  ::clock_gettime(CLOCK_MONOTONIC, &now);
-  uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u;
-  ms += static_cast<uint64_t>(now.tv_nsec) / 1000000u;
-  return static_cast<uint32_t>(ms);  // wraps after 49 days; differences stay right
-}
+uint32_t PosixTerminal::nowMs() { return monotonicMs(); }
 
 void PosixTerminal::sleepMs(uint32_t ms) {
   uint32_t start = nowMs();

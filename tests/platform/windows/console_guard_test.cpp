@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/windows/pipe_output.h"
+
 namespace {
 
 using platform::WindowsConsoleGuard;
@@ -25,17 +27,7 @@ class WindowsConsoleGuardTest : public ::testing::Test {
     for (HANDLE handle : {keysRead, keysWrite, outputRead, outputWrite}) CloseHandle(handle);
   }
   // What has arrived at the other end of the output pipe.
-  std::string output() {
-    std::string bytes;
-    DWORD available = 0;
-    while (PeekNamedPipe(outputRead, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
-      std::string chunk(available, '\0');
-      DWORD read = 0;
-      if (!ReadFile(outputRead, chunk.data(), available, &read, nullptr)) break;
-      bytes.append(chunk, 0, read);
-    }
-    return bytes;
-  }
+  std::string output() { return windows_test::takeWaitingBytes(outputRead); }
 
   HANDLE keysRead = nullptr;
   HANDLE keysWrite = nullptr;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "platform/windows/pipe_output.h"
 
 namespace {
 
@@ -44,17 +45,7 @@ class WindowsTerminalTest : public ::testing::Test {
     keysWrite = nullptr;
   }
   // What has arrived at the other end of the output pipe.
-  std::string output() {
-    std::string bytes;
-    DWORD available = 0;
-    while (PeekNamedPipe(outputRead, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
-      std::string chunk(available, '\0');
-      DWORD read = 0;
-      if (!ReadFile(outputRead, chunk.data(), available, &read, nullptr)) break;
-      bytes.append(chunk, 0, read);
-    }
-    return bytes;
-  }
+  std::string output() { return windows_test::takeWaitingBytes(outputRead); }
 
   HANDLE keysRead = nullptr;
   HANDLE keysWrite = nullptr;
